@@ -1,0 +1,128 @@
+// Raster layer: the cross-hair step, whole-screen flood fills against memset, and random lines
+// against Cairo (antialiasing off) on the same surface size.
+#include "platform/gfx/draw.hpp"
+#include "platform/gfx/flood.hpp"
+
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace kartino::gfx;
+
+Surface mapLikeScreen(int w, int h) {
+    Surface s(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            s.set(x, y, rgb(x * 7, y * 3, (x ^ y) & 0xFF));
+    return s;
+}
+
+// One mouse move of the cross-hair: restore the save box at the old point, save it at the new
+// point, draw the two arms (arm 6, box 14 x 14 as on a 640-wide area).
+void BM_CrossHairStep(benchmark::State &state) {
+    Surface screen = mapLikeScreen(1024, 768);
+    Surface save(14, 14);
+    const int arm = 6;
+    int x = 300, y = 300, step = 0;
+    bitBlt(save, 0, 0, 14, 14, screen, x - arm, y - arm);
+    for (auto _ : state) {
+        int nx = 300 + (step * 7) % 400, ny = 300 + (step * 3) % 200;
+        ++step;
+        Rect damage = bitBlt(screen, x - arm, y - arm, 14, 14, save, 0, 0);
+        damage = damage.unite(bitBlt(save, 0, 0, 14, 14, screen, nx - arm, ny - arm));
+        damage = damage.unite(line(screen, nx - arm, ny, nx + arm + 1, ny, rgb(255, 255, 255)));
+        damage = damage.unite(line(screen, nx, ny - arm, nx, ny + arm + 1, rgb(255, 255, 255)));
+        benchmark::DoNotOptimize(damage);
+        x = nx, y = ny;
+    }
+}
+BENCHMARK(BM_CrossHairStep);
+
+// Whole-screen fill (nothing of the border colour on screen), alternating the fill colour so
+// every iteration repaints every pixel.
+void BM_FloodFill(benchmark::State &state) {
+    int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    Surface s(w, h, rgb(255, 255, 255));
+    Colour colours[2] = {rgb(0, 0, 255), rgb(255, 255, 255)};
+    int i = 0;
+    for (auto _ : state) {
+        Rect r = floodFill(s, w / 2, h / 2, rgb(0, 0, 0), colours[i++ & 1]);
+        benchmark::DoNotOptimize(r);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
+}
+BENCHMARK(BM_FloodFill)->Args({1024, 768})->Args({1920, 1080});
+
+// Baseline: memset of the same pixel buffer.
+void BM_FloodFillMemsetBaseline(benchmark::State &state) {
+    int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    Surface s(w, h, rgb(255, 255, 255));
+    int i = 0;
+    for (auto _ : state) {
+        std::memset(s.row(0), (i++ & 1) ? 0xFF : 0x00, static_cast<std::size_t>(w) * h * sizeof(Colour));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
+}
+BENCHMARK(BM_FloodFillMemsetBaseline)->Args({1024, 768})->Args({1920, 1080});
+
+struct Segment {
+    int x0, y0, x1, y1;
+    Colour c;
+};
+
+const std::vector<Segment> &randomLines() {
+    static const std::vector<Segment> lines = [] {
+        std::mt19937 rng(1234);
+        std::uniform_int_distribution<int> x(0, 1023), y(0, 767), c(0, 0xFFFFFF);
+        std::vector<Segment> out(10000);
+        for (auto &l : out)
+            l = {x(rng), y(rng), x(rng), y(rng), static_cast<Colour>(c(rng))};
+        return out;
+    }();
+    return lines;
+}
+
+void BM_LinesOurs(benchmark::State &state) {
+    Surface s(1024, 768);
+    for (auto _ : state) {
+        for (const auto &l : randomLines())
+            line(s, l.x0, l.y0, l.x1, l.y1, l.c);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_LinesOurs)->Unit(benchmark::kMillisecond);
+
+// The same lines with Cairo: one-pixel strokes through pixel centres, antialiasing off, each
+// line its own stroke as a drawing call would be.
+void BM_LinesCairo(benchmark::State &state) {
+    cairo_surface_t *surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1024, 768);
+    cairo_t *cr = cairo_create(surface);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr, 1.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    for (auto _ : state) {
+        for (const auto &l : randomLines()) {
+            cairo_set_source_rgb(cr, (l.c & 0xFF) / 255.0, ((l.c >> 8) & 0xFF) / 255.0,
+                                 ((l.c >> 16) & 0xFF) / 255.0);
+            cairo_move_to(cr, l.x0 + 0.5, l.y0 + 0.5);
+            cairo_line_to(cr, l.x1 + 0.5, l.y1 + 0.5);
+            cairo_stroke(cr);
+        }
+        cairo_surface_flush(surface);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+}
+BENCHMARK(BM_LinesCairo)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "common/charset.hpp"
+
+#include "common/errors.hpp"
+#include "platform/basic/errors.hpp"
+#include "platform/basic/numbers.hpp"
+
+namespace kartino::common {
+
+std::string ucase(std::string_view text) {
+    std::string result(text);
+    for (char &ch : result) {
+        auto c = static_cast<unsigned char>(ch);
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+            c = static_cast<unsigned char>(c - 0x20);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E) // š œ ž
+            c = static_cast<unsigned char>(c - 0x10);
+        else if (c == 0xFF) // ÿ
+            c = 0x9F;
+        ch = static_cast<char>(c);
+    }
+    return result;
+}
+
+std::int16_t ReadCharset(Services &sv, Shared &sh) {
+    constexpr int charsetfile = 2;
+    try {
+        sv.files.close(charsetfile);
+        sh.currentfile = sh.settingspaths[0] + "charset";
+        sv.files.open(charsetfile, sh.currentfile, basic::OpenMode::Input);
+        std::int16_t result = 0;
+        const std::string key = ucase(sh.settingspaths[15]);
+        while (!sv.files.eof(charsetfile)) {
+            std::string line = sv.files.lineInput(charsetfile);
+            if (line.empty()) continue;
+            std::size_t p = line.find(',');
+            if (p == std::string::npos) continue;
+            if (ucase(std::string_view(line).substr(0, p)) == key) {
+                result = basic::CInt(basic::Val(std::string_view(line).substr(p + 1)));
+                break;
+            }
+        }
+        sv.files.close(charsetfile);
+        return result;
+    } catch (const basic::RuntimeError &e) {
+        errhandler(sv, sh, e, "moduleB:ReadCharset");
+        abortsession(sv);
+    }
+}
+
+} // namespace kartino::common

@@ -1,0 +1,258 @@
+#include "platform/basic/numbered_files.hpp"
+
+#include "platform/basic/errors.hpp"
+#include "platform/basic/numbers.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kartino::basic {
+
+struct FileTable::File {
+    OpenMode mode;
+    std::string content; // input: the whole file; output: what waits to be written
+    std::size_t pos = 0; // input position
+    int fd = -1;         // output descriptor
+
+    bool atEnd() const { return pos >= content.size() || content[pos] == '\x1A'; }
+};
+
+namespace {
+
+int openErrorNumber(int err) {
+    switch (err) {
+    case ENOENT: return errPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return errPermissionDenied;
+    case EISDIR: return errPathFileAccess;
+    case ENOSPC: return errDiskFull;
+    default: return errPathFileAccess;
+    }
+}
+
+void writeAll(int fd, const std::string &data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            raise(errno == ENOSPC ? errDiskFull : errDeviceIO);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// A missing file in an existing folder is "File not found"; a missing folder "Path not found".
+int missingFileError(const std::string &path) {
+    std::size_t slash = path.rfind('/');
+    std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    struct stat st;
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? errFileNotFound : errPathNotFound;
+}
+
+bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Consumes one line end (CR LF, CR or LF) at pos.
+void consumeLineEnd(const std::string &s, std::size_t &pos) {
+    if (pos < s.size() && s[pos] == '\r') {
+        ++pos;
+        if (pos < s.size() && s[pos] == '\n') ++pos;
+    } else if (pos < s.size() && s[pos] == '\n') {
+        ++pos;
+    }
+}
+
+bool looksNumeric(const std::string &s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    bool digits = false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, digits = true;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, digits = true;
+    }
+    if (!digits) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        ++i;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        bool exp = false;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, exp = true;
+        if (!exp) return false;
+    }
+    return i == s.size();
+}
+
+} // namespace
+
+FileTable::FileTable(const PathResolver &paths) : paths_(paths) {}
+
+FileTable::~FileTable() {
+    try {
+        closeAll();
+    } catch (...) {
+        // A failing write at the very end has nobody left to report to.
+    }
+}
+
+void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
+    if (number < 1 || number > 511) raise(errBadFileNameOrNumber);
+    if (files_.count(number)) raise(errFileAlreadyOpen);
+    if (legacyPath.empty()) raise(errBadFileNameOrNumber);
+    std::string path = paths_.resolve(legacyPath);
+    auto f = std::make_unique<File>();
+    f->mode = mode;
+    if (mode == OpenMode::Input) {
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) raise(errno == ENOENT ? missingFileError(path) : openErrorNumber(errno));
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            raise(errPathFileAccess);
+        }
+        char buf[65536];
+        for (;;) {
+            ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                ::close(fd);
+                raise(errDeviceIO);
+            }
+            if (n == 0) break;
+            f->content.append(buf, static_cast<std::size_t>(n));
+        }
+        ::close(fd);
+    } else {
+        int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Append ? O_APPEND : O_TRUNC);
+        f->fd = ::open(path.c_str(), flags, 0644);
+        if (f->fd < 0) raise(errno == ENOENT ? errPathNotFound : openErrorNumber(errno));
+    }
+    files_[number] = std::move(f);
+}
+
+void FileTable::close(int number) {
+    auto it = files_.find(number);
+    if (it == files_.end()) return;
+    std::unique_ptr<File> f = std::move(it->second);
+    files_.erase(it);
+    if (f->fd >= 0) {
+        int fd = f->fd;
+        try {
+            writeAll(fd, f->content);
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void FileTable::closeAll() {
+    while (!files_.empty()) close(files_.begin()->first);
+}
+
+bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }
+
+const FileTable::File *FileTable::find(int number) const {
+    auto it = files_.find(number);
+    return it == files_.end() ? nullptr : it->second.get();
+}
+
+FileTable::File &FileTable::get(int number, bool forInput) {
+    auto it = files_.find(number);
+    if (it == files_.end()) raise(errBadFileNameOrNumber);
+    File &f = *it->second;
+    if (forInput != (f.mode == OpenMode::Input)) raise(errBadFileMode);
+    return f;
+}
+
+bool FileTable::eof(int number) const {
+    const File *f = find(number);
+    if (!f) raise(errBadFileNameOrNumber);
+    if (f->mode != OpenMode::Input) return true;
+    return f->atEnd();
+}
+
+std::string FileTable::lineInput(int number) {
+    File &f = get(number, true);
+    if (f.atEnd()) raise(errInputPastEnd);
+    std::size_t start = f.pos;
+    std::size_t end = f.content.find_first_of("\r\n\x1A", start);
+    if (end == std::string::npos) end = f.content.size();
+    f.pos = end;
+    consumeLineEnd(f.content, f.pos);
+    return f.content.substr(start, end - start);
+}
+
+// One Input # field. Quoted fields run to the next quote; unquoted ones to a comma or line
+// end, and for numbers also to a blank or tab. The delimiter that follows is consumed.
+std::string FileTable::readField(File &f, bool numericTerminators, bool &quoted) {
+    const std::string &s = f.content;
+    while (!f.atEnd() && isBlankOrTab(s[f.pos])) ++f.pos;
+    if (f.atEnd()) raise(errInputPastEnd);
+    quoted = false;
+    std::string field;
+    if (s[f.pos] == '"') {
+        quoted = true;
+        std::size_t close = s.find('"', f.pos + 1);
+        if (close == std::string::npos) close = s.size();
+        field = s.substr(f.pos + 1, close - f.pos - 1);
+        f.pos = close < s.size() ? close + 1 : close;
+    } else {
+        std::size_t start = f.pos;
+        while (!f.atEnd() && s[f.pos] != ',' && !isLineEnd(s[f.pos]) &&
+               !(numericTerminators && isBlankOrTab(s[f.pos])))
+            ++f.pos;
+        field = s.substr(start, f.pos - start);
+        while (!field.empty() && isBlankOrTab(field.back())) field.pop_back();
+    }
+    while (!f.atEnd() && isBlankOrTab(s[f.pos])) ++f.pos;
+    if (!f.atEnd()) {
+        if (s[f.pos] == ',') ++f.pos;
+        else if (isLineEnd(s[f.pos])) consumeLineEnd(s, f.pos);
+    }
+    std::erase(field, '\0');
+    return field;
+}
+
+std::string FileTable::inputString(int number) {
+    bool quoted;
+    return readField(get(number, true), false, quoted);
+}
+
+double FileTable::inputNumber(int number) {
+    bool quoted;
+    return Val(readField(get(number, true), true, quoted));
+}
+
+std::int16_t FileTable::inputInteger(int number) { return CInt(inputNumber(number)); }
+
+Variant FileTable::inputVariant(int number) {
+    bool quoted;
+    std::string field = readField(get(number, true), true, quoted);
+    if (quoted) return Variant(field);
+    if (field.empty()) return Variant();
+    if (looksNumeric(field)) return numericVariant(field);
+    return Variant(field);
+}
+
+void FileTable::write(int number, const std::vector<Variant> &items) {
+    File &f = get(number, false);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i) f.content += ',';
+        f.content += items[i].writeItem();
+    }
+    f.content += "\r\n";
+}
+
+void FileTable::print(int number, std::string_view text, bool newline) {
+    File &f = get(number, false);
+    f.content += text;
+    if (newline) f.content += "\r\n";
+}
+
+} // namespace kartino::basic

@@ -1,0 +1,58 @@
+#pragma once
+// Files opened by number, as the legacy program uses them: Open for Input, Output (create or
+// empty) and Append; Line Input, Input # list items, Write #, Print #, EOF, Close.
+// Input files are read whole at Open; output is written through at Close, or when the table
+// goes away, and synced to disk so the host finds it complete right after the process ends.
+#include "platform/basic/paths.hpp"
+#include "platform/basic/variant.hpp"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kartino::basic {
+
+enum class OpenMode { Input, Output, Append };
+
+class FileTable {
+  public:
+    explicit FileTable(const PathResolver &paths);
+    ~FileTable();
+    FileTable(const FileTable &) = delete;
+    FileTable &operator=(const FileTable &) = delete;
+
+    void open(int number, std::string_view legacyPath, OpenMode mode);
+    void close(int number);
+    void closeAll();
+    bool isOpen(int number) const;
+
+    // Line Input #: up to CR LF, CR or a lone LF (the end is not stored). Error 62 at the end.
+    std::string lineInput(int number);
+    bool eof(int number) const;
+
+    // Input # items.
+    std::string inputString(int number);
+    double inputNumber(int number);
+    std::int16_t inputInteger(int number); // rounds half to even; error 6 beyond 16 bits
+    Variant inputVariant(int number);
+
+    // Write #: items separated by ",", strings quoted, numbers bare, then CR LF.
+    void write(int number, const std::vector<Variant> &items);
+    // Print # of one text, followed by CR LF unless `newline` is false.
+    void print(int number, std::string_view text, bool newline = true);
+
+    const PathResolver &paths() const { return paths_; }
+
+  private:
+    struct File;
+    File &get(int number, bool forInput);
+    const File *find(int number) const;
+    std::string readField(File &f, bool numericTerminators, bool &quoted);
+
+    const PathResolver &paths_;
+    std::map<int, std::unique_ptr<File>> files_;
+};
+
+} // namespace kartino::basic

@@ -1,0 +1,36 @@
+#pragma once
+// Turns the Windows-style paths of the host's settings and exercise files into paths of this
+// machine: "\" and "/" both separate, a drive letter maps through the environment variable
+// KARTINO_DRIVE_<LETTER> (a folder), and a name not found as written is matched component by
+// component without regard to letter case (also when the data names it in the ANSI code page
+// and the file system holds it in UTF-8). Every file the program opens or creates goes
+// through here.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kartino::basic {
+
+class PathResolver {
+  public:
+    using DriveLookup = std::function<std::optional<std::string>(char letter)>;
+
+    // By default drive letters are looked up in the environment.
+    PathResolver();
+    explicit PathResolver(DriveLookup lookup);
+
+    // The path on this machine: the existing file or folder it names if there is one, else the
+    // path that creating it would use (the existing folders matched, the rest as written).
+    std::string resolve(std::string_view legacyPath) const;
+    bool exists(std::string_view legacyPath) const;
+    bool isDirectory(std::string_view legacyPath) const;
+
+    static std::optional<std::string> driveFromEnvironment(char letter);
+
+  private:
+    std::string mapDrive(std::string_view path) const;
+    DriveLookup lookup_;
+};
+
+} // namespace kartino::basic

@@ -1,0 +1,134 @@
+// Lines with the legacy engine's Bresenham bias, clipped analytically.
+//
+// Along the major axis the line has n = max(|dx|, |dy|) pixels (the end pixel is left out).
+// Pixel i lies at major offset i and minor offset
+//     k(i) = ceil((2 m i - n + bias) / (2 n)),   m = the minor length,
+// which is what the incremental rule "step the minor axis when err + bias > 0" produces from
+// err = 2m - n. Because k is monotone, the pixels inside the surface form one interval of i
+// that can be computed directly; the incremental loop then starts at its first pixel with the
+// error term it would have had there, so clipping never moves a pixel.
+#include "platform/gfx/draw.hpp"
+#include "platform/gfx/line_detail.hpp"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace kartino::gfx {
+namespace {
+
+__extension__ typedef __int128 Wide;
+
+Wide floorDiv(Wide a, Wide d) {
+    return a >= 0 ? a / d : -((-a + d - 1) / d);
+} // d > 0
+Wide ceilDiv(Wide a, Wide d) {
+    return a >= 0 ? (a + d - 1) / d : -((-a) / d);
+} // d > 0
+
+struct Axis {
+    long long start; // coordinate of the first pixel
+    int dir;         // +1 or -1
+    int size;        // surface extent along this axis
+    // The interval [lo, hi) of offsets t for which start + dir * t lies inside 0..size-1.
+    void visible(Wide &lo, Wide &hi) const {
+        if (dir > 0) {
+            lo = -static_cast<Wide>(start);
+            hi = static_cast<Wide>(size) - start;
+        } else {
+            lo = static_cast<Wide>(start) - size + 1;
+            hi = static_cast<Wide>(start) + 1;
+        }
+    }
+};
+
+// Octants numbered clockwise from +x (y grows downwards); the bias is 1 in octants 3, 5, 6, 8.
+int lineBias(long long dx, long long dy) {
+    int octant;
+    if (dy > 0)
+        octant = dx > 0 ? (dx > dy ? 1 : 2) : (-dx > dy ? 4 : 3);
+    else
+        octant = dx < 0 ? (-dx > -dy ? 5 : 6) : (dx > -dy ? 8 : 7);
+    return (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
+}
+
+// A horizontal or vertical span from a to b inclusive along one axis (64-bit ends).
+Rect span(Surface &s, bool horizontal, long long fixed, long long a, long long b, Colour c) {
+    long long lo = std::min(a, b), hi = std::max(a, b);
+    long long size = horizontal ? s.width() : s.height();
+    long long other = horizontal ? s.height() : s.width();
+    if (fixed < 0 || fixed >= other || hi < 0 || lo >= size) return {};
+    int l = static_cast<int>(std::max(lo, 0LL)), r = static_cast<int>(std::min(hi, size - 1)) + 1;
+    int f = static_cast<int>(fixed);
+    Rect rect = horizontal ? Rect{l, f, r, f + 1} : Rect{f, l, f + 1, r};
+    s.fill(rect, c);
+    return rect;
+}
+
+} // namespace
+
+Rect line(Surface &s, int x0, int y0, int x1, int y1, Colour c) {
+    return detail::line64(s, x0, y0, x1, y1, c);
+}
+
+Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long long y1, Colour c) {
+    long long dx = x1 - x0, dy = y1 - y0;
+    if (dx == 0 && dy == 0) return {};
+    if (dy == 0) return span(s, true, y0, x0, dx > 0 ? x1 - 1 : x1 + 1, c);
+    if (dx == 0) return span(s, false, x0, y0, dy > 0 ? y1 - 1 : y1 + 1, c);
+
+    long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    int bias = lineBias(dx, dy);
+    bool xMajor = adx > ady;
+    long long n = xMajor ? adx : ady, m = xMajor ? ady : adx;
+    Axis major = xMajor ? Axis{x0, dx > 0 ? 1 : -1, s.width()} : Axis{y0, dy > 0 ? 1 : -1, s.height()};
+    Axis minor = xMajor ? Axis{y0, dy > 0 ? 1 : -1, s.height()} : Axis{x0, dx > 0 ? 1 : -1, s.width()};
+
+    // First pixel index whose minor offset is at least K.
+    auto firstWithMinor = [&](Wide K) -> Wide {
+        if (K <= 0) return 0;
+        return floorDiv(2 * static_cast<Wide>(n) * (K - 1) + n - bias, 2 * static_cast<Wide>(m)) + 1;
+    };
+    Wide iLo, iHi, kLo, kHi;
+    major.visible(iLo, iHi);
+    minor.visible(kLo, kHi);
+    iLo = std::max<Wide>({iLo, 0, firstWithMinor(kLo)});
+    iHi = std::min<Wide>({iHi, static_cast<Wide>(n), firstWithMinor(kHi)});
+    if (iHi <= iLo) return {};
+
+    long long i0 = static_cast<long long>(iLo), count = static_cast<long long>(iHi - iLo);
+    long long k0 =
+        static_cast<long long>(ceilDiv(2 * static_cast<Wide>(m) * i0 - n + bias, 2 * static_cast<Wide>(n)));
+    long long err =
+        static_cast<long long>(2 * static_cast<Wide>(m) * (i0 + 1) - n - 2 * static_cast<Wide>(n) * k0);
+
+    int ax = static_cast<int>(major.start + major.dir * i0),
+        bx = static_cast<int>(minor.start + minor.dir * k0);
+    int px = xMajor ? ax : bx, py = xMajor ? bx : ax;
+    std::ptrdiff_t pitch = s.width();
+    std::ptrdiff_t majorStep = xMajor ? major.dir : major.dir * pitch;
+    std::ptrdiff_t minorStep = xMajor ? minor.dir * pitch : minor.dir;
+    // Offsets rather than pointers: after the last pixel the offset may point past the buffer.
+    Colour *base = s.row(0);
+    std::ptrdiff_t at = static_cast<std::ptrdiff_t>(py) * pitch + px;
+    const long long up = 2 * m, down = 2 * m - 2 * n;
+    const Colour colour = c & 0xFFFFFF;
+    for (long long i = 0; i < count; ++i) {
+        base[at] = colour;
+        at += majorStep;
+        if (err + bias > 0) {
+            at += minorStep;
+            err += down;
+        } else {
+            err += up;
+        }
+    }
+    // The last pixel drawn, for the damage rectangle.
+    long long kLast = static_cast<long long>(
+        ceilDiv(2 * static_cast<Wide>(m) * (i0 + count - 1) - n + bias, 2 * static_cast<Wide>(n)));
+    int ex = static_cast<int>(major.start + major.dir * (i0 + count - 1));
+    int ey = static_cast<int>(minor.start + minor.dir * kLast);
+    int qx = xMajor ? ex : ey, qy = xMajor ? ey : ex;
+    return Rect{std::min(px, qx), std::min(py, qy), std::max(px, qx) + 1, std::max(py, qy) + 1};
+}
+
+} // namespace kartino::gfx

@@ -1,0 +1,97 @@
+#include "platform/gfx/pen.hpp"
+
+#include "platform/gfx/draw.hpp"
+#include "platform/gfx/ellipse.hpp"
+#include "platform/gfx/flood.hpp"
+
+#include <cmath>
+
+namespace kartino::gfx {
+namespace {
+
+constexpr double kLimit = 1073741824.0; // 2^30: far outside any surface, safe for int arithmetic
+
+// Radii and other extents: the same rounding, never negative.
+int toExtent(double v) {
+    int r = toPixel(v);
+    return r < 0 ? 0 : r;
+}
+
+} // namespace
+
+int toPixel(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= kLimit) return static_cast<int>(kLimit);
+    if (v <= -kLimit) return -static_cast<int>(kLimit);
+    double f = std::floor(v), frac = v - f;
+    long long r = static_cast<long long>(f);
+    if (frac > 0.5 || (frac == 0.5 && (r & 1) != 0)) ++r;
+    return static_cast<int>(r);
+}
+
+Rect formLine(Surface &s, PenState &pen, std::optional<PenPoint> from, PenPoint to,
+              std::optional<Colour> colour, BoxMode box) {
+    double x1 = pen.currentX, y1 = pen.currentY;
+    if (from) {
+        x1 = from->step ? pen.currentX + from->x : from->x;
+        y1 = from->step ? pen.currentY + from->y : from->y;
+    }
+    double x2 = to.step ? x1 + to.x : to.x, y2 = to.step ? y1 + to.y : to.y;
+    Colour c = colour.value_or(pen.foreColor);
+    int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
+    pen.currentX = x2;
+    pen.currentY = y2;
+    switch (box) {
+    case BoxMode::Filled:
+        return fillBox(s, px1, py1, px2, py2, c);
+    case BoxMode::Box: {
+        Rect damage;
+        if (pen.solidFill() && std::abs(px2 - px1) > 1 && std::abs(py2 - py1) > 1) {
+            int l = std::min(px1, px2), r = std::max(px1, px2), t = std::min(py1, py2),
+                b = std::max(py1, py2);
+            damage = fillBox(s, l + 1, t + 1, r - 1, b - 1, pen.fillColor);
+        }
+        return damage.unite(gfx::box(s, px1, py1, px2, py2, c));
+    }
+    case BoxMode::None:
+        break;
+    }
+    return line(s, px1, py1, px2, py2, c);
+}
+
+Rect formPSet(Surface &s, PenState &pen, PenPoint p, std::optional<Colour> colour) {
+    double x = p.step ? pen.currentX + p.x : p.x, y = p.step ? pen.currentY + p.y : p.y;
+    pen.currentX = x;
+    pen.currentY = y;
+    return pset(s, toPixel(x), toPixel(y), colour.value_or(pen.foreColor));
+}
+
+std::int32_t formPoint(const Surface &s, double x, double y) {
+    return point(s, toPixel(x), toPixel(y));
+}
+
+Rect formCircle(Surface &s, PenState &pen, PenPoint centre, double radius, std::optional<Colour> colour,
+                std::optional<double> start, std::optional<double> end, std::optional<double> aspect) {
+    double x = centre.step ? pen.currentX + centre.x : centre.x;
+    double y = centre.step ? pen.currentY + centre.y : centre.y;
+    pen.currentX = x;
+    pen.currentY = y;
+    double a = aspect.value_or(1.0);
+    if (!(a > 0) || std::isinf(a)) a = 1.0;
+    double r = std::fabs(radius);
+    double rx = a < 1 ? r : r / a, ry = a < 1 ? r * a : r;
+    Ellipse e = arcFromAngles(toPixel(x), toPixel(y), toExtent(rx), toExtent(ry), start.value_or(0.0),
+                              end.value_or(kTwoPi));
+    std::optional<Colour> fill;
+    if (pen.solidFill()) fill = pen.fillColor;
+    return ellipse(s, e, colour.value_or(pen.foreColor), fill);
+}
+
+Rect formFloodFill(Surface &s, const PenState &pen, int x, int y, std::uint32_t borderColorref) {
+    if (!pen.solidFill()) return {};
+    // Palette-relative COLORREFs (0x02000000 set) are the plain RGB value on a true-colour surface.
+    Colour border = borderColorref & 0xFFFFFF;
+    return floodFill(s, x, y, border, pen.fillColor);
+}
+
+} // namespace kartino::gfx

@@ -1,0 +1,42 @@
+#include "platform/gfx/surface.hpp"
+
+#include <algorithm>
+
+namespace kartino::gfx {
+
+Rect Rect::intersect(const Rect &o) const {
+    Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+           std::min(bottom, o.bottom)};
+    if (r.empty()) return {};
+    return r;
+}
+
+Rect Rect::unite(const Rect &o) const {
+    if (empty()) return o.empty() ? Rect{} : o;
+    if (o.empty()) return *this;
+    return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+            std::max(bottom, o.bottom)};
+}
+
+Surface::Surface(int width, int height, Colour fill) {
+    resize(width, height, fill);
+}
+
+void Surface::fill(Colour c) {
+    std::fill(pixels_.begin(), pixels_.end(), c & 0xFFFFFF);
+}
+
+void Surface::fill(const Rect &r, Colour c) {
+    Rect clip = r.intersect(bounds());
+    for (int y = clip.top; y < clip.bottom; ++y)
+        std::fill(row(y) + clip.left, row(y) + clip.right, c & 0xFFFFFF);
+}
+
+void Surface::resize(int width, int height, Colour fill) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+    pixels_.assign(static_cast<std::size_t>(width_) * height_, fill & 0xFFFFFF);
+}
+
+} // namespace kartino::gfx

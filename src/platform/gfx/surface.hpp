@@ -1,0 +1,56 @@
+#pragma once
+// A plain 24-bit pixel buffer. Colours are the legacy 0x00BBGGRR values (red in the low byte);
+// each pixel is stored as one 32-bit word holding such a value. Forms' images, what a form
+// shows and picture boxes are all surfaces.
+#include <cstdint>
+#include <vector>
+
+namespace kartino::gfx {
+
+using Colour = std::uint32_t; // 0x00BBGGRR
+
+constexpr Colour rgb(int r, int g, int b) {
+    return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// Half-open rectangle: left <= x < right, top <= y < bottom.
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    Rect intersect(const Rect &o) const;
+    Rect unite(const Rect &o) const; // the smallest rectangle holding both (an empty one counts as nothing)
+    bool operator==(const Rect &) const = default;
+};
+
+class Surface {
+  public:
+    Surface() = default;
+    Surface(int width, int height, Colour fill = 0);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Rect bounds() const { return {0, 0, width_, height_}; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    Colour *row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    const Colour *row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    Colour at(int x, int y) const { return row(y)[x]; }          // no bounds check
+    void set(int x, int y, Colour c) { row(y)[x] = c & 0xFFFFFF; } // no bounds check
+
+    void fill(Colour c);
+    void fill(const Rect &r, Colour c); // clipped
+    void resize(int width, int height, Colour fill = 0);
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Colour> pixels_;
+};
+
+} // namespace kartino::gfx

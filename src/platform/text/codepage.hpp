@@ -1,0 +1,27 @@
+#pragma once
+// Single-byte code pages of the suite's data: the OEM (DOS) pages 850 and 437 in which data
+// files are written, and the ANSI pages 1252 (Western) and 1250 (Central European) in which
+// the program holds its texts and through which glyphs are looked up.
+#include <string>
+#include <string_view>
+
+namespace kartino::text {
+
+enum class CodePage { Oem850, Oem437, Ansi1252, Ansi1250 };
+
+// The Unicode character of one byte in a code page; U+FFFD where the page defines none.
+char32_t toUnicode(CodePage page, unsigned char byte);
+
+// OemToCharA / CharToOemA: OEM text to ANSI 1252 and back, with the best-fit replacements of
+// the legacy conversion ('?' where there is no counterpart at all). Bytes below 0x80 pass unchanged.
+std::string oemToAnsi(std::string_view oem, CodePage oemPage = CodePage::Oem850);
+std::string ansiToOem(std::string_view ansi, CodePage oemPage = CodePage::Oem850);
+
+// The ANSI code page a font's character-set number selects (0 Western, 238 Central European;
+// others fall back to Western).
+CodePage codePageForCharset(int charsetnumber);
+
+// The OEM page of the data: 850, or 437 when KARTINO_OEM_CODEPAGE says "437".
+CodePage oemCodePageFromEnvironment();
+
+} // namespace kartino::text

@@ -1,0 +1,122 @@
+#include "session/result_records.hpp"
+
+#include "common/flags.hpp"
+#include "common/small_helpers.hpp"
+#include "common/suite_library.hpp"
+#include "platform/basic/numbers.hpp"
+#include "platform/ui/session_end.hpp"
+
+#include <cstdio>
+
+namespace kartino::session {
+
+namespace {
+
+using basic::Variant;
+
+void openresultfile(Session &s, basic::OpenMode mode) {
+    s.sh.currentfile = s.sh.settingspaths[9] + "R.DAT";
+    s.sv.files.close(resultFileNumber);
+    s.sv.files.open(resultFileNumber, s.sh.currentfile, mode);
+}
+
+void openresultfile(Session &s) {
+    openresultfile(s, s.results.resultwritten ? basic::OpenMode::Append : basic::OpenMode::Output);
+}
+
+void printprotocollines(Session &s) {
+    for (int i = 1; i <= s.results.protocolcount; ++i)
+        s.sv.files.print(resultFileNumber, s.results.protocollines[static_cast<std::size_t>(i)]);
+}
+
+std::string answerline(const Results &r) { return r.tasklist1 + r.tasklist2 + r.tasklist3 + r.tasklist4; }
+
+// Closes every file and ends the process with the exit code. A file that cannot be written at
+// this point has no one left to report to; the process ends all the same.
+[[noreturn]] void endprocess(Session &s, int exitCode) {
+    try {
+        s.sv.files.closeAll();
+    } catch (const basic::RuntimeError &e) {
+        std::fprintf(stderr, "kartino: closing files: %s\n", e.what());
+    }
+    s.sh.currentfile.clear();
+    throw ui::SessionEnd{exitCode};
+}
+
+} // namespace
+
+void protocolline(Session &s, const std::string &code, const std::string &answer, std::int32_t value) {
+    Results &r = s.results;
+    if (!common::fnbitset(s.settings.protocolflags, 3) || r.protocolcount >= maxProtocolLines) return;
+    ++r.protocolcount;
+    r.protocollines[static_cast<std::size_t>(r.protocolcount)] =
+        "s" + code + answer + common::fnformat("######", value) + s.sv.clock.date() + s.sv.clock.time();
+}
+
+void writesessionrecord(Session &s) {
+    Results &r = s.results;
+    openresultfile(s);
+    s.sv.files.write(resultFileNumber,
+                     {"g", r.result2, r.result3, r.result4, r.result5, r.result6, r.correctcount, r.result8,
+                      r.result9, r.helptotal, r.result11, r.result12, r.headerresult, r.result14, r.result15,
+                      r.offeranswer, r.tasknumber, r.resultmask, r.variantletter, r.result20, r.result21,
+                      r.statusflags, r.offerflags, r.featuremaskused, r.exerciseflags, r.resultflags, r.result27,
+                      r.result28, r.offertime});
+    s.sv.files.write(resultFileNumber, {"e", basic::checkedInteger(r.tasknumber - 1)});
+    s.sv.files.print(resultFileNumber, answerline(r));
+    printprotocollines(s);
+    r.protocolcount = 0;
+    r.resultwritten = true;
+    r.answeredcount = 0;
+    s.sv.files.close(resultFileNumber);
+    s.sh.currentfile.clear();
+}
+
+void endsession(Session &s) {
+    Results &r = s.results;
+    try {
+        openresultfile(s);
+        printprotocollines(s);
+        s.sv.files.write(resultFileNumber, {"c", r.answeredcount, r.resultmask, r.variantletter, r.exerciseflags,
+                                            r.statusflags, r.offerflags});
+        s.sv.files.print(resultFileNumber, r.repeatnumber == 0 ? answerline(r) : std::string());
+        s.sv.files.close(resultFileNumber);
+    } catch (const basic::RuntimeError &e) {
+        std::fprintf(stderr, "kartino: writing the cancel record: %s\n", e.what());
+    }
+    endprocess(s, 1);
+}
+
+void finishsession(Session &s) {
+    if (s.results.resultwritten) {
+        openresultfile(s, basic::OpenMode::Append);
+        printprotocollines(s);
+        s.sv.files.close(resultFileNumber);
+    }
+    endprocess(s, 0);
+}
+
+void writedemorecord(Session &s) {
+    double elapsed = static_cast<double>(s.sv.clock.timer()) - s.settings.starttime;
+    protocolline(s, "3", "-", basic::CLng(common::fnmin(elapsed, 999999.0)));
+    openresultfile(s, basic::OpenMode::Output);
+    printprotocollines(s);
+    s.sv.files.print(resultFileNumber, "i");
+    s.sv.files.closeAll();
+    s.sh.currentfile.clear();
+}
+
+void resetrun(Session &s) {
+    Results &r = s.results;
+    r.correctcount = 0;
+    r.totaltime = 0;
+    if (common::fnbitset(s.settings.hostoptions, 2)) {
+        r.repeatfile = r.repeatfile == "X" ? "XX" : "X";
+        s.sh.currentfile = s.sh.settingspaths[9] + r.repeatfile;
+        s.sv.files.close(repeatFileNumber);
+        s.sv.files.open(repeatFileNumber, s.sh.currentfile, basic::OpenMode::Output);
+        r.repeatcount = 0;
+    }
+}
+
+} // namespace kartino::session

@@ -1,0 +1,20 @@
+#pragma once
+// The session object: every piece of state that lives as long as one start of the program,
+// grouped by concern, together with the platform services it uses. main() creates one; every
+// test builds a fresh one.
+#include "common/services.hpp"
+#include "session/results.hpp"
+#include "session/settings.hpp"
+
+namespace kartino::session {
+
+struct Session {
+    explicit Session(common::Services &services) : sv(services) {}
+
+    common::Services &sv;
+    common::Shared sh;
+    Settings settings;
+    Results results;
+};
+
+} // namespace kartino::session
