@@ -16,6 +16,9 @@ std::string fnreplace(std::string_view text, std::string_view find, std::string_
 // True when one of the fields of `keylist` has the numeric value `code`.
 std::int16_t fninlist(const std::string &keylist, std::int16_t code);
 
+// UCase$ of ANSI text: ASCII and the accented letters of the Western code page.
+std::string ucase(std::string_view text);
+
 // Trim$: leading and trailing blanks removed.
 std::string trim(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include "common/services.hpp"
 #include "session/results.hpp"
 #include "session/settings.hpp"
+#include "session/texts.hpp"
 
 namespace kartino::session {
 
@@ -15,6 +16,7 @@ struct Session {
     common::Shared sh;
     Settings settings;
     Results results;
+    Texts texts;
 };
 
 } // namespace kartino::session

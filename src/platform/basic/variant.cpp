@@ -46,3 +46,13 @@ Variant numericVariant(const std::string &field) {
 }
 
 } // namespace kartino::basic
+
+namespace kartino::basic {
+
+std::string Str(const Variant &v) {
+    if (!v.isNumeric()) return v.toString();
+    std::string t = v.toString();
+    return t.starts_with('-') ? t : " " + t;
+}
+
+} // namespace kartino::basic

@@ -45,3 +45,10 @@ class Variant {
 Variant numericVariant(const std::string &field);
 
 } // namespace kartino::basic
+
+namespace kartino::basic {
+
+// Str of a Variant: its current subtype's text with the sign blank (strings unchanged).
+std::string Str(const Variant &v);
+
+} // namespace kartino::basic
