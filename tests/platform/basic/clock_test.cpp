@@ -35,3 +35,19 @@ TEST(RealClock, IsPlausible) {
     EXPECT_LT(t, 86400.0f);
     EXPECT_LE(c.monotonicMs(), c.monotonicMs());
 }
+
+#include "platform/basic/termination.hpp"
+
+#include <csignal>
+
+TEST(Termination, SignalsAreNotedNotActedOn) {
+    installTerminationHandlers();
+    clearTerminationRequest();
+    EXPECT_FALSE(terminationRequested());
+    std::raise(SIGTERM);
+    EXPECT_TRUE(terminationRequested());
+    clearTerminationRequest();
+    std::raise(SIGHUP);
+    EXPECT_TRUE(terminationRequested());
+    clearTerminationRequest();
+}

@@ -1,0 +1,28 @@
+#include "platform/basic/termination.hpp"
+
+#include <csignal>
+#include <initializer_list>
+
+namespace kartino::basic {
+
+namespace {
+
+volatile std::sig_atomic_t requested = 0;
+
+extern "C" void onTerminationSignal(int) { requested = 1; }
+
+} // namespace
+
+void installTerminationHandlers() {
+    struct sigaction sa {};
+    sa.sa_handler = onTerminationSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = 0; // no SA_RESTART: a blocking wait returns so the loop sees the request
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+}
+
+bool terminationRequested() { return requested != 0; }
+
+void clearTerminationRequest() { requested = 0; }
+
+} // namespace kartino::basic
