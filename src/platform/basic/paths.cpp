@@ -18,19 +18,6 @@ bool existsOnDisk(const std::string &p) {
     return statOk(p, &st);
 }
 
-void appendUtf8(std::string &out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Folds a name for comparison: ANSI letters are compared as Unicode, lower-cased (ASCII and
 // Latin-1 letters), encoded as UTF-8 so a UTF-8 name on disk compares equal to its ANSI spelling.
 std::string foldAnsi(std::string_view name) {
@@ -39,7 +26,7 @@ std::string foldAnsi(std::string_view name) {
         char32_t c = b < 0x80 ? b : text::toUnicode(text::CodePage::Ansi1252, b);
         if (c >= 'A' && c <= 'Z') c += 32;
         else if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 32;
-        appendUtf8(out, c);
+        text::appendUtf8(out, c);
     }
     return out;
 }
@@ -56,7 +43,7 @@ std::string foldDisk(std::string_view name) {
         } else if ((b & 0xE0) == 0xC0 && i + 1 < name.size() && (name[i + 1] & 0xC0) == 0x80) {
             char32_t c = ((b & 0x1F) << 6) | (name[i + 1] & 0x3F);
             if (c >= 0xC0 && c <= 0xDE && c != 0xD7) c += 32;
-            appendUtf8(out, c);
+            text::appendUtf8(out, c);
             i += 2;
         } else if ((b & 0xF0) == 0xE0 && i + 2 < name.size() && (name[i + 1] & 0xC0) == 0x80 &&
                    (name[i + 2] & 0xC0) == 0x80) {

@@ -17,6 +17,11 @@ char32_t toUnicode(CodePage page, unsigned char byte);
 std::string oemToAnsi(std::string_view oem, CodePage oemPage = CodePage::Oem850);
 std::string ansiToOem(std::string_view ansi, CodePage oemPage = CodePage::Oem850);
 
+// One character appended in UTF-8, and ANSI 1252 text as UTF-8 (for file names on this
+// machine, the window system and the trace).
+void appendUtf8(std::string &out, char32_t c);
+std::string ansiToUtf8(std::string_view ansi);
+
 // The ANSI code page a font's character-set number selects (0 Western, 238 Central European;
 // others fall back to Western).
 CodePage codePageForCharset(int charsetnumber);
