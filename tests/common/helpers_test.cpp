@@ -156,3 +156,36 @@ TEST(Pause, LetsEventsEndTheSession) {
     struct End {};
     EXPECT_THROW(pause(clock, [] { throw End{}; }, 1.0f), End);
 }
+
+#include "common/cursor_helpers.hpp"
+
+namespace {
+
+// A display counter as the platform keeps it, with the number of calls made.
+struct Counter {
+    int count = 0, calls = 0;
+    ShowCursorFn fn() {
+        return [this](bool show) {
+            ++calls;
+            return count += show ? 1 : -1;
+        };
+    }
+};
+
+} // namespace
+
+TEST(CursorHelpers, BringTheCounterToAKnownValue) {
+    for (int start : {-5, -1, 0, 3}) {
+        Counter c{start};
+        hidecursor(c.fn());
+        EXPECT_EQ(c.count, -1) << start;
+        showcursor(c.fn());
+        EXPECT_EQ(c.count, 0) << start;
+        c.count = start;
+        restorecursor(c.fn(), 1);
+        EXPECT_EQ(c.count, 2) << start;
+        c.count = start;
+        restorecursor(c.fn(), -3);
+        EXPECT_EQ(c.count, -2) << start;
+    }
+}
