@@ -1,25 +1,11 @@
 #include "common/charset.hpp"
 
 #include "common/errors.hpp"
+#include "common/fields.hpp"
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
 
 namespace kartino::common {
-
-std::string ucase(std::string_view text) {
-    std::string result(text);
-    for (char &ch : result) {
-        auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            c = static_cast<unsigned char>(c - 0x20);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E) // š œ ž
-            c = static_cast<unsigned char>(c - 0x10);
-        else if (c == 0xFF) // ÿ
-            c = 0x9F;
-        ch = static_cast<char>(c);
-    }
-    return result;
-}
 
 std::int16_t ReadCharset(Services &sv, Shared &sh) {
     constexpr int charsetfile = 2;

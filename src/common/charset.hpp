@@ -4,8 +4,6 @@
 #include "common/services.hpp"
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 namespace kartino::common {
 
@@ -13,8 +11,5 @@ namespace kartino::common {
 // when no line matches. Empty lines and lines without "," are skipped. Read as file 2; a
 // failure is reported as "moduleB:ReadCharset" and ends the session.
 std::int16_t ReadCharset(Services &sv, Shared &sh);
-
-// UCase$ in the ANSI code page (1252): a-z and the accented small letters to capitals.
-std::string ucase(std::string_view text);
 
 } // namespace kartino::common

@@ -17,7 +17,9 @@ std::size_t pal64index(const std::string &field) {
     return static_cast<std::size_t>(index);
 }
 
-std::uint8_t component(const std::string &field) { return CByte(basic::Val(field) * 4); }
+std::uint8_t component(const std::string &field) {
+    return CByte(basic::Val(field) * 4);
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ void composepalette(Shared &sh, std::string_view headerline) {
     sh.linebuffer = std::string(headerline) + ",";
     const std::string switches = fnnextfield(sh.linebuffer);
     if (switches.find("/c") == std::string::npos) {
-        for (std::size_t i = 0; i < 16; ++i) sh.palette[i] = sh.pal16[i];
+        for (std::size_t i = 0; i < 16; ++i)
+            sh.palette[i] = sh.pal16[i];
         return;
     }
     std::int16_t n = 0;
@@ -39,7 +42,8 @@ void composepalette(Shared &sh, std::string_view headerline) {
         colour.blue = component(fnnextfield(sh.linebuffer));
         sh.pal64[index] = colour;
     }
-    for (std::size_t i = 0; i < 16; ++i) sh.palette[i] = sh.pal64[pal64index(fnnextfield(sh.linebuffer))];
+    for (std::size_t i = 0; i < 16; ++i)
+        sh.palette[i] = sh.pal64[pal64index(fnnextfield(sh.linebuffer))];
 }
 
 } // namespace kartino::common
