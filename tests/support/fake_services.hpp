@@ -1,6 +1,6 @@
 #pragma once
 // A complete set of shared services for tests: a temporary result folder, the path layer,
-// numbered files, a fake clock, a seeded generator and a message box that records what it was
+// numbered files (drive letters mapped into the folder), a fake clock, a seeded generator and a message box that records what it was
 // asked to show. endsession throws SessionEnded so tests can watch the session end.
 #include "common/services.hpp"
 #include "support/temp_dir.hpp"
@@ -27,7 +27,10 @@ struct SessionEnded {};
 
 struct FakeServices {
     TempDir dir;
-    basic::PathResolver paths{[](char) { return std::optional<std::string>(); }};
+    // Drive letters of the data stand for folders "drive-c", "drive-d" … of the temporary folder.
+    basic::PathResolver paths{[this](char letter) -> std::optional<std::string> {
+        return dir.path() + "/drive-" + static_cast<char>(letter | 0x20);
+    }};
     basic::FileTable files{paths};
     basic::FakeClock clock;
     basic::Random rnd;
