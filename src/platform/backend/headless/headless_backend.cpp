@@ -1,0 +1,135 @@
+#include "platform/backend/headless/headless_backend.hpp"
+
+#include "platform/backend/headless/headless_services.hpp"
+#include "platform/gfx/draw.hpp"
+#include "platform/gfx/png.hpp"
+
+namespace kartino::backend {
+
+namespace {
+constexpr std::int64_t kFreeRunLimitMs = 3600 * 1000; // fake time a run may take after its script
+constexpr std::int64_t kIdleStepMs = 10;              // what DoEvents lets pass after the script
+} // namespace
+
+using ui::EventKind;
+using ui::InputEvent;
+using Op = ScriptCommand::Op;
+
+HeadlessBackend::HeadlessBackend(HeadlessConfig config)
+    : config_(std::move(config)), clock_(config_.clockStart), trace_(config_.tracePath),
+      messageBox_(std::make_unique<TraceMessageBox>(trace_)), sound_(std::make_unique<TraceSound>(trace_)),
+      framebuffer_(config_.screen.width, config_.screen.height) {}
+
+HeadlessBackend::~HeadlessBackend() = default;
+
+ui::MessageBox &HeadlessBackend::messageBox() {
+    return *messageBox_;
+}
+ui::Sound &HeadlessBackend::sound() {
+    return *sound_;
+}
+
+void HeadlessBackend::present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) {
+    for (const gfx::Rect &r : damage)
+        gfx::bitBlt(framebuffer_, r.left, r.top, r.width(), r.height(), screen, r.left, r.top);
+}
+
+// Advances the clock through the current wait, stopping early at the deadline. True when the
+// deadline has been reached.
+bool HeadlessBackend::runWait(std::optional<std::int64_t> deadlineMs) {
+    std::int64_t now = clock_.monotonicMs();
+    std::int64_t step = waitLeft_;
+    if (deadlineMs && *deadlineMs - now < step) step = std::max<std::int64_t>(0, *deadlineMs - now);
+    clock_.advance(step);
+    waitLeft_ -= step;
+    return deadlineMs && clock_.monotonicMs() >= *deadlineMs;
+}
+
+void HeadlessBackend::execute(const ScriptCommand &c) {
+    auto mouse = [&](EventKind kind) {
+        mouse_ = {c.a, c.b};
+        pending_.push_back({kind, c.a, c.b, kind == EventKind::MouseMove ? 0 : ui::kLeftButton, 0, 0});
+    };
+    auto key = [&](EventKind kind) { pending_.push_back({kind, 0, 0, 0, c.a, c.b}); };
+    switch (c.op) {
+    case Op::Wait:
+        waitLeft_ = c.a;
+        break;
+    case Op::Move:
+        mouse(EventKind::MouseMove);
+        break;
+    case Op::Click:
+        mouse(EventKind::MouseDown);
+        mouse(EventKind::MouseUp);
+        break;
+    case Op::Down:
+        mouse(EventKind::MouseDown);
+        break;
+    case Op::Up:
+        mouse(EventKind::MouseUp);
+        break;
+    case Op::Key:
+        key(EventKind::KeyDown);
+        key(EventKind::KeyUp);
+        break;
+    case Op::KeyDown:
+        key(EventKind::KeyDown);
+        break;
+    case Op::KeyUp:
+        key(EventKind::KeyUp);
+        break;
+    case Op::Close:
+        pending_.push_back({EventKind::Close});
+        break;
+    case Op::Screenshot:
+        try {
+            gfx::writePng(c.file, framebuffer_);
+        } catch (const std::exception &e) {
+            throw ScriptError("script line " + std::to_string(c.line) + ": " + e.what());
+        }
+        break;
+    }
+}
+
+std::optional<InputEvent> HeadlessBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
+    for (;;) {
+        if (!pending_.empty()) {
+            InputEvent e = pending_.front();
+            pending_.pop_front();
+            return e;
+        }
+        if (deadlineMs && clock_.monotonicMs() >= *deadlineMs) return std::nullopt; // a timer is due
+        if (waitLeft_ > 0) {
+            if (runWait(deadlineMs) || !wait) return std::nullopt;
+            continue;
+        }
+        if (next_ >= config_.script.size()) return afterScript(deadlineMs, wait);
+        const ScriptCommand &c = config_.script[next_++];
+        execute(c);
+        // DoEvents returns after a wait or a screenshot: time passed or a picture was taken.
+        if (!wait && (c.op == Op::Wait || c.op == Op::Screenshot)) {
+            if (waitLeft_ > 0) runWait(deadlineMs);
+            return std::nullopt;
+        }
+    }
+}
+
+std::optional<InputEvent> HeadlessBackend::afterScript(std::optional<std::int64_t> deadlineMs, bool wait) {
+    if (!closeSent_) {
+        closeSent_ = true;
+        return InputEvent{EventKind::Close};
+    }
+    std::int64_t now = clock_.monotonicMs();
+    std::int64_t step = deadlineMs ? std::max<std::int64_t>(0, *deadlineMs - now) : kIdleStepMs;
+    if (wait && !deadlineMs)
+        throw ScriptStalled("the headless script has ended and the program still waits for input "
+                            "(no timer is due, nothing more can happen)");
+    freeRunMs_ += step;
+    if (freeRunMs_ > kFreeRunLimitMs)
+        throw ScriptStalled("the headless script has ended and the program has run on for an hour of "
+                            "fake time without ending");
+    clock_.advance(step);
+    return std::nullopt;
+}
+
+} // namespace kartino::backend

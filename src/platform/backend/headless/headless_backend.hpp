@@ -1,0 +1,75 @@
+#pragma once
+// The backend without a window: the screen is a surface in memory, input comes from a script,
+// time from a fake clock that moves only on the script's waits, sounds and message boxes become
+// trace lines, and `screenshot` writes what the trainee would see as a PNG.
+//
+// At the end of the script the window is closed as `close` does. After that, a wait for input
+// with a timer due moves the clock on to that timer (for at most an hour of fake time); a wait
+// with nothing due throws ScriptStalled instead of spinning, so a form that waits for input the
+// script never gives fails loudly.
+#include "platform/backend/headless/script.hpp"
+#include "platform/basic/clock.hpp"
+#include "platform/ui/backend.hpp"
+
+#include <deque>
+#include <memory>
+#include <stdexcept>
+
+namespace kartino::backend {
+
+class ScriptStalled : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HeadlessConfig {
+    ui::ScreenSize screen; // 1024 x 768
+    int dpi = 96;
+    std::vector<ScriptCommand> script;
+    std::string tracePath;       // "" = no trace
+    basic::CivilTime clockStart; // the fake clock's start
+};
+
+class HeadlessBackend final : public ui::Backend {
+  public:
+    explicit HeadlessBackend(HeadlessConfig config);
+    ~HeadlessBackend() override;
+
+    ui::ScreenSize screenSize() const override { return config_.screen; }
+    int dpi() const override { return config_.dpi; }
+    basic::Clock &clock() override { return clock_; }
+    ui::Trace &trace() override { return trace_; }
+    ui::MessageBox &messageBox() override;
+    ui::Sound &sound() override;
+    void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
+    ui::ScreenPoint cursorPos() const override { return mouse_; }
+    void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) override;
+    std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override;
+
+    // For tests and the demonstration.
+    const gfx::Surface &framebuffer() const { return framebuffer_; }
+    basic::FakeClock &fakeClock() { return clock_; }
+    bool cursorVisible() const { return cursorVisible_; }
+    bool scriptFinished() const { return next_ >= config_.script.size() && closeSent_; }
+
+  private:
+    bool runWait(std::optional<std::int64_t> deadlineMs);
+    void execute(const ScriptCommand &c);
+    std::optional<ui::InputEvent> afterScript(std::optional<std::int64_t> deadlineMs, bool wait);
+
+    HeadlessConfig config_;
+    basic::FakeClock clock_;
+    ui::Trace trace_;
+    std::unique_ptr<ui::MessageBox> messageBox_;
+    std::unique_ptr<ui::Sound> sound_;
+    gfx::Surface framebuffer_;
+    std::deque<ui::InputEvent> pending_;
+    std::size_t next_ = 0;
+    std::int64_t waitLeft_ = 0;
+    std::int64_t freeRunMs_ = 0;
+    bool closeSent_ = false;
+    bool cursorVisible_ = true;
+    ui::ScreenPoint mouse_;
+};
+
+} // namespace kartino::backend

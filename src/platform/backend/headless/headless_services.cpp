@@ -1,0 +1,14 @@
+#include "platform/text/codepage.hpp"
+#include "platform/backend/headless/headless_services.hpp"
+
+namespace kartino::backend {
+
+void TraceMessageBox::show(const std::string &title, const std::vector<std::string> &lines) {
+    trace_.line(ui::msgboxTraceLine(title, lines));
+}
+
+void TraceSound::play(const std::string &file) {
+    trace_.line("sound " + text::ansiToUtf8(file));
+}
+
+} // namespace kartino::backend

@@ -1,0 +1,39 @@
+#pragma once
+// The headless input script: one command a line, executed in order; "#" starts a comment.
+//
+//   wait MS                 advance the fake clock by MS milliseconds
+//   move X Y                mouse move
+//   click X Y               mouse down and up at (X, Y)
+//   down X Y / up X Y       mouse down / up alone
+//   key CODE [SHIFT]        key down and up (legacy key code; shift bits 1 Shift, 2 Ctrl, 4 Alt)
+//   keydown CODE [SHIFT] / keyup CODE [SHIFT]
+//   close                   the window's close button
+//   screenshot FILE.png     the screen as the trainee sees it
+//
+// Coordinates are screen pixels. Parsing reports every bad line with its line number.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kartino::backend {
+
+struct ScriptCommand {
+    enum class Op { Wait, Move, Click, Down, Up, Key, KeyDown, KeyUp, Close, Screenshot };
+    Op op = Op::Wait;
+    int a = 0, b = 0; // wait: ms; mouse: x, y; keys: code, shift
+    std::string file; // screenshot
+    int line = 0;     // 1-based line in the script
+    bool operator==(const ScriptCommand &) const = default;
+};
+
+class ScriptError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws ScriptError naming each bad line ("script line 3: unknown command 'klick'").
+std::vector<ScriptCommand> parseScript(std::string_view text);
+std::vector<ScriptCommand> readScriptFile(const std::string &path);
+
+} // namespace kartino::backend

@@ -1,0 +1,211 @@
+#include "platform/backend/sdl/sdl_backend.hpp"
+
+#include "platform/backend/sdl/sdl_keys.hpp"
+#include "platform/backend/sdl/sdl_services.hpp"
+#include "platform/gfx/draw.hpp"
+
+#include <SDL.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace kartino::backend {
+
+using ui::EventKind;
+using ui::InputEvent;
+
+struct SdlBackend::Impl {
+    SdlConfig config;
+    basic::RealClock clock;
+    ui::Trace trace;
+    SDL_Window *window = nullptr;
+    ui::ScreenSize size;
+    int dpi = 96;
+    gfx::Surface copy; // what the window shows, to re-present after the window lost its pixels
+    std::unique_ptr<SdlSound> sound;
+    std::unique_ptr<SdlMessageBox> box;
+
+    explicit Impl(SdlConfig c) : config(std::move(c)), trace(config.tracePath) {}
+    void blit(const std::vector<gfx::Rect> &rects);
+    std::optional<InputEvent> translate(const SDL_Event &e);
+};
+
+SdlBackend::SdlBackend(SdlConfig config) : impl_(std::make_unique<Impl>(std::move(config))) {
+    Impl &m = *impl_;
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    Uint32 flags = 0;
+    if (m.config.window) {
+        m.size = *m.config.window;
+    } else {
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            throw std::runtime_error(std::string("cannot read the display size: ") + SDL_GetError());
+        }
+        m.size = {mode.w, mode.h};
+        flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    int x = m.config.window ? SDL_WINDOWPOS_CENTERED : 0, y = x;
+    m.window = SDL_CreateWindow(m.config.title.c_str(), x, y, m.size.width, m.size.height, flags);
+    if (!m.window) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    }
+    float hdpi = 0;
+    if (m.config.dpi)
+        m.dpi = *m.config.dpi;
+    else if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi >= 48 && hdpi <= 480)
+        m.dpi = static_cast<int>(std::lround(hdpi));
+    m.copy = gfx::Surface(m.size.width, m.size.height);
+    m.sound = std::make_unique<SdlSound>(m.trace);
+    m.box = std::make_unique<SdlMessageBox>(m.trace, m.window);
+}
+
+SdlBackend::~SdlBackend() {
+    impl_->sound.reset();
+    if (impl_->window) SDL_DestroyWindow(impl_->window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+ui::ScreenSize SdlBackend::screenSize() const {
+    return impl_->size;
+}
+int SdlBackend::dpi() const {
+    return impl_->dpi;
+}
+basic::Clock &SdlBackend::clock() {
+    return impl_->clock;
+}
+ui::Trace &SdlBackend::trace() {
+    return impl_->trace;
+}
+ui::MessageBox &SdlBackend::messageBox() {
+    return *impl_->box;
+}
+ui::Sound &SdlBackend::sound() {
+    return *impl_->sound;
+}
+
+void SdlBackend::setCursorVisible(bool visible) {
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+ui::ScreenPoint SdlBackend::cursorPos() const {
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    return {x, y};
+}
+
+// Copies the rectangles of our copy of the screen into the window's surface and shows them.
+void SdlBackend::Impl::blit(const std::vector<gfx::Rect> &rects) {
+    SDL_Surface *target = SDL_GetWindowSurface(window);
+    if (!target) return;
+    gfx::Rect limit{0, 0, std::min(target->w, copy.width()), std::min(target->h, copy.height())};
+    std::vector<SDL_Rect> shown;
+    SDL_LockSurface(target);
+    const SDL_PixelFormat *fmt = target->format;
+    bool xrgb =
+        fmt->BytesPerPixel == 4 && fmt->Rmask == 0xFF0000 && fmt->Gmask == 0xFF00 && fmt->Bmask == 0xFF;
+    bool xbgr =
+        fmt->BytesPerPixel == 4 && fmt->Rmask == 0xFF && fmt->Gmask == 0xFF00 && fmt->Bmask == 0xFF0000;
+    for (const gfx::Rect &raw : rects) {
+        gfx::Rect r = raw.intersect(limit);
+        if (r.empty()) continue;
+        for (int yy = r.top; yy < r.bottom; ++yy) {
+            const gfx::Colour *src = copy.row(yy);
+            auto *line =
+                static_cast<Uint8 *>(target->pixels) + static_cast<std::ptrdiff_t>(yy) * target->pitch;
+            for (int xx = r.left; xx < r.right; ++xx) {
+                gfx::Colour c = src[xx];
+                Uint32 v = xbgr   ? c
+                           : xrgb ? ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF)
+                                  : SDL_MapRGB(fmt, gfx::redOf(c), gfx::greenOf(c), gfx::blueOf(c));
+                if (fmt->BytesPerPixel == 4)
+                    reinterpret_cast<Uint32 *>(line)[xx] = v;
+                else
+                    SDL_memcpy(line + xx * fmt->BytesPerPixel, &v, fmt->BytesPerPixel);
+            }
+        }
+        shown.push_back({r.left, r.top, r.width(), r.height()});
+    }
+    SDL_UnlockSurface(target);
+    if (!shown.empty()) SDL_UpdateWindowSurfaceRects(window, shown.data(), static_cast<int>(shown.size()));
+}
+
+void SdlBackend::present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) {
+    for (const gfx::Rect &r : damage)
+        gfx::bitBlt(impl_->copy, r.left, r.top, r.width(), r.height(), screen, r.left, r.top);
+    impl_->blit(damage);
+}
+
+std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
+    switch (e.type) {
+    case SDL_QUIT:
+        return InputEvent{EventKind::Close};
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) return InputEvent{EventKind::Close};
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESTORED || e.window.event == SDL_WINDOWEVENT_SHOWN)
+            blit({copy.bounds()}); // the window system lost our pixels: show them again
+        return std::nullopt;
+    case SDL_MOUSEMOTION:
+        return InputEvent{EventKind::MouseMove,          e.motion.x, e.motion.y,
+                          legacyButtons(e.motion.state), 0,          legacyShift(SDL_GetModState())};
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        int button = legacyButton(e.button.button);
+        if (!button) return std::nullopt;
+        return InputEvent{e.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown : EventKind::MouseUp,
+                          e.button.x,
+                          e.button.y,
+                          button,
+                          0,
+                          legacyShift(SDL_GetModState())};
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        int code = legacyKeyCode(e.key.keysym.sym);
+        if (!code) return std::nullopt;
+        return InputEvent{e.type == SDL_KEYDOWN ? EventKind::KeyDown : EventKind::KeyUp,
+                          0,
+                          0,
+                          0,
+                          code,
+                          legacyShift(e.key.keysym.mod)};
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
+    for (;;) {
+        int timeout = 1; // DoEvents: a short look, so a busy wait does not spin the processor
+        if (wait) {
+            if (!deadlineMs) {
+                timeout = -1;
+            } else {
+                std::int64_t left = *deadlineMs - impl_->clock.monotonicMs();
+                if (left <= 0) return std::nullopt;
+                timeout = static_cast<int>(std::min<std::int64_t>(left, 1000 * 60));
+            }
+        }
+        SDL_Event e;
+        int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
+        if (!got) {
+            if (!wait) return std::nullopt;
+            continue; // the deadline check above decides
+        }
+        if (auto ev = impl_->translate(e)) return ev;
+        if (!wait) {
+            // Something the program does not see: look for more without waiting.
+            while (SDL_PollEvent(&e))
+                if (auto more = impl_->translate(e)) return more;
+            return std::nullopt;
+        }
+    }
+}
+
+} // namespace kartino::backend

@@ -1,0 +1,47 @@
+#pragma once
+// The window backend on SDL2: a full-screen borderless window at the display's size (or a
+// window of the requested size), the real mouse cursor, keys mapped to the legacy key codes,
+// WAV sound through SDL audio (no audio device means silence), SDL's message box, and the
+// window's close button delivered as a close event. Only the changed rectangles are copied to
+// the window. No SDL type appears in this header; SDL is linked into this library only.
+#include "platform/ui/backend.hpp"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kartino::backend {
+
+struct SdlConfig {
+    std::optional<ui::ScreenSize> window; // a window of this size instead of full screen
+    std::optional<int> dpi;               // instead of the display's
+    std::string tracePath;                // "" = no trace
+    std::string title = "Kartino";
+};
+
+class SdlBackend final : public ui::Backend {
+  public:
+    // Throws std::runtime_error when no display can be opened.
+    explicit SdlBackend(SdlConfig config);
+    ~SdlBackend() override;
+    SdlBackend(const SdlBackend &) = delete;
+    SdlBackend &operator=(const SdlBackend &) = delete;
+
+    ui::ScreenSize screenSize() const override;
+    int dpi() const override;
+    basic::Clock &clock() override;
+    ui::Trace &trace() override;
+    ui::MessageBox &messageBox() override;
+    ui::Sound &sound() override;
+    void setCursorVisible(bool visible) override;
+    ui::ScreenPoint cursorPos() const override;
+    void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) override;
+    std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override;
+
+    struct Impl;
+
+  private:
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace kartino::backend

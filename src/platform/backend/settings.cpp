@@ -1,0 +1,107 @@
+#include "platform/backend/settings.hpp"
+
+#include "platform/backend/headless/headless_backend.hpp"
+#include "platform/backend/sdl/sdl_backend.hpp"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kartino::backend {
+
+namespace {
+
+bool wholeNumber(std::string_view s, int &v) {
+    if (s.empty()) return false;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && end == s.data() + s.size();
+}
+
+std::string value(const std::function<const char *(const char *)> &getenv, const char *name) {
+    const char *v = getenv ? getenv(name) : std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+} // namespace
+
+std::optional<ui::ScreenSize> parseScreen(std::string_view text) {
+    std::size_t x = text.find_first_of("xX");
+    ui::ScreenSize s;
+    if (x == std::string_view::npos || !wholeNumber(text.substr(0, x), s.width) ||
+        !wholeNumber(text.substr(x + 1), s.height) || s.width < 1 || s.height < 1 || s.width > 16384 ||
+        s.height > 16384)
+        return std::nullopt;
+    return s;
+}
+
+std::optional<basic::CivilTime> parseClockTime(std::string_view text) {
+    basic::CivilTime t;
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':' || !wholeNumber(text.substr(0, 2), t.hour) ||
+        !wholeNumber(text.substr(3, 2), t.minute) || !wholeNumber(text.substr(6, 2), t.second) ||
+        t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
+        return std::nullopt;
+    return t;
+}
+
+Settings readSettings(const std::function<const char *(const char *)> &getenv) {
+    Settings s;
+    s.backend = value(getenv, "KARTINO_BACKEND");
+    s.backendGiven = !s.backend.empty();
+    if (!s.backend.empty() && s.backend != "sdl" && s.backend != "headless")
+        throw SettingsError("KARTINO_BACKEND must be sdl or headless, not '" + s.backend + "'");
+    if (std::string screen = value(getenv, "KARTINO_SCREEN"); !screen.empty()) {
+        s.screen = parseScreen(screen);
+        if (!s.screen) throw SettingsError("KARTINO_SCREEN must be WIDTHxHEIGHT, not '" + screen + "'");
+    }
+    if (std::string dpi = value(getenv, "KARTINO_DPI"); !dpi.empty()) {
+        int v = 0;
+        if (!wholeNumber(dpi, v) || v < 24 || v > 960)
+            throw SettingsError("KARTINO_DPI must be a whole number of pixels per inch, not '" + dpi + "'");
+        s.dpi = v;
+    }
+    if (std::string clock = value(getenv, "KARTINO_CLOCK"); !clock.empty()) {
+        s.clock = parseClockTime(clock);
+        if (!s.clock) throw SettingsError("KARTINO_CLOCK must be hh:mm:ss, not '" + clock + "'");
+    }
+    s.script = value(getenv, "KARTINO_SCRIPT");
+    s.trace = value(getenv, "KARTINO_TRACE");
+    if (s.backend.empty()) {
+        bool display = !value(getenv, "DISPLAY").empty() || !value(getenv, "WAYLAND_DISPLAY").empty();
+        s.backend = display ? "sdl" : "headless";
+    }
+    return s;
+}
+
+namespace {
+
+std::unique_ptr<ui::Backend> headless(const Settings &s) {
+    HeadlessConfig c;
+    if (s.screen) c.screen = *s.screen;
+    c.dpi = s.dpi.value_or(96);
+    if (!s.script.empty()) c.script = readScriptFile(s.script);
+    c.tracePath = s.trace;
+    basic::CivilTime today = basic::RealClock().now();
+    today.millisecond = 0;
+    if (s.clock) today.hour = s.clock->hour, today.minute = s.clock->minute, today.second = s.clock->second;
+    c.clockStart = today;
+    return std::make_unique<HeadlessBackend>(std::move(c));
+}
+
+} // namespace
+
+std::unique_ptr<ui::Backend> createBackend(const Settings &s) {
+    if (s.backend == "headless") return headless(s);
+    SdlConfig c;
+    c.window = s.screen;
+    c.dpi = s.dpi;
+    c.tracePath = s.trace;
+    try {
+        return std::make_unique<SdlBackend>(std::move(c));
+    } catch (const std::runtime_error &e) {
+        if (s.backendGiven) throw;
+        std::fprintf(stderr, "kartino: %s; running headless\n", e.what());
+        return headless(s);
+    }
+}
+
+} // namespace kartino::backend

@@ -1,0 +1,50 @@
+#pragma once
+// How the program is driven from outside, read from the environment:
+//
+//   KARTINO_BACKEND  sdl | headless (default: sdl when a display is available, else headless)
+//   KARTINO_SCREEN   WIDTHxHEIGHT (headless default 1024x768; with sdl a window of that size)
+//   KARTINO_DPI      logical pixels per inch (default: the display's; 96 headless)
+//   KARTINO_SCRIPT   the headless input script
+//   KARTINO_TRACE    the trace file both backends append to
+//   KARTINO_CLOCK    hh:mm:ss start of the headless fake clock (default: the time of day at start)
+//
+// and the backend they choose.
+#include "platform/basic/clock.hpp"
+#include "platform/ui/backend.hpp"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kartino::backend {
+
+class SettingsError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Settings {
+    std::string backend;       // "sdl" or "headless"
+    bool backendGiven = false; // KARTINO_BACKEND was set (else the choice was made by the display)
+    std::optional<ui::ScreenSize> screen;
+    std::optional<int> dpi;
+    std::string script;
+    std::string trace;
+    std::optional<basic::CivilTime> clock; // only the time of day is set
+};
+
+// `getenv` looks a variable up (nullptr when unset); the default reads the process environment.
+// Throws SettingsError on a malformed value.
+Settings readSettings(const std::function<const char *(const char *)> &getenv = {});
+
+std::optional<ui::ScreenSize> parseScreen(std::string_view text);      // "1024x768"
+std::optional<basic::CivilTime> parseClockTime(std::string_view text); // "08:30:00"
+
+// The backend the settings ask for. A default choice of sdl that cannot open the display falls
+// back to headless; an explicit one throws. Throws on an unreadable or malformed script.
+std::unique_ptr<ui::Backend> createBackend(const Settings &settings);
+
+} // namespace kartino::backend

@@ -1,0 +1,187 @@
+#include "platform/ui/application.hpp"
+
+#include "platform/gfx/draw.hpp"
+#include "platform/ui/control.hpp"
+#include "platform/ui/form.hpp"
+#include "platform/ui/region.hpp"
+#include "platform/ui/session_end.hpp"
+#include "platform/ui/timer.hpp"
+
+#include <algorithm>
+
+namespace kartino::ui {
+
+Application::Application(Backend &backend)
+    : backend_(backend), screen_(backend.screenSize()), dpi_(backend.dpi()), cursor_(backend),
+      screen_surface_(screen_.width, screen_.height) {}
+
+Application::~Application() = default;
+
+void Application::MsgBox(const std::string &title, const std::vector<std::string> &lines) {
+    present();
+    backend_.messageBox().show(title, lines);
+}
+
+void Application::end(int exitCode) {
+    trace().line("exit " + std::to_string(exitCode));
+    throw SessionEnd{exitCode};
+}
+
+int Application::run(const std::function<void()> &start) {
+    try {
+        start();
+        while (anyLoaded())
+            step(true);
+        present();
+        trace().line("exit 0");
+        return 0;
+    } catch (const SessionEnd &e) {
+        return e.exitCode;
+    }
+}
+
+bool Application::anyLoaded() const {
+    return std::any_of(forms_.begin(), forms_.end(), [](const Form *f) { return f->loaded(); });
+}
+
+// ----- forms on the screen
+
+Form *Application::activeForm() const {
+    return zorder_.empty() ? nullptr : zorder_.back();
+}
+
+void Application::registerForm(Form *f) {
+    forms_.push_back(f);
+}
+
+void Application::unregisterForm(Form *f) {
+    std::erase(forms_, f);
+    std::erase(zorder_, f);
+    if (active_ == f) active_ = nullptr;
+    if (captureForm_ == f) captureForm_ = nullptr, capture_ = nullptr;
+}
+
+void Application::formShown(Form &f) {
+    std::erase(zorder_, &f);
+    zorder_.push_back(&f);
+    addToRegion(damage_, screen_surface_.bounds());
+}
+
+void Application::formHidden(Form &f) {
+    bool wasTop = activeForm() == &f;
+    std::erase(zorder_, &f);
+    if (captureForm_ == &f) captureForm_ = nullptr, capture_ = nullptr;
+    if (!wasTop) return;
+    addToRegion(damage_, screen_surface_.bounds());
+    if (Form *below = activeForm()) { // uncovered: repainted before it is activated
+        below->invalidate(below->shown().bounds());
+        below->repaintInvalid();
+    }
+    activateTop();
+}
+
+void Application::activateTop() {
+    Form *top = activeForm();
+    if (top == active_) return;
+    active_ = top;
+    if (top) top->Form_Activate();
+}
+
+void Application::runModal(Form &f) {
+    while (f.visible())
+        step(true);
+}
+
+void Application::controlGone(const Control *c) {
+    if (capture_ == c) capture_ = nullptr;
+}
+
+void Application::damage(const Form &f, const gfx::Rect &r) {
+    if (&f == activeForm()) addToRegion(damage_, r.intersect(screen_surface_.bounds()));
+}
+
+// ----- the loop
+
+void Application::DoEvents() {
+    present();
+    while (auto e = backend_.nextEvent(nextTimerDue(), false)) {
+        dispatch(*e);
+        present();
+    }
+    fireDueTimers();
+    present();
+}
+
+void Application::step(bool wait) {
+    present();
+    std::optional<InputEvent> e = backend_.nextEvent(nextTimerDue(), wait);
+    if (e) dispatch(*e);
+    fireDueTimers();
+    present();
+}
+
+std::optional<std::int64_t> Application::nextTimerDue() const {
+    std::optional<std::int64_t> next;
+    for (const Form *f : forms_) {
+        if (!f->loaded()) continue;
+        for (const Timer *t : f->timers())
+            if (auto d = t->due(); d && (!next || *d < *next)) next = d;
+    }
+    return next;
+}
+
+void Application::fireDueTimers() {
+    std::int64_t now = clock().monotonicMs();
+    // Collect first: a handler may load, unload or destroy forms and timers.
+    std::vector<Timer *> due;
+    for (const Form *f : forms_)
+        if (f->loaded())
+            for (Timer *t : f->timers())
+                if (auto d = t->due(); d && *d <= now) due.push_back(t);
+    for (Timer *t : due) {
+        bool alive = std::any_of(forms_.begin(), forms_.end(), [&](const Form *f) {
+            return f->loaded() && std::find(f->timers().begin(), f->timers().end(), t) != f->timers().end();
+        });
+        if (alive) t->fire();
+    }
+}
+
+// ----- painting and presenting
+
+void Application::processPaints() {
+    // A Paint handler may invalidate again; a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        bool any = false;
+        for (Form *f : std::vector<Form *>(zorder_))
+            if (f->needsRepaint() && f == activeForm()) {
+                any = true;
+                f->repaintInvalid();
+            }
+        if (!any) return;
+    }
+}
+
+void Application::compose(const gfx::Rect &r) {
+    Form *top = activeForm();
+    if (!top) {
+        screen_surface_.fill(r, 0);
+        return;
+    }
+    const gfx::Surface &shown = top->shown();
+    gfx::bitBlt(screen_surface_, r.left, r.top, r.width(), r.height(), shown, r.left, r.top);
+    for (int pass = 0; pass < 2; ++pass) // windowless labels first, then the buttons above them
+        for (const Control *c : top->controls())
+            if (c->windowed() == (pass == 1)) c->compose(screen_surface_, r);
+}
+
+void Application::present() {
+    processPaints();
+    if (damage_.empty()) return;
+    std::vector<gfx::Rect> rects;
+    rects.swap(damage_);
+    for (const gfx::Rect &r : rects)
+        compose(r);
+    backend_.present(screen_surface_, rects);
+}
+
+} // namespace kartino::ui

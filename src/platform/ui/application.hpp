@@ -1,0 +1,97 @@
+#pragma once
+// The program's event loop over the forms: which form is shown on top and active, modal forms
+// as nested loops, DoEvents, timers on the backend's clock, input routing, repainting and
+// presenting the changed parts of the screen. One Application per run; tests build a fresh one
+// on a fresh headless backend.
+//
+//   ui::Application app(backend);
+//   app.setOnClose([&] { endsession(session); });   // the close box of the window
+//   int code = app.run([&] { form1.Show(); });      // returns the code given to app.end()
+#include "platform/ui/backend.hpp"
+#include "platform/ui/cursor.hpp"
+#include "platform/ui/events.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kartino::ui {
+
+class Control;
+class Form;
+
+class Application {
+  public:
+    explicit Application(Backend &backend);
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
+
+    Backend &backend() const { return backend_; }
+    basic::Clock &clock() const { return backend_.clock(); }
+    Trace &trace() const { return backend_.trace(); }
+    ScreenSize screenSize() const { return screen_; }
+    int dpi() const { return dpi_; }
+
+    // ----- the platform calls of the legacy program
+    int ShowCursor(bool show) { return cursor_.ShowCursor(show); }
+    const CursorCounter &cursor() const { return cursor_; }
+    ScreenPoint GetCursorPos() const { return backend_.cursorPos(); }
+    void sndPlaySound(const std::string &file) { backend_.sound().play(file); } // asynchronous
+    void MsgBox(const std::string &title, const std::vector<std::string> &lines);
+    // Runs pending events re-entrantly (headless: the next script lines up to a wait).
+    void DoEvents();
+
+    // ----- the end of the program
+    // Writes "exit CODE" to the trace and throws SessionEnd{code}.
+    [[noreturn]] void end(int exitCode);
+    // Runs `start` (which shows the first form), then events until no form is loaded. Returns
+    // the exit code of a SessionEnd, or 0 (traced as "exit 0") when the last form unloaded.
+    int run(const std::function<void()> &start);
+    // What the window's close button does; without a handler it ends with code 1.
+    void setOnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
+
+    // ----- state
+    Form *activeForm() const; // the topmost shown form
+    const gfx::Surface &screen() const { return screen_surface_; }
+    void present(); // repaint invalid regions, compose the damage and present it
+
+    // ----- used by forms and controls
+    void registerForm(Form *f);
+    void unregisterForm(Form *f);
+    void formShown(Form &f);  // f becomes visible on top (Activate is raised by Show)
+    void formHidden(Form &f); // f left the screen; the form below is uncovered and activated
+    void activateTop();       // raises Form_Activate when the topmost form changed
+    void runModal(Form &f);   // nested loop until f is hidden
+    void damage(const Form &f, const gfx::Rect &r);
+    void controlGone(const Control *c);
+
+  private:
+    void step(bool wait);
+    void dispatch(const InputEvent &e);
+    void dispatchMouse(const InputEvent &e);
+    void dispatchKey(const InputEvent &e);
+    void fireDueTimers();
+    std::optional<std::int64_t> nextTimerDue() const;
+    void processPaints();
+    void compose(const gfx::Rect &r);
+    bool anyLoaded() const;
+
+    Backend &backend_;
+    ScreenSize screen_;
+    int dpi_;
+    CursorCounter cursor_;
+    gfx::Surface screen_surface_;
+    std::vector<gfx::Rect> damage_;
+    std::vector<Form *> forms_;   // every form of the program
+    std::vector<Form *> zorder_;  // shown forms, bottom to top
+    Form *active_ = nullptr;      // the form that last got Activate
+    Control *capture_ = nullptr;  // control that got the mouse down
+    Form *captureForm_ = nullptr; // form that got the mouse down
+    int buttons_ = 0;             // mouse buttons held
+    std::function<void()> onClose_;
+};
+
+} // namespace kartino::ui

@@ -1,0 +1,60 @@
+#pragma once
+// What the forms need from the machine: a screen to present pixels on, input, time, sound, a
+// message box and the mouse cursor. The SDL backend uses a real window; the headless backend
+// plays a script and keeps the pixels for screenshots. Nothing above the platform layer knows
+// which one runs.
+#include "platform/basic/clock.hpp"
+#include "platform/gfx/surface.hpp"
+#include "platform/ui/events.hpp"
+#include "platform/ui/messagebox.hpp"
+#include "platform/ui/trace.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kartino::ui {
+
+// sndPlaySoundA with the asynchronous flag: starts a WAV file and returns at once. A new sound
+// cuts the one playing; a missing or unreadable file is silent (and still cuts the previous one).
+class Sound {
+  public:
+    virtual ~Sound() = default;
+    virtual void play(const std::string &file) = 0;
+};
+
+struct ScreenSize {
+    int width = 1024, height = 768;
+    bool operator==(const ScreenSize &) const = default;
+};
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+
+    virtual ScreenSize screenSize() const = 0;
+    virtual int dpi() const = 0; // logical pixels per inch
+    virtual basic::Clock &clock() = 0;
+    virtual Trace &trace() = 0;
+    virtual MessageBox &messageBox() = 0;
+    virtual Sound &sound() = 0;
+
+    // The real cursor; the forms' display counter decides (see cursor.hpp).
+    virtual void setCursorVisible(bool visible) = 0;
+    // GetCursorPos, in screen pixels.
+    virtual ScreenPoint cursorPos() const = 0;
+
+    // Shows the given rectangles of `screen` (a screen-sized surface); the rest of what is on
+    // the screen stays as it was. Cost follows the rectangles, not the screen.
+    virtual void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) = 0;
+
+    // The next input event. With `wait`, blocks until an event comes or the clock's
+    // monotonicMs() reaches `deadlineMs` (a timer is due; nullopt is returned). Without `wait`,
+    // returns what is pending and does not block (the headless backend runs one script step).
+    // The headless backend throws (a std::runtime_error) when its script has ended and nothing
+    // can ever come: a wait without a deadline after the final close.
+    virtual std::optional<InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) = 0;
+};
+
+} // namespace kartino::ui

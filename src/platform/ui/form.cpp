@@ -1,0 +1,215 @@
+#include "platform/ui/form.hpp"
+
+#include "platform/gfx/draw.hpp"
+#include "platform/ui/application.hpp"
+#include "platform/ui/control.hpp"
+#include "platform/ui/region.hpp"
+#include "platform/ui/system_colours.hpp"
+#include "platform/ui/timer.hpp"
+
+#include <algorithm>
+
+namespace kartino::ui {
+
+Form::Form(Application &app, std::string name)
+    : app_(app), name_(std::move(name)), width_(app.screenSize().width), height_(app.screenSize().height),
+      backColor_(systemColour(SystemColour::ButtonFace)) {
+    app_.registerForm(this);
+}
+
+Form::~Form() {
+    app_.unregisterForm(this);
+}
+
+// ----- lifecycle
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    ensureLayers();
+    for (Timer *t : timers_)
+        t->start();
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_) return; // Form_Load unloaded it again
+    if (visible_) {
+        if (app_.activeForm() != this) { // brought back to the top: repainted, then activated
+            app_.formShown(*this);
+            invalidate(shown_.bounds());
+            repaintInvalid();
+        }
+        app_.activateTop();
+        return;
+    }
+    visible_ = true;
+    app_.trace().line("form " + name_ + " shown");
+    app_.formShown(*this);
+    invalid_.clear();
+    invalidate(shown_.bounds());
+    repaintInvalid(); // erased to the background and painted before Activate
+    app_.activateTop();
+}
+
+void Form::ShowModal() {
+    Show();
+    if (visible_) app_.runModal(*this);
+}
+
+void Form::Hide() {
+    if (!visible_) return;
+    visible_ = false;
+    invalid_.clear();
+    app_.trace().line("form " + name_ + " hidden");
+    app_.formHidden(*this);
+}
+
+void Form::Unload() {
+    if (!loaded_) return;
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel) return;
+    Hide();
+    loaded_ = false;
+    for (Timer *t : timers_)
+        t->stop();
+    focused_ = nullptr;
+    image_ = gfx::Surface();
+    shown_ = gfx::Surface();
+    if (!app_.activeForm()) app_.activateTop();
+}
+
+void Form::ensureLayers() {
+    if (image_.width() == width_ && image_.height() == height_) return;
+    image_.resize(width_, height_);
+    resetBackground(image_);
+    shown_ = image_;
+}
+
+// ----- background
+
+void Form::resetBackground(gfx::Surface &s) const {
+    s.fill(backColor_);
+    if (hasPicture()) gfx::bitBlt(s, 0, 0, picture_.width(), picture_.height(), picture_, 0, 0);
+}
+
+void Form::setBackColor(std::uint32_t colour) {
+    backColor_ = resolveColour(colour);
+    if (image_.width() == 0) return;
+    resetBackground(image_);
+    shown_ = image_;
+    damage(shown_.bounds());
+}
+
+void Form::setPicture(const gfx::Surface &picture) {
+    picture_ = picture;
+    if (image_.width() == 0) return;
+    resetBackground(image_);
+    shown_ = image_;
+    if (visible_) invalidate(shown_.bounds());
+}
+
+void Form::clearPicture() {
+    setPicture(gfx::Surface());
+}
+
+// ----- regions
+
+void Form::invalidate(const gfx::Rect &r) {
+    if (!visible_) return;
+    addToExactRegion(invalid_, r.intersect(shown_.bounds()));
+}
+
+void Form::damage(const gfx::Rect &r) {
+    if (visible_) app_.damage(*this, r);
+}
+
+void Form::restoreFromImage(const gfx::Rect &r) {
+    gfx::bitBlt(shown_, r.left, r.top, r.width(), r.height(), image_, r.left, r.top);
+    damage(r);
+}
+
+void Form::repaintInvalid() {
+    if (invalid_.empty() || painting() || !visible_) return;
+    std::vector<gfx::Rect> region;
+    region.swap(invalid_);
+    for (const gfx::Rect &r : region)
+        restoreFromImage(r);
+    if (autoRedraw_) return;
+    clip_ = region;
+    scratch_ = shown_;
+    try {
+        Form_Paint();
+    } catch (...) {
+        clip_.clear();
+        scratch_ = gfx::Surface();
+        throw;
+    }
+    clip_.clear();
+    scratch_ = gfx::Surface();
+}
+
+void Form::Refresh() {
+    invalidate(shown_.bounds());
+    app_.present();
+}
+
+// ----- drawing through the layers
+
+gfx::Rect Form::paint(const DrawOp &op) {
+    ensureLayers();
+    gfx::Rect changed;
+    if (painting()) {
+        // Draw on a copy of what is shown and keep only the part inside the paint region.
+        changed = op(scratch_);
+        for (const gfx::Rect &c : clip_) {
+            gfx::Rect keep = changed.intersect(c);
+            gfx::bitBlt(shown_, keep.left, keep.top, keep.width(), keep.height(), scratch_, keep.left,
+                        keep.top);
+        }
+        gfx::bitBlt(scratch_, changed.left, changed.top, changed.width(), changed.height(), shown_,
+                    changed.left, changed.top);
+        gfx::Rect all;
+        for (const gfx::Rect &c : clip_)
+            all = all.unite(changed.intersect(c));
+        changed = all;
+    } else if (autoRedraw_) {
+        changed = op(image_);
+        changed = changed.unite(op(shown_));
+    } else {
+        changed = op(shown_);
+    }
+    damage(changed);
+    return changed;
+}
+
+// ----- focus and children
+
+void Form::setFocus(Control *control) {
+    if (control == focused_) return;
+    Control *old = focused_;
+    focused_ = control;
+    if (old) old->Refresh();
+    if (control) control->Refresh();
+}
+
+void Form::addControl(Control *c) {
+    controls_.push_back(c);
+}
+
+void Form::removeControl(Control *c) {
+    std::erase(controls_, c);
+    if (focused_ == c) focused_ = nullptr;
+    app_.controlGone(c);
+}
+
+void Form::addTimer(Timer *t) {
+    timers_.push_back(t);
+}
+void Form::removeTimer(Timer *t) {
+    std::erase(timers_, t);
+}
+
+} // namespace kartino::ui

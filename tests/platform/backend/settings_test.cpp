@@ -1,0 +1,64 @@
+// The environment variables that drive the program from outside.
+#include "platform/backend/headless/headless_backend.hpp"
+#include "platform/backend/settings.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace kartino::backend {
+namespace {
+
+Settings read(const std::map<std::string, std::string> &env) {
+    return readSettings([&](const char *name) -> const char * {
+        auto it = env.find(name);
+        return it == env.end() ? nullptr : it->second.c_str();
+    });
+}
+
+TEST(Settings, DefaultsFollowTheDisplay) {
+    EXPECT_EQ(read({}).backend, "headless");
+    EXPECT_EQ(read({{"DISPLAY", ":0"}}).backend, "sdl");
+    EXPECT_FALSE(read({{"DISPLAY", ":0"}}).backendGiven);
+    Settings s = read({{"DISPLAY", ":0"}, {"KARTINO_BACKEND", "headless"}});
+    EXPECT_EQ(s.backend, "headless");
+    EXPECT_TRUE(s.backendGiven);
+}
+
+TEST(Settings, ReadsEveryVariable) {
+    Settings s = read({{"KARTINO_SCREEN", "800x600"},
+                       {"KARTINO_DPI", "120"},
+                       {"KARTINO_SCRIPT", "run.txt"},
+                       {"KARTINO_TRACE", "trace.txt"},
+                       {"KARTINO_CLOCK", "23:59:58"}});
+    EXPECT_EQ(s.screen, (ui::ScreenSize{800, 600}));
+    EXPECT_EQ(s.dpi, 120);
+    EXPECT_EQ(s.script, "run.txt");
+    EXPECT_EQ(s.trace, "trace.txt");
+    ASSERT_TRUE(s.clock);
+    EXPECT_EQ(s.clock->hour, 23);
+    EXPECT_EQ(s.clock->minute, 59);
+    EXPECT_EQ(s.clock->second, 58);
+}
+
+TEST(Settings, MalformedValuesAreErrors) {
+    for (auto [name, value] : std::map<std::string, std::string>{{"KARTINO_BACKEND", "x11"},
+                                                                 {"KARTINO_SCREEN", "1024*768"},
+                                                                 {"KARTINO_DPI", "ninety"},
+                                                                 {"KARTINO_CLOCK", "25:00:00"}})
+        EXPECT_THROW(read({{name, value}}), SettingsError) << name;
+    EXPECT_FALSE(parseScreen("0x768"));
+    EXPECT_FALSE(parseClockTime("8:00:00"));
+}
+
+TEST(Settings, TheHeadlessBackendStartsItsClockAtTheGivenTime) {
+    auto backend = createBackend(read({{"KARTINO_CLOCK", "08:30:00"}, {"KARTINO_SCREEN", "320x200"}}));
+    EXPECT_EQ(backend->screenSize(), (ui::ScreenSize{320, 200}));
+    EXPECT_EQ(backend->dpi(), 96);
+    EXPECT_EQ(backend->clock().time(), "08:30:00");
+    EXPECT_FLOAT_EQ(backend->clock().timer(), 8.5f * 3600);
+}
+
+} // namespace
+} // namespace kartino::backend

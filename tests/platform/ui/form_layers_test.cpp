@@ -1,0 +1,156 @@
+// The two layers of a form: what AutoRedraw keeps, what a repaint restores, where Paint may draw.
+#include "platform/gfx/draw.hpp"
+#include "platform/ui/label.hpp"
+#include "platform/ui/picture_box.hpp"
+#include "ui_fixture.hpp"
+
+namespace kartino::testkit {
+namespace {
+
+constexpr gfx::Colour kWhite = gfx::rgb(255, 255, 255);
+constexpr gfx::Colour kRed = gfx::rgb(255, 0, 0);
+constexpr gfx::Colour kBlue = gfx::rgb(0, 0, 255);
+
+class FormLayers : public UiTest {
+  protected:
+    // A white form with a red horizontal line at y = 10 and an opaque label over part of it.
+    void drawThenHideLabel(bool autoRedraw) {
+        form.setBackColor(kWhite);
+        form.setAutoRedraw(autoRedraw);
+        form.Show();
+        form.Line({{0, 10}}, {64, 10}, kRed);
+        label.Move(20, 5, 10, 10);
+        label.setVisible(true);
+        app().present();
+        log.clear();
+        armed = true;
+        label.setVisible(false);
+        app().present();
+    }
+
+    std::vector<std::string> log;
+    bool armed = false; // Paint handlers act only for the repaint under test
+    RecordingForm form{app(), "F", log};
+    ui::Label label{form, "LabelTest"};
+};
+
+TEST_F(FormLayers, AutoRedrawKeepsTheDrawingUnderAHiddenLabel) {
+    label.setVisible(false);
+    drawThenHideLabel(true);
+    EXPECT_EQ(form.shown().at(25, 10), kRed);
+    EXPECT_EQ(screenAt(25, 10), kRed);
+    EXPECT_TRUE(log.empty()) << "no Paint with AutoRedraw true";
+}
+
+TEST_F(FormLayers, WithoutAutoRedrawTheRegionIsErasedAndPaintIsClippedToIt) {
+    label.setVisible(false);
+    int paints = 0;
+    form.onPaint = [&] {
+        if (!armed) return;
+        ++paints;
+        form.Line({{0, 0}}, {63, 47}, kBlue, gfx::BoxMode::Filled); // tries to cover everything
+    };
+    drawThenHideLabel(false);
+    EXPECT_EQ(paints, 1);
+    // Inside the label's rectangle (20..29, 5..14) Paint drew; the line there is gone.
+    EXPECT_EQ(screenAt(25, 10), kBlue);
+    EXPECT_EQ(screenAt(20, 5), kBlue);
+    EXPECT_EQ(screenAt(29, 14), kBlue);
+    // Outside it nothing changed: the line and the background stay.
+    EXPECT_EQ(screenAt(19, 10), kRed);
+    EXPECT_EQ(screenAt(30, 10), kRed);
+    EXPECT_EQ(screenAt(25, 4), kWhite);
+    EXPECT_EQ(screenAt(25, 15), kWhite);
+    EXPECT_EQ(form.Point(19, 10), static_cast<std::int32_t>(kRed));
+}
+
+TEST_F(FormLayers, WithoutAutoRedrawAndNoPaintTheRegionShowsTheBackground) {
+    label.setVisible(false);
+    drawThenHideLabel(false);
+    EXPECT_EQ(screenAt(25, 10), kWhite);
+    EXPECT_EQ(screenAt(19, 10), kRed);
+}
+
+TEST_F(FormLayers, ControlsAreComposedOverButNeverReadByPoint) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.Show();
+    form.PSet({25, 10}, kRed);
+    label.setBackColor(kBlue);
+    label.Move(20, 5, 10, 10);
+    label.setVisible(true);
+    app().present();
+    EXPECT_EQ(screenAt(25, 10), kBlue);
+    EXPECT_EQ(form.Point(25, 10), static_cast<std::int32_t>(kWhite)) << "restored when the label appeared";
+    form.PSet({26, 10}, kRed);
+    app().present();
+    EXPECT_EQ(form.Point(26, 10), static_cast<std::int32_t>(kRed));
+    EXPECT_EQ(screenAt(26, 10), kBlue) << "the label stays above the drawing";
+    EXPECT_EQ(form.Point(-1, 0), -1);
+}
+
+TEST_F(FormLayers, RefreshRepaintsTheWholeFormAtOnce) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.Show();
+    form.PSet({3, 3}, kRed);
+    int paints = 0;
+    form.onPaint = [&] { ++paints; };
+    form.Refresh();
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(form.Point(3, 3), static_cast<std::int32_t>(kWhite));
+}
+
+TEST_F(FormLayers, ClsWithoutAutoRedrawKeepsThePersistentDrawing) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.setAutoRedraw(true);
+    form.Show();
+    form.PSet({1, 1}, kRed);
+    form.setAutoRedraw(false);
+    form.PSet({2, 2}, kBlue);
+    form.Cls();
+    EXPECT_EQ(form.Point(1, 1), static_cast<std::int32_t>(kRed));
+    EXPECT_EQ(form.Point(2, 2), static_cast<std::int32_t>(kWhite));
+    form.setAutoRedraw(true);
+    form.Cls();
+    EXPECT_EQ(form.Point(1, 1), static_cast<std::int32_t>(kWhite));
+}
+
+TEST_F(FormLayers, PictureIsTheBackgroundAndBitBltSavesAndRestores) {
+    label.setVisible(false);
+    gfx::Surface picture(4, 4, kBlue);
+    form.setBackColor(kWhite);
+    form.setPicture(picture);
+    form.Show();
+    EXPECT_EQ(form.Point(3, 3), static_cast<std::int32_t>(kBlue));
+    EXPECT_EQ(form.Point(4, 4), static_cast<std::int32_t>(kWhite));
+
+    ui::PictureBox save{form, "PictureSave"};
+    save.resize(6, 6);
+    ui::BitBlt(save, 0, 0, 6, 6, form, 0, 0); // save under
+    form.Line({{0, 0}}, {5, 5}, kRed, gfx::BoxMode::Filled);
+    EXPECT_EQ(form.Point(0, 0), static_cast<std::int32_t>(kRed));
+    ui::BitBlt(form, 0, 0, 6, 6, save, 0, 0); // restore
+    app().present();
+    EXPECT_EQ(form.Point(0, 0), static_cast<std::int32_t>(kBlue));
+    EXPECT_EQ(form.Point(5, 5), static_cast<std::int32_t>(kWhite));
+    EXPECT_EQ(screenAt(5, 5), kWhite);
+}
+
+TEST_F(FormLayers, FloodFillUsesTheFillBrushAndShows) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.Show();
+    form.Line({{10, 10}}, {20, 20}, kRed, gfx::BoxMode::Box);
+    form.setFillStyle(0);
+    form.setFillColor(kBlue);
+    EXPECT_TRUE(form.FloodFill(15, 15, 0x02000000u | kRed));
+    EXPECT_FALSE(form.FloodFill(10, 10, kRed)) << "seeded on the border";
+    app().present();
+    EXPECT_EQ(screenAt(15, 15), kBlue);
+    EXPECT_EQ(screenAt(25, 25), kWhite);
+}
+
+} // namespace
+} // namespace kartino::testkit
