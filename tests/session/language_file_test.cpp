@@ -1,3 +1,4 @@
+#include "common/fields.hpp"
 #include "session/language_file.hpp"
 #include "support/fake_services.hpp"
 
@@ -125,4 +126,13 @@ TEST_F(LanguageFile, InstructionLinesFromTheExerciseText) {
     EXPECT_EQ(l[3], "Fehler bis 150.5 km");
     EXPECT_EQ(l[6], " H2 5.");
     EXPECT_EQ(l[7], "*"); // the last help line stays visible
+}
+
+TEST_F(LanguageFile, ReadsTheSampleDataSet) {
+    s.settings.langfolder = std::string(KARTINO_TEST_DATA) + "/../../examples/sample/UEB/DEUTSCH/";
+    prbinput(s);
+    EXPECT_TRUE(f.msgbox.boxes.empty());
+    EXPECT_FALSE(s.texts.text[0].empty());
+    EXPECT_EQ(s.texts.text[56], common::ucase(s.texts.text[0].substr(0, 1)));
+    EXPECT_FALSE(s.texts.text[62].empty()); // the go-on key list
 }
