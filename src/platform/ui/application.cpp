@@ -1,5 +1,7 @@
 #include "platform/ui/application.hpp"
 
+#include "platform/basic/termination.hpp"
+
 #include "platform/gfx/draw.hpp"
 #include "platform/ui/control.hpp"
 #include "platform/ui/form.hpp"
@@ -102,8 +104,16 @@ void Application::damage(const Form &f, const gfx::Rect &r) {
 
 // ----- the loop
 
+// A termination signal (SIGTERM, SIGINT, SIGHUP) ends the session like the window's close.
+void Application::pollTermination() {
+    if (!basic::terminationRequested()) return;
+    basic::clearTerminationRequest();
+    dispatch(InputEvent{EventKind::Close});
+}
+
 void Application::DoEvents() {
     present();
+    pollTermination();
     while (auto e = backend_.nextEvent(nextTimerDue(), false)) {
         dispatch(*e);
         present();
@@ -114,6 +124,7 @@ void Application::DoEvents() {
 
 void Application::step(bool wait) {
     present();
+    pollTermination();
     std::optional<InputEvent> e = backend_.nextEvent(nextTimerDue(), wait);
     if (e) dispatch(*e);
     fireDueTimers();

@@ -70,6 +70,7 @@ class Application {
 
   private:
     void step(bool wait);
+    void pollTermination();
     void dispatch(const InputEvent &e);
     void dispatchMouse(const InputEvent &e);
     void dispatchKey(const InputEvent &e);

@@ -1,4 +1,6 @@
 // Event order, modal forms, input routing, timers and the end of the program.
+#include "platform/basic/termination.hpp"
+#include <csignal>
 #include "platform/ui/command_button.hpp"
 #include "platform/ui/label.hpp"
 #include "platform/ui/session_end.hpp"
@@ -58,6 +60,23 @@ TEST_F(Events, TheEndOfTheScriptClosesTheWindowLikeTheCloseBox) {
     int code = app().run([&] { f.Show(); });
     EXPECT_EQ(code, 1);
     EXPECT_THAT(traceLines(), ElementsAre("form F shown", "exit 1"));
+}
+
+TEST_F(Events, ATerminationSignalEndsLikeTheCloseBox) {
+    start("wait 100\nkey 65\n");
+    std::vector<std::string> log;
+    RecordingForm f{app(), "F", log};
+    int closes = 0;
+    app().setOnClose([&] { ++closes, app().end(1); });
+    f.onKeyDown = [&](int &) { log.push_back("key"); };
+    basic::installTerminationHandlers();
+    int code = app().run([&] {
+        f.Show();
+        std::raise(SIGTERM);
+    });
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(closes, 1);
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains("key"))) << "the session ends before the next scripted event";
 }
 
 TEST_F(Events, KeysReachTheFormAndNeverClickTheFocusedButton) {
