@@ -68,12 +68,12 @@ std::string resolvedFontFile(const std::string &name, bool bold, bool italic) {
     return detail::FontCache::instance().resolve(name, bold, italic);
 }
 
-Font Font::open(const FontSpec &spec, double dpi) {
-    return Font(detail::FontCache::instance().font(spec, pixelSizeFor(spec.points, dpi)));
+Font Font::open(const FontSpec &fontspec, double dpi) {
+    return Font(detail::FontCache::instance().font(fontspec, pixelSizeFor(fontspec.points, dpi)));
 }
 
-const FontSpec &Font::spec() const {
-    return impl_->spec;
+const FontSpec &Font::fontspec() const {
+    return impl_->fontspec;
 }
 int Font::pixelSize() const {
     return impl_->sized->pixelSize;
@@ -122,7 +122,7 @@ gfx::Rect Font::drawText(gfx::Surface &surface, int x, int y, std::string_view b
             changed = changed.unite(drawGlyph(surface, g, pen, baseline, colour, limit));
             pen += g.advance;
         }
-        if (impl_->spec.underline && pen > x) {
+        if (impl_->fontspec.underline && pen > x) {
             int uy = baseline + sized.underlineOffset;
             gfx::Rect bar = gfx::Rect{x, uy, pen, uy + sized.underlineThickness}.intersect(limit);
             surface.fill(bar, colour);

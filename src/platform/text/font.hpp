@@ -4,8 +4,8 @@
 // text colour and a Point test or a flood fill never meets a half tone).
 //
 // Usage:
-//   text::FontSpec spec{"Arial", 12, /*bold*/ true};      // name, points, bold, italic, underline, charset
-//   text::Font font = text::Font::open(spec, 96);          // points at 96 pixels per inch
+//   text::FontSpec fontspec{"Arial", 12, /*bold*/ true};      // name, points, bold, italic, underline, charset
+//   text::Font font = text::Font::open(fontspec, 96);          // points at 96 pixels per inch
 //   int w = font.textWidth(caption);                       // caption: ANSI bytes of the charset's page
 //   int h = font.textHeight(caption);                      // line pitch times the number of lines
 //   gfx::Rect changed = font.drawText(surface, x, y, caption, colour);  // (x, y): top left of the text
@@ -50,12 +50,12 @@ struct FontImpl;
 
 class Font {
   public:
-    // The font `spec` describes at `dpi` pixels per inch. A name fontconfig does not know falls
+    // The font `fontspec` describes at `dpi` pixels per inch. A name fontconfig does not know falls
     // back to the family fontconfig offers instead; throws std::runtime_error only when no font
     // file can be loaded at all.
-    static Font open(const FontSpec &spec, double dpi);
+    static Font open(const FontSpec &fontspec, double dpi);
 
-    const FontSpec &spec() const;
+    const FontSpec &fontspec() const;
     int pixelSize() const;           // em height in pixels
     const std::string &file() const; // the font file in use
 

@@ -148,7 +148,7 @@ const Glyph &SizedFace::glyph(unsigned index) {
 // ----- FontImpl
 
 FontImpl::FontImpl(const FontSpec &fontSpec, SizedFace &sizedFace)
-    : spec(fontSpec), page(codePageForCharset(fontSpec.charset)), sized(&sizedFace), ascent(sizedFace.ascent),
+    : fontspec(fontSpec), page(codePageForCharset(fontSpec.charset)), sized(&sizedFace), ascent(sizedFace.ascent),
       descent(sizedFace.descent) {
     for (int b = 0x20; b < 0x100; ++b) {
         const Glyph &g = glyphOf(static_cast<unsigned char>(b));
@@ -223,16 +223,16 @@ Face &FontCache::face(const std::string &name, bool bold, bool italic) {
     return *(faces_[key] = std::move(face));
 }
 
-std::shared_ptr<const FontImpl> FontCache::font(const FontSpec &spec, int pixelSize) {
-    std::string key = spec.name + '\x1f' + std::to_string(pixelSize) + '\x1f' + (spec.bold ? 'b' : '-') +
-                      (spec.italic ? 'i' : '-') + (spec.underline ? 'u' : '-') + std::to_string(spec.charset);
+std::shared_ptr<const FontImpl> FontCache::font(const FontSpec &fontspec, int pixelSize) {
+    std::string key = fontspec.name + '\x1f' + std::to_string(pixelSize) + '\x1f' + (fontspec.bold ? 'b' : '-') +
+                      (fontspec.italic ? 'i' : '-') + (fontspec.underline ? 'u' : '-') + std::to_string(fontspec.charset);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
 
-    Face &f = face(spec.name, spec.bold, spec.italic);
+    Face &f = face(fontspec.name, fontspec.bold, fontspec.italic);
     auto &sized = sizes_[{&f, pixelSize}];
     if (!sized) sized = std::make_unique<SizedFace>(f, pixelSize);
-    auto impl = std::make_shared<FontImpl>(spec, *sized);
+    auto impl = std::make_shared<FontImpl>(fontspec, *sized);
     fonts_[key] = impl;
     return impl;
 }

@@ -71,9 +71,9 @@ class SizedFace {
 // the text cell: the face's ascender and descender, widened where a glyph of the page reaches
 // beyond them (accented capitals at small sizes), so that every glyph lies inside its line.
 struct FontImpl {
-    FontImpl(const FontSpec &spec, SizedFace &sized);
+    FontImpl(const FontSpec &fontspec, SizedFace &sized);
 
-    FontSpec spec;
+    FontSpec fontspec;
     CodePage page = CodePage::Ansi1252;
     SizedFace *sized = nullptr;
     int ascent = 0;
@@ -92,7 +92,7 @@ class FontCache {
     static FontCache &instance();
     ~FontCache();
 
-    std::shared_ptr<const FontImpl> font(const FontSpec &spec, int pixelSize);
+    std::shared_ptr<const FontImpl> font(const FontSpec &fontspec, int pixelSize);
     std::string resolve(const std::string &name, bool bold, bool italic);
 
   private:

@@ -64,8 +64,8 @@ FontSpec Control::font() const {
     return font_ ? *font_ : parent_.font();
 }
 
-void Control::setFont(const FontSpec &spec) {
-    font_ = spec;
+void Control::setFont(const FontSpec &fontspec) {
+    font_ = fontspec;
     changed(false);
 }
 

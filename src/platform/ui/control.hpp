@@ -49,7 +49,7 @@ class Control {
 
     // The font: the control's own, or the form's while it has none.
     FontSpec font() const;
-    void setFont(const FontSpec &spec);
+    void setFont(const FontSpec &fontspec);
     double FontSize() const { return font().points; }
     void setFontSize(double points);
     void setFontName(const std::string &name);

@@ -87,7 +87,7 @@ class Form : public Canvas {
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
 
     const FontSpec &font() const { return font_; }
-    void setFont(const FontSpec &spec);
+    void setFont(const FontSpec &fontspec);
     double FontSize() const { return font_.points; }
     void setFontSize(double points);
     const std::string &FontName() const { return font_.name; }

@@ -20,8 +20,8 @@ void Form::setFillColor(std::uint32_t colour) {
     pen_.fillColor = resolveColour(colour);
 }
 
-void Form::setFont(const FontSpec &spec) {
-    font_ = spec;
+void Form::setFont(const FontSpec &fontspec) {
+    font_ = fontspec;
 }
 void Form::setFontSize(double points) {
     font_.points = points;
