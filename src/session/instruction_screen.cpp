@@ -1,6 +1,7 @@
 #include "session/instruction_screen.hpp"
 
 #include "common/design_screen.hpp"
+#include "common/form_helpers.hpp"
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
 #include "platform/text/codepage.hpp"
@@ -52,11 +53,6 @@ int wordmarkColumns() {
 
 bool isSeparator(std::string_view line) {
     return line.size() == 80 && std::all_of(line.begin(), line.end(), [](char c) { return c == '\xCD'; });
-}
-
-void line(ui::Form &form, int x1, int y1, int x2, int y2, ui::SystemColour c) {
-    form.Line(gfx::PenPoint{static_cast<double>(x1), static_cast<double>(y1)},
-              gfx::PenPoint{static_cast<double>(x2), static_cast<double>(y2)}, ui::systemColour(c));
 }
 
 } // namespace
@@ -133,27 +129,16 @@ void drawlabelbutton(Session &s, ui::Label &label, const std::string &text, int 
     const bool savedBold = form.FontBold();
     const int savedCharset = form.FontCharset();
 
-    const int L = basic::checkedInteger(label.Left());
-    const int T = basic::checkedInteger(label.Top());
-    const int R = basic::checkedInteger(L + label.Width() - 1);
-    const int B = basic::checkedInteger(T + label.Height() - 1);
-    form.Line(gfx::PenPoint{static_cast<double>(L), static_cast<double>(T)},
-              gfx::PenPoint{static_cast<double>(R), static_cast<double>(B)},
-              ui::systemColour(SystemColour::ButtonFace), gfx::BoxMode::Filled);
+    const common::ButtonRect r = common::buttonrect(label);
+    const auto [L, T, R, B] = r;
+    common::drawbuttonface(form, r);
     if (marked != 0) {
-        line(form, L, T, L, B, SystemColour::ButtonText);
-        line(form, L, T, R, T, SystemColour::ButtonText);
-        line(form, L + 1, T + 1, L + 1, B - 1, SystemColour::ButtonShadow);
-        line(form, L + 1, T + 1, R - 1, T + 1, SystemColour::ButtonShadow);
+        common::systemline(form, L, T, L, B, SystemColour::ButtonText);
+        common::systemline(form, L, T, R, T, SystemColour::ButtonText);
+        common::systemline(form, L + 1, T + 1, L + 1, B - 1, SystemColour::ButtonShadow);
+        common::systemline(form, L + 1, T + 1, R - 1, T + 1, SystemColour::ButtonShadow);
     }
-    line(form, L, T, L, B - 1, SystemColour::Highlight3D);
-    line(form, L + 1, T, L + 1, B - 2, SystemColour::Light3D);
-    line(form, L, T, R, T, SystemColour::Highlight3D);
-    line(form, L + 1, T + 1, R, T + 1, SystemColour::Light3D);
-    line(form, L + 1, B - 1, R, B - 1, SystemColour::ButtonShadow);
-    line(form, L, B, R + 1, B, SystemColour::ButtonText);
-    line(form, R - 1, T + 1, R - 1, B - 1, SystemColour::ButtonShadow);
-    line(form, R, T, R, B, SystemColour::ButtonText);
+    common::drawraisededges(form, r);
 
     form.setFontName("Arial");
     form.setFontBold(false);
