@@ -52,6 +52,7 @@ void readprb(Session &s) {
     r.range(66, 72);
     r.texts({47, 58, 59, 61});
     t.text[62] = s.sv.files.inputString(languageFileNumber);
+    s.sh.keylist = t.text[62]; // the go-on keys, for fninlist
     r.texts({60, 63, 64, 65, 75, 76});
     s.sv.files.close(languageFileNumber);
 

@@ -31,9 +31,11 @@ void printprotocollines(Session &s) {
 
 std::string answerline(const Results &r) { return r.tasklist1 + r.tasklist2 + r.tasklist3 + r.tasklist4; }
 
+} // namespace
+
 // Closes every file and ends the process with the exit code. A file that cannot be written at
 // this point has no one left to report to; the process ends all the same.
-[[noreturn]] void endprocess(Session &s, int exitCode) {
+void endprocess(Session &s, int exitCode) {
     try {
         s.sv.files.closeAll();
     } catch (const basic::RuntimeError &e) {
@@ -42,8 +44,6 @@ std::string answerline(const Results &r) { return r.tasklist1 + r.tasklist2 + r.
     s.sh.currentfile.clear();
     throw ui::SessionEnd{exitCode};
 }
-
-} // namespace
 
 void protocolline(Session &s, const std::string &code, const std::string &answer, std::int32_t value) {
     Results &r = s.results;

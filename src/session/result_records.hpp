@@ -19,4 +19,7 @@ void writesessionrecord(Session &s);
 void writedemorecord(Session &s);
 void resetrun(Session &s);
 
+// Closes every file and ends the process with the exit code (after the caller's last record).
+[[noreturn]] void endprocess(Session &s, int exitCode);
+
 } // namespace kartino::session

@@ -6,6 +6,7 @@
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
+#include "vecgraphics/vector_tables.hpp"
 
 namespace kartino::session {
 
@@ -17,6 +18,7 @@ struct Session {
     Settings settings;
     Results results;
     Texts texts;
+    vecgraphics::VectorTables vt;
 };
 
 } // namespace kartino::session

@@ -74,6 +74,11 @@ struct Settings {
 
     // Sound files.
     std::string warnsound, fanfaresound, bangsound;
+
+    // Start screen.
+    bool offeractive = false;   // the offer question is to be asked
+    bool offeraccepted = false; // the trainee answered yes
+    double demostart = 0;       // Timer when the demonstration started
 };
 
 } // namespace kartino::session

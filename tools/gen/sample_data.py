@@ -69,7 +69,7 @@ EXERCISE_TEXTS = [
 EXERCISE = ["Kartino Beispielübung: Hauptstädte Europas", "Zeilen bis zur Marke werden überlesen.", "**"]
 EXERCISE += [item(t) for t in EXERCISE_TEXTS]
 EXERCISE += [
-    "**",
+    "**", "Block 1: ohne Zeitlimit", "*",
     '"b0","b0","b0","b11"', "7,0,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",
     "***", "Block 2: mit Zeitlimit von fünf Minuten", "*",
     '"b10000001","b0","b0","b11"', "7,300,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",

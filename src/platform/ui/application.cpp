@@ -25,7 +25,6 @@ void Application::MsgBox(const std::string &title, const std::vector<std::string
 }
 
 void Application::end(int exitCode) {
-    trace().line("exit " + std::to_string(exitCode));
     throw SessionEnd{exitCode};
 }
 
@@ -38,6 +37,9 @@ int Application::run(const std::function<void()> &start) {
         trace().line("exit 0");
         return 0;
     } catch (const SessionEnd &e) {
+        // The exit routines of the program throw SessionEnd themselves; the trace line is
+        // written here so that every way out leaves one.
+        trace().line("exit " + std::to_string(e.exitCode));
         return e.exitCode;
     }
 }

@@ -45,10 +45,11 @@ class Application {
     void DoEvents();
 
     // ----- the end of the program
-    // Writes "exit CODE" to the trace and throws SessionEnd{code}.
+    // Throws SessionEnd{code}.
     [[noreturn]] void end(int exitCode);
     // Runs `start` (which shows the first form), then events until no form is loaded. Returns
-    // the exit code of a SessionEnd, or 0 (traced as "exit 0") when the last form unloaded.
+    // the exit code of a SessionEnd, or 0 when the last form unloaded; either is traced as
+    // "exit CODE".
     int run(const std::function<void()> &start);
     // What the window's close button does; without a handler it ends with code 1.
     void setOnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
