@@ -1,53 +1,15 @@
 #include "app/program.hpp"
 
 #include "common/errors.hpp"
-#include "demo/form_demo.hpp"
-#include "exercise/form_kartino.hpp"
 #include "platform/basic/errors.hpp"
-#include "platform/basic/numbered_files.hpp"
-#include "platform/basic/paths.hpp"
-#include "platform/basic/random.hpp"
 #include "platform/text/codepage.hpp"
-#include "platform/ui/application.hpp"
 #include "platform/ui/session_end.hpp"
-#include "session/form1.hpp"
 #include "session/result_records.hpp"
 
 #include <cstdio>
 #include <exception>
 
 namespace kartino::app {
-namespace {
-
-// The message box of the shared error handler, shown through the application so that the
-// screen is up to date behind it.
-class ApplicationMessageBox final : public ui::MessageBox {
-  public:
-    explicit ApplicationMessageBox(ui::Application &app) : app_(app) {}
-    void show(const std::string &title, const std::vector<std::string> &lines) override { app_.MsgBox(title, lines); }
-
-  private:
-    ui::Application &app_;
-};
-
-// A failure that no handler of the program caught still ends the session the one way the host
-// knows: reported like any run-time error, then the cancel record.
-int endafterfailure(ui::Application &app, session::Session &s, const basic::RuntimeError *error,
-                    const std::string &what) {
-    try {
-        if (error)
-            common::errhandler(s.sv, s.sh, *error, "kartino:run");
-        else
-            std::fprintf(stderr, "kartino: %s\n", what.c_str());
-        session::endsession(s);
-    } catch (const ui::SessionEnd &end) {
-        app.trace().line("exit " + std::to_string(end.exitCode));
-        return end.exitCode;
-    }
-    return 1;
-}
-
-} // namespace
 
 std::string commandlineof(int argc, const char *const *argv) {
     std::string line;
@@ -58,29 +20,43 @@ std::string commandlineof(int argc, const char *const *argv) {
     return line;
 }
 
-int runprogram(ui::Backend &backend, const std::string &commandline) {
-    ui::Application app(backend);
-    basic::PathResolver paths;
-    basic::FileTable files(paths);
-    basic::Random rnd;
-    ApplicationMessageBox box(app);
-    common::Services sv{paths, files, app.clock(), rnd, box, [&app] { app.DoEvents(); }, {}};
-    sv.oempage = text::oemCodePageFromEnvironment();
-    session::Session s(sv);
-    sv.endsession = [&s] { session::endsession(s); };
+Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives)
+    : app_(backend), paths_(drives ? basic::PathResolver(std::move(drives)) : basic::PathResolver()),
+      files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); }, {}},
+      session_(services_), formkartino_(app_, session_), formdemo_(app_, session_),
+      form1_(app_, session_, std::move(commandline),
+             {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {
+    services_.oempage = text::oemCodePageFromEnvironment();
+    services_.endsession = [this] { session::endsession(session_); };
+    app_.setOnClose([this] { session::endsession(session_); });
+}
 
-    exercise::FormKartino formkartino(app, s);
-    demo::FormDemo formdemo(app, s);
-    session::Form1 form1(app, s, commandline,
-                         {[&formdemo] { formdemo.ShowModal(); }, [&formkartino] { formkartino.Show(); }});
-    app.setOnClose([&s] { session::endsession(s); });
+int Program::run() {
     try {
-        return app.run([&form1] { form1.Show(); });
+        return app_.run([this] { form1_.Show(); });
     } catch (const basic::RuntimeError &e) {
-        return endafterfailure(app, s, &e, e.what());
+        return endafterfailure(&e, e.what());
     } catch (const std::exception &e) {
-        return endafterfailure(app, s, nullptr, e.what());
+        return endafterfailure(nullptr, e.what());
     }
 }
+
+// A failure that no handler of the program caught still ends the session the one way the host
+// knows: reported like any run-time error, then the cancel record.
+int Program::endafterfailure(const basic::RuntimeError *error, const std::string &what) {
+    try {
+        if (error)
+            common::errhandler(services_, session_.sh, *error, "kartino:run");
+        else
+            std::fprintf(stderr, "kartino: %s\n", what.c_str());
+        session::endsession(session_);
+    } catch (const ui::SessionEnd &end) {
+        app_.trace().line("exit " + std::to_string(end.exitCode));
+        return end.exitCode;
+    }
+    return 1;
+}
+
+int runprogram(ui::Backend &backend, const std::string &commandline) { return Program(backend, commandline).run(); }
 
 } // namespace kartino::app

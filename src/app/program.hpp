@@ -1,8 +1,18 @@
 #pragma once
 // One start of the program on a backend: the session object with its services, the three
-// forms, the event loop and the exit code. main() calls it with the real backend; end-to-end
-// tests call it with a headless one.
+// forms, the event loop and the exit code. main() runs it on the backend the environment
+// chooses; end-to-end tests run it on a headless one and look at its forms afterwards.
+#include "common/services.hpp"
+#include "demo/form_demo.hpp"
+#include "exercise/form_kartino.hpp"
+#include "platform/basic/errors.hpp"
+#include "platform/basic/numbered_files.hpp"
+#include "platform/basic/paths.hpp"
+#include "platform/basic/random.hpp"
+#include "platform/ui/application.hpp"
 #include "platform/ui/backend.hpp"
+#include "session/form1.hpp"
+#include "session/session.hpp"
 
 #include <string>
 
@@ -12,7 +22,45 @@ namespace kartino::app {
 // so that its fixed columns come out as the host wrote them.
 std::string commandlineof(int argc, const char *const *argv);
 
-// Runs the session to its end and returns the exit code (0 normal end, 1 cancel or failure).
+// The message box of the shared error handler, shown through the application so that the
+// screen is up to date behind it.
+class ApplicationMessageBox final : public ui::MessageBox {
+  public:
+    explicit ApplicationMessageBox(ui::Application &app) : app_(app) {}
+    void show(const std::string &title, const std::vector<std::string> &lines) override { app_.MsgBox(title, lines); }
+
+  private:
+    ui::Application &app_;
+};
+
+class Program {
+  public:
+    // `drives` maps the drive letters of the data to folders (default: KARTINO_DRIVE_<LETTER>).
+    Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {});
+
+    // Runs the session to its end: 0 after a normal end, 1 after a cancel or a failure.
+    int run();
+
+    session::Session &session() { return session_; }
+    session::Form1 &form1() { return form1_; }
+    ui::Application &application() { return app_; }
+
+  private:
+    int endafterfailure(const basic::RuntimeError *error, const std::string &what);
+
+    ui::Application app_;
+    basic::PathResolver paths_;
+    basic::FileTable files_;
+    basic::Random rnd_;
+    ApplicationMessageBox box_;
+    common::Services services_;
+    session::Session session_;
+    exercise::FormKartino formkartino_;
+    demo::FormDemo formdemo_;
+    session::Form1 form1_;
+};
+
+// Program(backend, commandline).run().
 int runprogram(ui::Backend &backend, const std::string &commandline);
 
 } // namespace kartino::app

@@ -84,7 +84,7 @@ PRB_ITEMS = [
     "Kartenübung", "Aufgabe", "von", " Mal mit der Leertaste", "Auf der Karte sehen Sie Europa.",
     "Zeigen Sie mit der Maus, wo der Ort liegt, und klicken Sie.", "Sie dürfen um bis zu",
     "Kilometer danebenliegen.", "Richtig", "Falsch", "Punkte", "Durchschnitt", "Kilometer",
-    "Nächste Aufgabe", "Welche Karte möchten Sie üben?",                          # texts 7, 54
+    "Nächste Aufgabe", "Welche Karte?",                                           # texts 7, 54
     "Start", "Zurück", "Abstand:", "Ihre Antwort", "Lösung",                      # texts 8-12
     "Wenn Sie nicht weiterwissen, hilft Ihnen das Programm.",                    # help texts 1-4
     "Hilfe erhalten Sie bis zu", "Erste Hilfe: die Region", "Zweite Hilfe: das Land",
@@ -96,7 +96,7 @@ PRB_ITEMS = [
     "Zeit ist um.", "Noch eine Aufgabe.", "Übung beendet.", "Ergebnis",
     "  km  ",                                                                     # text 48, trimmed
     "Sie haben / Minuten Zeit.", "Die Zeit läuft, sobald die erste Aufgabe erscheint.",  # 43, 44
-    "Möchten Sie zuerst eine Vorführung sehen?", "Vorführung",                   # 45, 46
+    "Erst die Vorführung?", "Vorführung",                                    # 45, 46
     "Bitte warten", "Klicken Sie auf die Karte.", "Treffer", "Fehler",           # 49-52
     "Sekunden", "Ort", "Region", "Land", "Fluss",                                 # 66-70
     "Die Vorführung zeigt alle Orte nacheinander.", "Ende der Vorführung",        # 71, 72

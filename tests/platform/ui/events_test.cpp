@@ -162,8 +162,7 @@ TEST_F(Events, EndUnwindsWithTheExitCode) {
 }
 
 TEST_F(Events, AnEndThrownByTheProgramIsTracedByTheLoop) {
-    start("key 27
-");
+    start("key 27\n");
     std::vector<std::string> log;
     RecordingForm f{app(), "F", log};
     f.onKeyDown = [](int &) { throw ui::SessionEnd{1}; };

@@ -1,0 +1,64 @@
+#pragma once
+// Runs the whole program in this process on the headless backend, as the host would start it,
+// over a HostDataSet: a script, a screen size, the fake clock at 10:00:00. The program and its
+// forms stay alive after the run so tests can look at the controls the session left.
+#include "app/program.hpp"
+#include "host_dataset.hpp"
+#include "platform/backend/headless/headless_backend.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kartino::testkit {
+
+class ProgramRun : public ::testing::Test {
+  protected:
+    HostDataSet data;
+
+    // Writes the data set and runs the program with the script; returns its exit code.
+    int run(const std::string &script, ui::ScreenSize screen = {1024, 768}) {
+        data.write();
+        return runwith(data.commandline(), script, screen);
+    }
+
+    int runwith(const std::string &commandline, const std::string &script, ui::ScreenSize screen = {1024, 768}) {
+        program_.reset();
+        backend::HeadlessConfig c;
+        c.screen = screen;
+        c.script = backend::parseScript(script);
+        c.tracePath = out.file("trace.txt");
+        std::remove(c.tracePath.c_str());
+        c.clockStart = {2026, 12, 7, 10, 0, 0, 0};
+        backend_ = std::make_unique<backend::HeadlessBackend>(std::move(c));
+        program_ = std::make_unique<app::Program>(*backend_, commandline,
+                                                  [this](char letter) { return data.drivefolder(letter); });
+        return program_->run();
+    }
+
+    app::Program &program() { return *program_; }
+    session::Form1 &form1() { return program_->form1(); }
+    session::Session &session() { return program_->session(); }
+
+    std::vector<std::string> trace() const {
+        std::istringstream in(readFile(out.file("trace.txt")));
+        std::vector<std::string> lines;
+        for (std::string l; std::getline(in, l);) lines.push_back(l);
+        return lines;
+    }
+    std::string shot(const std::string &name) const { return out.file(name + ".png"); }
+    std::string rdat() const { return data.resultfile("R.DAT"); }
+    std::string errorlog() const { return data.resultfile("errwin.dat"); }
+
+    TempDir out; // trace and screenshots
+
+  private:
+    std::unique_ptr<backend::HeadlessBackend> backend_;
+    std::unique_ptr<app::Program> program_;
+};
+
+} // namespace kartino::testkit

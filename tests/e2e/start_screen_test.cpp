@@ -1,0 +1,279 @@
+// The start screen driven as a trainee drives it, through the whole program on the headless
+// backend: the go-on label, the offer of a demonstration and the variant row, each reached and
+// left by mouse and by key, and the ways to quit from each.
+#include "common/design_screen.hpp"
+#include "platform/gfx/png.hpp"
+#include "program_run.hpp"
+#include "support/golden.hpp"
+
+#include <gmock/gmock.h>
+
+using namespace kartino;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+
+namespace {
+
+// Centres of the start form's controls on a full 1024 x 768 screen (design units x 1.6).
+constexpr const char *clickWeiter = "click 512 712\n";
+constexpr const char *clickJa = "click 752 712\n";
+constexpr const char *clickNein = "click 880 712\n";
+constexpr const char *clickCancel = "click 1003 17\n";
+constexpr const char *abortKey = "key 27 4\n"; // Alt+Esc, the host's default combination
+const std::string cancelRecord = "\"c\",0,15,\"A\",0,256,0\r\n\r\n";
+
+class StartScreen : public testkit::ProgramRun {
+  protected:
+    void offer() { // a time limit of five minutes that the block asks to offer
+        data.blocks[0].flags = "b10000000";
+        data.blocks[0].numbers = "7,300,30,0";
+    }
+    void variants(const std::string &names) {
+        data.blocks[0].mapfile = names;
+        for (std::size_t start = 0, slash; (slash = names.find('/', start)) != std::string::npos; start = slash + 1)
+            data.writemap(names.substr(start, slash - start) + ".VEC");
+    }
+    std::string clickOn(const ui::Control &c) const {
+        return "click " + std::to_string(c.Left() + c.Width() / 2) + " " + std::to_string(c.Top() + c.Height() / 2) +
+               "\n";
+    }
+};
+
+TEST_F(StartScreen, GoOnByKeyOrByMouseOpensTheExercise) {
+    for (const std::string way : {"key 13\n", "key 32\n", clickWeiter}) {
+        EXPECT_EQ(run(way), 1) << way;
+        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1")) << way;
+        EXPECT_TRUE(form1().LabelWeiter.Visible());
+        EXPECT_EQ(form1().LabelWeiter.Caption(), "Weiter");
+        EXPECT_EQ(session().settings.mapscale, -2) << "the header of the map was read";
+        EXPECT_EQ(rdat(), cancelRecord);
+    }
+}
+
+TEST_F(StartScreen, KeysThatAreNoGoOnKeysChangeNothing) {
+    EXPECT_EQ(run("key 65\nkey 27\nkey 9\nkey 8 1\n"), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "exit 1"));
+}
+
+TEST_F(StartScreen, TheOfferAnsweredYesRunsTheDemonstrationFirst) {
+    offer();
+    data.settings.protocolflags = 8;
+    for (const std::string way : {"key 74\n", clickJa}) {
+        EXPECT_EQ(run(way), 1) << way;
+        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", "form FormDemo hidden",
+                                         "form FormKartino shown", "exit 1"));
+        EXPECT_TRUE(session().settings.offeraccepted);
+        // The offer's answer, then the cancel record with the offer and the demonstration flags.
+        EXPECT_EQ(rdat(), "s5J    -112-07-202610:00:00\r\n\"c\",0,15,\"A\",128,288,32\r\n\r\n");
+    }
+}
+
+TEST_F(StartScreen, TheOfferAnsweredNoGoesStraightToTheExercise) {
+    offer();
+    data.settings.protocolflags = 8;
+    for (const std::string way : {"key 78\n", clickNein}) {
+        EXPECT_EQ(run(way), 1) << way;
+        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1"));
+        EXPECT_EQ(rdat(), "s5N    -112-07-202610:00:00\r\n\"c\",0,15,\"A\",128,288,0\r\n\r\n");
+    }
+}
+
+TEST_F(StartScreen, TheGoOnKeyDoesNothingWhileTheGoOnLabelIsHidden) {
+    offer();
+    EXPECT_EQ(run("key 13\nkey 32\n" + std::string(clickWeiter)), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "exit 1"));
+    EXPECT_FALSE(form1().LabelWeiter.Visible());
+    EXPECT_TRUE(form1().LabelJa.Visible());
+
+    variants("Europa/Asien/");
+    EXPECT_EQ(run("key 13\n"), 1);
+    EXPECT_THAT(trace(), Not(Contains("form FormKartino shown")));
+}
+
+TEST_F(StartScreen, AVariantChosenByItsInitialOrByMouse) {
+    variants("Europa/Asien/Afrika");
+    EXPECT_EQ(run("key 65\n"), 1); // A: Asien
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1"));
+    EXPECT_EQ(session().settings.mapfile, "Asien.VEC");
+    EXPECT_EQ(session().settings.listfile, "Asien.LST");
+    EXPECT_EQ(form1().LabelVariantAnswer.Caption(), "Asien");
+    EXPECT_TRUE(form1().LabelVariantAnswer.Visible());
+    EXPECT_FALSE(form1().varLabel(1).Visible());
+    EXPECT_EQ(rdat(), "\"c\",0,15,\"B\",0,256,0\r\n\r\n");
+
+    run("");
+    const std::string first = clickOn(form1().varLabel(1));
+    EXPECT_EQ(run(first), 1);
+    EXPECT_EQ(session().settings.mapfile, "Europa.VEC");
+    EXPECT_EQ(rdat(), cancelRecord);
+}
+
+TEST_F(StartScreen, AKeyThatIsNoInitialOnlyWarns) {
+    variants("Europa/Asien/");
+    EXPECT_EQ(run("key 88\nkey 49\n"), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "sound K:\\all\\warn.wav", "sound K:\\all\\warn.wav",
+                                     "exit 1"));
+    EXPECT_TRUE(form1().varLabel(2).Visible());
+}
+
+TEST_F(StartScreen, OfTwoVariantsWithOneInitialTheKeyTakesTheFirst) {
+    variants("Asien/Afrika/");
+    EXPECT_EQ(run("key 65\n"), 1);
+    EXPECT_EQ(session().settings.mapfile, "Asien.VEC");
+    run("");
+    EXPECT_EQ(run(clickOn(form1().varLabel(2))), 1);
+    EXPECT_EQ(session().settings.mapfile, "Afrika.VEC");
+    EXPECT_EQ(rdat(), "\"c\",0,15,\"B\",0,256,0\r\n\r\n");
+}
+
+TEST_F(StartScreen, WithAnOfferTheQuestionFollowsTheVariantChoice) {
+    offer();
+    variants("Europa/Asien/");
+    EXPECT_EQ(run("key 74\n"), 1); // J is no variant initial while the row is up
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "sound K:\\all\\warn.wav", "exit 1"));
+    EXPECT_FALSE(form1().LabelJa.Visible());
+
+    EXPECT_EQ(run("key 69\nkey 74\n"), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", "form FormDemo hidden",
+                                     "form FormKartino shown", "exit 1"));
+    EXPECT_EQ(session().settings.mapfile, "Europa.VEC");
+}
+
+TEST_F(StartScreen, MoreThanTwentySixVariantsShowTheFirstTwentySix) {
+    std::string names;
+    for (int i = 0; i < 28; ++i) names += std::string(1, static_cast<char>('A' + i % 26)) + "v" + std::to_string(i) + "/";
+    variants(names);
+    EXPECT_EQ(run(""), 1);
+    EXPECT_EQ(session().settings.variantcount, 28);
+    EXPECT_EQ(session().settings.variantshown, 26);
+    EXPECT_TRUE(form1().varLabel(26).Visible());
+
+    // "Av26" and "Bv27" have no label; their initials select the first A and B.
+    EXPECT_EQ(run("key 66\n"), 1);
+    EXPECT_EQ(session().settings.mapfile, "Bv1.VEC");
+}
+
+// The variant row: labels as wide as their names plus 10 design units, 10 units apart, the
+// row centred; a row wider than 550 units is split into two of half (the first the larger).
+class VariantRows : public StartScreen {
+  protected:
+    void expectRows(int count, const std::vector<std::vector<int>> &rows) {
+        session::Form1 &f = form1();
+        const common::ScreenMetrics &m = session().sh.screen;
+        const double saved = f.FontSize();
+        f.setFontSize(common::ctlscaley(m, 10));
+        const double designtops[] = {400, 430};
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            double rowwidth = 0;
+            for (int i : rows[r]) rowwidth += f.TextWidth(session().settings.variantnames[i]) + common::scalex(m, 20);
+            double left = std::nearbyint(common::screenx(m, 320) - rowwidth / 2);
+            for (int i : rows[r]) {
+                const ui::Label &l = f.varLabel(i);
+                const double width = f.TextWidth(session().settings.variantnames[i]) + common::scalex(m, 10);
+                EXPECT_EQ(l.Left(), left) << "label " << i;
+                EXPECT_EQ(l.Top(), std::nearbyint(common::screeny(m, designtops[r]))) << "label " << i;
+                EXPECT_EQ(l.Width(), std::nearbyint(width)) << "label " << i;
+                EXPECT_EQ(l.Height(), std::nearbyint(common::scaley(m, 20)));
+                EXPECT_TRUE(l.Visible());
+                left = std::nearbyint(l.Left() + l.Width() + common::scalex(m, 10));
+            }
+        }
+        f.setFontSize(saved);
+        EXPECT_FALSE(f.varLabel(count + 1).Visible());
+    }
+    static std::string names(int count) {
+        std::string n;
+        for (int i = 1; i <= count; ++i) n += "Region" + std::to_string(i) + "/";
+        return n;
+    }
+};
+
+TEST_F(VariantRows, ThreeShortNamesMakeOneRow) {
+    variants("Europa/Asien/Afrika/");
+    run("");
+    expectRows(3, {{1, 2, 3}});
+}
+
+TEST_F(VariantRows, TenNamesMakeTwoRowsOfFive) {
+    variants(names(10));
+    run("");
+    expectRows(10, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}});
+}
+
+TEST_F(VariantRows, ElevenNamesMakeRowsOfSixAndFive) {
+    variants(names(11));
+    run("");
+    expectRows(11, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11}});
+}
+
+TEST_F(VariantRows, OnASmallerAreaTheRowStaysUnderTheQuestion) {
+    data.settings.areawidth = 800;
+    data.settings.areaheight = 600;
+    variants("Europa/Asien/Afrika/");
+    run("");
+    expectRows(3, {{1, 2, 3}});
+    const auto &question = form1().LabelVariantQuestion;
+    EXPECT_EQ(question.Left(), 112 + 175); // ctlscreenx(140)
+    EXPECT_GT(form1().varLabel(1).Left(), 112);
+}
+
+// Every state can be left with the abort key, the close box and the window's close; each
+// leaves the cancel record.
+TEST_F(StartScreen, EveryStateQuitsWithTheCancelRecord) {
+    data.settings.hostflags = 2048; // the close box is shown
+    struct State {
+        const char *name;
+        std::function<void()> prepare;
+        std::string record;
+    };
+    const std::vector<State> states = {
+        {"go on", [] {}, cancelRecord},
+        {"offer", [this] { offer(); }, "\"c\",0,15,\"A\",128,288,0\r\n\r\n"},
+        {"variants", [this] { variants("Europa/Asien/"); }, "\"c\",0,15,\"A\",128,288,0\r\n\r\n"},
+    };
+    for (const State &state : states) {
+        state.prepare();
+        for (const std::string way : {abortKey, clickCancel, "close\n"}) {
+            EXPECT_EQ(run(way + "key 13\n"), 1) << state.name << " " << way;
+            EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "exit 1")) << state.name << " " << way;
+            EXPECT_EQ(rdat(), state.record) << state.name << " " << way;
+            EXPECT_TRUE(form1().LabelCancel.Visible());
+        }
+    }
+    // The exercise form answers the same three.
+    data.blocks[0] = {};
+    data.blocks[0].mapfile = "EUROPA.VEC";
+    for (const std::string way : {abortKey, clickCancel, "close\n"}) {
+        EXPECT_EQ(run("key 13\n" + way + "key 13\n"), 1) << way;
+        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1")) << way;
+        EXPECT_EQ(rdat(), cancelRecord) << way;
+    }
+}
+
+// What the trainee sees of each state, on the full screen and on an 800 x 600 area.
+TEST_F(StartScreen, PicturesOfTheThreeStates) {
+    struct Case {
+        const char *name;
+        std::function<void()> prepare;
+    };
+    const std::vector<Case> cases = {
+        {"goon", [] {}},
+        {"offer", [this] { offer(); }},
+        {"variants", [this] { variants("Europa/Asien/Afrika/Amerika/"); }},
+    };
+    for (const bool small : {false, true}) {
+        data.settings.areawidth = small ? 800 : -1;
+        data.settings.areaheight = small ? 600 : -1;
+        data.settings.hostflags = 2048;
+        for (const Case &c : cases) {
+            data.blocks[0] = testkit::ExerciseBlock{};
+            c.prepare();
+            const std::string name = std::string("start/") + c.name + (small ? "-800x600" : "-1024x768");
+            run("screenshot " + shot("state") + "\n");
+            EXPECT_TRUE(testkit::matchesGolden(gfx::readPng(shot("state")), name));
+        }
+    }
+}
+
+} // namespace
