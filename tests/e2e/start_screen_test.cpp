@@ -277,3 +277,17 @@ TEST_F(StartScreen, PicturesOfTheThreeStates) {
 }
 
 } // namespace
+
+namespace {
+
+// Demonstration-only mode: no start screen, the demonstration, its record, a normal end.
+TEST_F(StartScreen, DemonstrationOnlyEndsWithItsRecord) {
+    data.blocks[0].flags = "b100000000000000";
+    data.settings.protocolflags = 8;
+    EXPECT_EQ(run(""), 0);
+    EXPECT_THAT(trace(), ElementsAre("form FormDemo shown", "form FormDemo hidden", "exit 0"));
+    EXPECT_EQ(rdat(), "s3-     012-07-202610:00:00\r\ni\r\n");
+    EXPECT_EQ(session().settings.mapscale, -2) << "the header was read before the demonstration";
+}
+
+} // namespace
