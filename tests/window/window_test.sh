@@ -27,7 +27,7 @@ KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$prog
 pid=$!
 win=""
 for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Kartino$' 2> /dev/null | head -n 1)
+    win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
     [[ -n "$win" ]] && break
     sleep 0.1
 done
@@ -39,7 +39,7 @@ sleep 0.5
 xdotool key a
 sleep 0.5
 # SDL may replace its first window while it sets up full screen: look the window up again.
-win=$(xdotool search --name '^Kartino$' 2> /dev/null | tail -n 1)
+win=$(xdotool search --name '^Taliform$' 2> /dev/null | tail -n 1)
 "$close_helper" "$win"
 for _ in $(seq 1 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2> /dev/null; then echo "the close button did not end the program"; kill "$pid"; exit 1; fi

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The program in a real X window under Xvfb, started by the host player over the sample data:
+# Return leaves the start screen, Alt+Esc (the host's abort key) ends the exercise with the
+# cancel record.
+#   kartino_window_test.sh KARTINO-HOST KARTINO SAMPLE-FOLDER
+set -uo pipefail
+host=$1 program=$2 sample=$3
+
+for tool in xvfb-run xdotool; do
+    command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat > "$work/inner.sh" << 'INNER'
+#!/usr/bin/env bash
+set -uo pipefail
+host=$1; program=$2; sample=$3; work=$4
+KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
+    "$host" --program "$program" --out "$work/run" "$sample" > "$work/host.txt" 2>&1 &
+pid=$!
+win=""
+for _ in $(seq 1 100); do
+    win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
+    [[ -n "$win" ]] && break
+    sleep 0.1
+done
+if [[ -z "$win" ]]; then echo "the window did not appear"; kill "$pid"; exit 1; fi
+sleep 1
+xdotool key Return
+sleep 0.5
+xdotool key alt+Escape
+for _ in $(seq 1 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2> /dev/null; then echo "the abort key did not end the program"; kill "$pid"; exit 1; fi
+wait "$pid"
+echo "exit status $?"
+INNER
+chmod +x "$work/inner.sh"
+
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/inner.sh" "$host" "$program" "$sample" "$work" > "$work/out.txt" 2>&1
+cat "$work/out.txt" "$work/host.txt" 2> /dev/null
+trace=$(cat "$work/trace.txt" 2> /dev/null)
+expected=$'form Form1 shown\nform FormKartino shown\nexit 1'
+[[ "$trace" == "$expected" ]] || { echo "FAILED: the trace is"; echo "$trace"; exit 1; }
+grep -q "exit status 1" "$work/out.txt" || { echo "FAILED: exit status is not 1"; exit 1; }
+record=$(od -An -c "$work/run/ERGEBNIS/R.DAT")
+wanted=$(printf '"c",0,15,"A",0,256,0\r\n\r\n' | od -An -c)
+[[ "$record" == "$wanted" ]] || { echo "FAILED: R.DAT is"; echo "$record"; exit 1; }
+echo "PASSED"
