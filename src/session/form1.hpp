@@ -67,7 +67,8 @@ class Form1 : public ui::Form {
     void readheader();
     void hidebehind();
     void gotoexercise();
-    void variantrow(int from, int to, double rowwidth, double designtop);
+    void leavetoexercise(); // the map header, then the exercise form
+    void variantrow(int from, int to, double designtop);
 
     Session &s_;
     std::string commandline_;

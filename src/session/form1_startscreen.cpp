@@ -47,14 +47,11 @@ void Form1::showVariantLabels() {
         rowwidth += width + common::scalex(m, 20);
     }
     if (rowwidth < common::scalex(m, 550)) {
-        variantrow(1, shown, rowwidth, 400);
+        variantrow(1, shown, 400);
     } else {
         const int first = shown / 2 + shown % 2;
-        double firstwidth = 0;
-        for (int i = 1; i <= first; ++i)
-            firstwidth += TextWidth(s_.settings.variantnames[static_cast<std::size_t>(i)]) + common::scalex(m, 20);
-        variantrow(1, first, firstwidth, 400);
-        variantrow(first + 1, shown, rowwidth - firstwidth, 430);
+        variantrow(1, first, 400);
+        variantrow(first + 1, shown, 430);
     }
     for (int i = 1; i <= shown; ++i) {
         varLabel(i).setVisible(true);
@@ -63,11 +60,14 @@ void Form1::showVariantLabels() {
     setFontSize(remembered);
 }
 
-// Lays out labels from..to side by side at the design height, centred on the design area.
-// The row is centred about the middle of the area on the screen, so that it stays under the
-// question when the area is smaller than the screen.
-void Form1::variantrow(int from, int to, double rowwidth, double designtop) {
+// Lays out labels from..to side by side at the design height, centred on the design area by
+// the width of their names. The row is centred about the middle of the area on the screen, so
+// that it stays under the question when the area is smaller than the screen.
+void Form1::variantrow(int from, int to, double designtop) {
     const common::ScreenMetrics &m = s_.sh.screen;
+    double rowwidth = 0;
+    for (int i = from; i <= to; ++i)
+        rowwidth += TextWidth(s_.settings.variantnames[static_cast<std::size_t>(i)]) + common::scalex(m, 20);
     const int top = common::topixels(common::screeny(m, designtop));
     int left = common::topixels(common::screenx(m, 320) - rowwidth / 2);
     for (int i = from; i <= to; ++i) {
@@ -93,9 +93,7 @@ void Form1::varLabel_click(int index) {
     if (st.offeractive) {
         for (ui::Label *l : {&LabelJa, &LabelNein, &LabelOfferQuestion}) l->setVisible(true);
     } else {
-        readheader();
-        hidebehind();
-        gotoexercise();
+        leavetoexercise();
     }
 }
 
@@ -115,16 +113,10 @@ void Form1::offerUsed() {
 void Form1::offerDenied() {
     s_.settings.offeraccepted = false;
     protocolline(s_, "5", s_.texts.text[57], -1);
-    readheader();
-    hidebehind();
-    gotoexercise();
+    leavetoexercise();
 }
 
-void Form1::LabelWeiter_Click() {
-    readheader();
-    hidebehind();
-    gotoexercise();
-}
+void Form1::LabelWeiter_Click() { leavetoexercise(); }
 
 void Form1::LabelCancel_Click() { endsession(s_); }
 
@@ -191,6 +183,12 @@ void Form1::hidebehind() {
 
 void Form1::gotoexercise() {
     if (next_.showExercise) next_.showExercise();
+}
+
+void Form1::leavetoexercise() {
+    readheader();
+    hidebehind();
+    gotoexercise();
 }
 
 } // namespace kartino::session

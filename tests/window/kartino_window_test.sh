@@ -17,28 +17,20 @@ cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
 set -uo pipefail
 host=$1; program=$2; sample=$3; work=$4
+source "$5/find_window.sh"
 KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
     "$host" --program "$program" --out "$work/run" "$sample" > "$work/host.txt" 2>&1 &
 pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
-    [[ -n "$win" ]] && break
-    sleep 0.1
-done
-if [[ -z "$win" ]]; then echo "the window did not appear"; kill "$pid"; exit 1; fi
+find_window
 sleep 1
 xdotool key Return
 sleep 0.5
 xdotool key alt+Escape
-for _ in $(seq 1 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2> /dev/null; then echo "the abort key did not end the program"; kill "$pid"; exit 1; fi
-wait "$pid"
-echo "exit status $?"
+wait_for_end "the abort key"
 INNER
 chmod +x "$work/inner.sh"
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/inner.sh" "$host" "$program" "$sample" "$work" > "$work/out.txt" 2>&1
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/inner.sh" "$host" "$program" "$sample" "$work" "$(cd "$(dirname "$0")" && pwd)" > "$work/out.txt" 2>&1
 cat "$work/out.txt" "$work/host.txt" 2> /dev/null
 trace=$(cat "$work/trace.txt" 2> /dev/null)
 expected=$'form Form1 shown\nform FormKartino shown\nexit 1'

@@ -22,16 +22,11 @@ cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
 set -uo pipefail
 program=$1; close_helper=$2; work=$3
+source "$4/find_window.sh"
 cd "$work"
 KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$program" &
 pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
-    [[ -n "$win" ]] && break
-    sleep 0.1
-done
-if [[ -z "$win" ]]; then echo "the window did not appear"; kill "$pid"; exit 1; fi
+find_window
 sleep 0.5
 height=$(xdotool getdisplaygeometry | cut -d' ' -f2)
 xdotool mousemove 60 $((height - 34)) click 1   # the button CommandWeiter
@@ -41,14 +36,11 @@ sleep 0.5
 # SDL may replace its first window while it sets up full screen: look the window up again.
 win=$(xdotool search --name '^Taliform$' 2> /dev/null | tail -n 1)
 "$close_helper" "$win"
-for _ in $(seq 1 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2> /dev/null; then echo "the close button did not end the program"; kill "$pid"; exit 1; fi
-wait "$pid"
-echo "exit status $?"
+wait_for_end "the close button"
 INNER
 chmod +x "$work/inner.sh"
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/inner.sh" "$program" "$close_helper" "$work" > "$work/out.txt" 2>&1
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/inner.sh" "$program" "$close_helper" "$work" "$(cd "$(dirname "$0")" && pwd)" > "$work/out.txt" 2>&1
 cat "$work/out.txt"
 trace=$(cat "$work/trace.txt" 2> /dev/null)
 echo "--- trace"; echo "$trace"

@@ -1,0 +1,21 @@
+# Sourced by the window tests: waits up to ten seconds for the program's window (title
+# "Taliform") and sets `win` to its id; the caller's program `pid` is stopped when none comes.
+find_window() {
+    win=""
+    for _ in $(seq 1 100); do
+        win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
+        [[ -n "$win" ]] && return 0
+        sleep 0.1
+    done
+    echo "the window did not appear"
+    kill "$pid"
+    exit 1
+}
+
+# Waits up to five seconds for `pid` to end after the action named by $1.
+wait_for_end() {
+    for _ in $(seq 1 50); do kill -0 "$pid" 2> /dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2> /dev/null; then echo "$1 did not end the program"; kill "$pid"; exit 1; fi
+    wait "$pid"
+    echo "exit status $?"
+}
