@@ -83,6 +83,24 @@ void errhandler(Services &sv, Shared &sh, const basic::RuntimeError &err, std::s
     sv.msgbox.show("errhandler", boxLines(message));
 }
 
+void logerror(Services &sv, const Shared &sh, std::string_view message) {
+    int number = kLogFile;
+    while (sv.files.isOpen(number))
+        ++number; // the first free file number
+    try {
+        sv.files.open(number, sh.settingspaths[9] + "errwin.dat", basic::OpenMode::Append);
+        sv.files.print(number, sv.clock.date() + sv.clock.time() + std::string(message));
+        sv.files.close(number);
+    } catch (const basic::RuntimeError &) {
+        if (sv.files.isOpen(number)) {
+            try {
+                sv.files.close(number);
+            } catch (const basic::RuntimeError &) {
+            }
+        }
+    }
+}
+
 std::string fnoem(const Services &sv, std::string_view text) { return text::ansiToOem(text, sv.oempage); }
 
 void checkplatform(Shared &sh) { sh.isnt = true; }

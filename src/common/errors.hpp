@@ -20,6 +20,10 @@ bool fnfileexists(Services &sv, Shared &sh, const std::string &file, std::string
 // Shows and logs the run-time error with the location of the failing procedure.
 void errhandler(Services &sv, Shared &sh, const basic::RuntimeError &err, std::string_view location);
 
+// Appends one line (date and time, then the message) to errwin.dat without showing a box and
+// without touching the files the caller has open: for faults the session survives.
+void logerror(Services &sv, const Shared &sh, std::string_view message);
+
 // Text for the host: ANSI to the OEM code page.
 std::string fnoem(const Services &sv, std::string_view text);
 

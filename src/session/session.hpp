@@ -6,6 +6,7 @@
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
+#include "vecgraphics/vec_state.hpp"
 #include "vecgraphics/vector_tables.hpp"
 
 namespace kartino::session {
@@ -19,6 +20,7 @@ struct Session {
     Results results;
     Texts texts;
     vecgraphics::VectorTables vt;
+    vecgraphics::VecState vs; // the drawing interpreter's pen, slots and register
 };
 
 } // namespace kartino::session

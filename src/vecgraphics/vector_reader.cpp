@@ -127,6 +127,7 @@ std::int16_t fngrafin(common::Services &sv, common::Shared &sh, VectorTables &vt
         sv.files.open(vectorfile, sh.currentfile, basic::OpenMode::Input);
         std::int16_t upper = VectorReader(sv, vt).read(settings, first, last);
         sv.files.close(vectorfile);
+        vt.loadedfile = filename;
         sh.currentfile.clear();
         return upper;
     } catch (const basic::RuntimeError &e) {

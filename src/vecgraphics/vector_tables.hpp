@@ -17,6 +17,8 @@ struct VectorTables {
     std::array<std::string, kRecordSlots> recordname;
     // File positions of the loaded records in load order, three characters each ("###").
     std::string recordlist;
+    // Full path of the file the records were loaded from, for reports on malformed records.
+    std::string loadedfile;
     // Header of the file last read, in ANSI, without the count in columns 1 to 3.
     std::string headerline;
     // Index of the last loaded record; callers store the reader's result here.

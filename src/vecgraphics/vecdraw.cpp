@@ -1,0 +1,71 @@
+#include "vecgraphics/vecdraw.hpp"
+
+#include "common/errors.hpp"
+#include "platform/basic/errors.hpp"
+#include "platform/basic/numbers.hpp"
+
+namespace kartino::vecgraphics {
+
+namespace {
+
+constexpr std::size_t kTokenShown = 40;
+constexpr std::size_t kPositionWidth = 3; // recordlist holds one "###" field per loaded record
+
+std::int32_t fileposition(const VectorTables &vt, std::int16_t record) {
+    auto at = static_cast<std::size_t>(record) * kPositionWidth;
+    if (record < 0 || at + kPositionWidth > vt.recordlist.size()) return -1;
+    return static_cast<std::int32_t>(basic::Val(vt.recordlist.substr(at, kPositionWidth)));
+}
+
+std::string showntoken(std::string_view token) {
+    std::string shown;
+    for (unsigned char c : token.substr(0, kTokenShown))
+        shown += c < 32 ? '?' : static_cast<char>(c);
+    if (token.size() > kTokenShown) shown += "...";
+    return shown;
+}
+
+} // namespace
+
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vt, const common::Shared &sh,
+                                          basic::Random &rnd, DrawingSurface &surface, const VecCall &call) {
+    Interpreter interpreter(state, vt, sh, rnd, surface);
+    try {
+        interpreter.run(call);
+        return std::nullopt;
+    } catch (const basic::RuntimeError &e) {
+        surface.setFillStyle(1); // a fill cut short must not leave the surface painting solid
+        MalformedRecord fault;
+        fault.record = call.record;
+        fault.fileposition = fileposition(vt, call.record);
+        fault.tokenpos = interpreter.commandpos();
+        fault.token = interpreter.commandtoken();
+        fault.number = e.number();
+        fault.description = e.description();
+        return fault;
+    }
+}
+
+std::string malformedtext(const MalformedRecord &fault, std::string_view file) {
+    std::int32_t record = fault.fileposition >= 0 ? fault.fileposition : fault.record;
+    return "vec:vecdraw," + std::to_string(fault.number) + "," + fault.description + ",Datei: " +
+           std::string(file) + ",Satz " + std::to_string(record) + ",Position " + std::to_string(fault.tokenpos) +
+           ",Token " + showntoken(fault.token);
+}
+
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
+             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
+    VecCall call{record, x, y, colour, scalex, baseangle, fillflag, scaley};
+    if (auto fault = drawrecord(state, vt, sh, sv.rnd, surface, call))
+        common::logerror(sv, sh, std::string(basic::kErrorSource) + "," + malformedtext(*fault, vt.loadedfile));
+}
+
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state, ui::Form &form,
+             std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour, double scalex,
+             double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
+    FormSurface surface(form);
+    vecdraw(sv, sh, vt, state, surface, record, x, y, colour, scalex, baseangle, fillflag, scaley);
+}
+
+} // namespace kartino::vecgraphics

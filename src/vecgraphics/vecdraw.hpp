@@ -1,0 +1,62 @@
+#pragma once
+// The vector drawing language: one loaded record (a sequence of comma-terminated tokens, each a
+// command letter with its first operand, further operands as plain numbers) drawn turtle-like
+// from a pen position, in steps, circles, ellipses, arcs, rectangles, flood fills and composite
+// figures.
+//
+//   vecgraphics::VecState vs;
+//   vecgraphics::vecdraw(sv, sh, vt, vs, form, 0, CInt(screenx(sh.screen, 320)),
+//                        CInt(screeny(sh.screen, 256)), 15, scalex(sh.screen, 4), 0, -1,
+//                        scaley(sh.screen, 4));
+//
+// A malformed record (a slot outside 0..99, a record number outside 0..200, an ellipse without
+// width, a colour outside 0..16, operands past the end of the record, a polygon with no or too
+// many sides, a comma beyond character 32 766, a runaway repeat) stops at its faulty command:
+// the figure drawn so far stays, and vecdraw writes one line naming the file, the record, the
+// token's position and the token to errwin.dat and returns, so the caller goes on with the next
+// record.
+#include "common/services.hpp"
+#include "platform/basic/random.hpp"
+#include "vecgraphics/drawing_surface.hpp"
+#include "vecgraphics/interpreter.hpp"
+#include "vecgraphics/vec_state.hpp"
+#include "vecgraphics/vector_tables.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kartino::ui {
+class Form;
+}
+
+namespace kartino::vecgraphics {
+
+struct MalformedRecord {
+    std::int16_t record = 0;        // table index as called
+    std::int32_t fileposition = -1; // the record's position in its file; -1 when not loaded
+    std::int32_t tokenpos = 0;      // 1-based position of the faulty command's token
+    std::string token;
+    int number = 0; // the run-time error it raised
+    std::string description;
+};
+
+// Interprets one record; the fault of a malformed record is returned, not reported. The
+// surface's FillStyle is transparent afterwards in either case.
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vt, const common::Shared &sh,
+                                          basic::Random &rnd, DrawingSurface &surface, const VecCall &call);
+
+// "vec:vecdraw,NUMBER,DESCRIPTION,Datei: FILE,Satz N,Position P,Token T": the record as its
+// position in the file, the token cut to 40 characters with control characters shown as "?".
+std::string malformedtext(const MalformedRecord &fault, std::string_view file);
+
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
+             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
+
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state, ui::Form &form,
+             std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour, double scalex,
+             double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
+
+} // namespace kartino::vecgraphics
