@@ -35,10 +35,22 @@ class Fill {
   public:
     Fill(Surface &s, Colour border, Colour paint)
         : s_(s), border_(border), paint_(paint), width_(s.width()), height_(s.height()),
-          bytesPerRow_((s.width() + 7) / 8), painted_(static_cast<std::size_t>(bytesPerRow_) * s.height()) {
+          bytesPerRow_((s.width() + 7) / 8), painted_(scratch()) {
+        // The bitmap is kept between fills and is all clear on entry; growing it clears the new
+        // part. Only the rows a fill painted are cleared again afterwards, so a small fill on a
+        // large surface does not pay for clearing a whole-screen bitmap.
+        std::size_t bytes = static_cast<std::size_t>(bytesPerRow_) * static_cast<std::size_t>(height_);
+        if (painted_.size() < bytes) painted_.resize(bytes, 0);
         borderQuad_ = Quad{border, border, border, border};
         stack_.reserve(256);
     }
+    ~Fill() {
+        if (damage_.empty()) return;
+        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(damage_.top) * bytesPerRow_,
+                  painted_.begin() + static_cast<std::ptrdiff_t>(damage_.bottom) * bytesPerRow_, std::uint8_t{0});
+    }
+    Fill(const Fill &) = delete;
+    Fill &operator=(const Fill &) = delete;
 
     Rect run(int seedX, int seedY) {
         push(seedY, seedX, seedX, 1);
@@ -60,8 +72,13 @@ class Fill {
     Colour border_, paint_;
     Quad borderQuad_;
     int width_, height_, bytesPerRow_;
-    std::vector<std::uint8_t> painted_;
+    std::vector<std::uint8_t> &painted_;
     std::vector<Segment> stack_;
+
+    static std::vector<std::uint8_t> &scratch() {
+        thread_local std::vector<std::uint8_t> bitmap;
+        return bitmap;
+    }
     Rect damage_;
 
     const std::uint8_t *bits(int y) const {

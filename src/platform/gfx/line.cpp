@@ -80,6 +80,33 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     int bias = lineBias(dx, dy);
     bool xMajor = adx > ady;
     long long n = xMajor ? adx : ady, m = xMajor ? ady : adx;
+    if (s.contains(static_cast<int>(std::clamp<long long>(x0, -1, s.width()))
+                   , static_cast<int>(std::clamp<long long>(y0, -1, s.height()))) &&
+        s.contains(static_cast<int>(std::clamp<long long>(x1, -1, s.width())),
+                   static_cast<int>(std::clamp<long long>(y1, -1, s.height())))) {
+        // Both ends on the surface (the common case on a map): no clipping to work out; the
+        // first pixel is the start with the error term 2m - n.
+        std::ptrdiff_t pitch = s.width();
+        std::ptrdiff_t majorStep = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? pitch : -pitch);
+        std::ptrdiff_t minorStep = xMajor ? (dy > 0 ? pitch : -pitch) : (dx > 0 ? 1 : -1);
+        Colour *at = s.row(static_cast<int>(y0)) + x0;
+        const long long up = 2 * m, down = 2 * m - 2 * n;
+        long long err = 2 * m - n;
+        const Colour colour = c & 0xFFFFFF;
+        for (long long i = 0; i < n; ++i) {
+            *at = colour;
+            if (i + 1 == n) break; // the next position may lie past the buffer's end
+            at += majorStep;
+            if (err + bias > 0) {
+                at += minorStep;
+                err += down;
+            } else {
+                err += up;
+            }
+        }
+        return Rect{static_cast<int>(std::min(x0, x1)), static_cast<int>(std::min(y0, y1)),
+                    static_cast<int>(std::max(x0, x1)) + 1, static_cast<int>(std::max(y0, y1)) + 1};
+    }
     Axis major = xMajor ? Axis{x0, dx > 0 ? 1 : -1, s.width()} : Axis{y0, dy > 0 ? 1 : -1, s.height()};
     Axis minor = xMajor ? Axis{y0, dy > 0 ? 1 : -1, s.height()} : Axis{x0, dx > 0 ? 1 : -1, s.width()};
 

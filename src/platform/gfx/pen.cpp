@@ -23,10 +23,8 @@ int toPixel(double v) {
     if (std::isnan(v)) return 0;
     if (v >= kLimit) return static_cast<int>(kLimit);
     if (v <= -kLimit) return -static_cast<int>(kLimit);
-    double f = std::floor(v), frac = v - f;
-    long long r = static_cast<long long>(f);
-    if (frac > 0.5 || (frac == 0.5 && (r & 1) != 0)) ++r;
-    return static_cast<int>(r);
+    // The default floating-point rounding mode rounds to nearest with halves to even.
+    return static_cast<int>(std::nearbyint(v));
 }
 
 Rect formLine(Surface &s, PenState &pen, std::optional<PenPoint> from, PenPoint to,
