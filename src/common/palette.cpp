@@ -13,11 +13,13 @@ std::uint8_t CByte(double value) {
     return static_cast<std::uint8_t>(r);
 }
 
-void readpal64(Services &sv, Shared &sh) {
+void readpal64(Services &sv, Shared &sh) { readpalettefile(sv, sh, sh.settingspaths[0] + "stdvga64"); }
+
+void readpalettefile(Services &sv, Shared &sh, const std::string &file) {
     constexpr int palettefile = 2;
     try {
         sv.files.close(palettefile);
-        sh.currentfile = sh.settingspaths[0] + "stdvga64";
+        sh.currentfile = file;
         sv.files.open(palettefile, sh.currentfile, basic::OpenMode::Input);
         for (std::size_t k = 0; k < 64; ++k) {
             sh.linebuffer = sv.files.lineInput(palettefile) + ",";

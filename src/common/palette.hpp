@@ -4,6 +4,7 @@
 #include "common/services.hpp"
 
 #include <cstdint>
+#include <string>
 
 namespace kartino::common {
 
@@ -15,6 +16,9 @@ std::uint8_t CByte(double value);
 // lines or fields, or a component outside 0..255 is reported as "ModuleB:readpal64" and ends the
 // session.
 void readpal64(Services &sv, Shared &sh);
+
+// The same for a palette file of any name and folder (the render tool's choice of palette).
+void readpalettefile(Services &sv, Shared &sh, const std::string &file);
 
 // The RGB value (0x00BBGGRR, as RGB() builds it) of working colour n; n outside 0..16 is the
 // subscript error (9).
