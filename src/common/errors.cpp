@@ -101,8 +101,12 @@ void logerror(Services &sv, const Shared &sh, std::string_view message) {
     }
 }
 
-std::string fnoem(const Services &sv, std::string_view text) { return text::ansiToOem(text, sv.oempage); }
+std::string fnoem(const Services &sv, std::string_view text) {
+    return text::ansiToOem(text, sv.oempage);
+}
 
-void checkplatform(Shared &sh) { sh.isnt = true; }
+void checkplatform(Shared &sh) {
+    sh.isnt = true;
+}
 
 } // namespace kartino::common

@@ -13,7 +13,9 @@ std::uint8_t CByte(double value) {
     return static_cast<std::uint8_t>(r);
 }
 
-void readpal64(Services &sv, Shared &sh) { readpalettefile(sv, sh, sh.settingspaths[0] + "stdvga64"); }
+void readpal64(Services &sv, Shared &sh) {
+    readpalettefile(sv, sh, sh.settingspaths[0] + "stdvga64");
+}
 
 void readpalettefile(Services &sv, Shared &sh, const std::string &file) {
     constexpr int palettefile = 2;

@@ -23,7 +23,8 @@ void Interpreter::rotatedarc(bool chained) {
         move(st_.penx + (px * co + py * si), st_.peny + (py * co - px * si));
     }
     for (basic::Integer ang = a1 + basic::Integer(10); ang <= a2; ang += basic::Integer(10)) {
-        double qx = rx * std::cos(ang.value() * st_.degtorad), qy = -ry * std::sin(ang.value() * st_.degtorad);
+        double qx = rx * std::cos(ang.value() * st_.degtorad),
+               qy = -ry * std::sin(ang.value() * st_.degtorad);
         double dx = qx - px, dy = qy - py;
         st_.endx = st_.penx + (dx * co + dy * si);
         st_.endy = st_.peny + (dy * co - dx * si);

@@ -43,7 +43,8 @@ void Interpreter::polygonpass(std::int16_t sides, double distance, double direct
         storeslot(i + slotoffset, st_.endx, st_.endy);
         if (rounded) {
             gotoslot(i + slotoffset);
-            circle(st_.penx, st_.peny, arcradius, st_.veccolor, normangle(st_.vecangle - half - 20) * st_.degtorad,
+            circle(st_.penx, st_.peny, arcradius, st_.veccolor,
+                   normangle(st_.vecangle - half - 20) * st_.degtorad,
                    normangle(st_.vecangle + half + 20) * st_.degtorad);
             st_.steplen = radius;
             st_.vecangle = st_.vecangle + half;

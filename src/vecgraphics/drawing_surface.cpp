@@ -56,7 +56,8 @@ void PixelSurface::pset(float x, float y, std::uint32_t colour) {
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                           std::optional<float> end, std::optional<float> aspect) {
-    gfx::formCircle(pixels_, pen_, gfx::PenPoint{x, y}, radius, colour, widen(start), widen(end), widen(aspect));
+    gfx::formCircle(pixels_, pen_, gfx::PenPoint{x, y}, radius, colour, widen(start), widen(end),
+                    widen(aspect));
 }
 
 bool PixelSurface::floodFill(std::int32_t x, std::int32_t y, std::uint32_t borderColorref) {

@@ -18,12 +18,12 @@ namespace kartino::vecgraphics {
 
 // The arguments of one vecdraw call after the surface.
 struct VecCall {
-    std::int16_t record = 0;  // index into recordtext
-    std::int16_t x = 0, y = 0; // start of the pen in surface units
-    std::int16_t colour = 15;  // initial veccolor
-    double scalex = 4;         // horizontal scale: 4 makes a vector unit one surface unit
-    double baseangle = 0;      // degrees added to every angle operand
-    std::int16_t fillflag = -1; // Boolean: enables the fills of "f", "S" and "T"
+    std::int16_t record = 0;      // index into recordtext
+    std::int16_t x = 0, y = 0;    // start of the pen in surface units
+    std::int16_t colour = 15;     // initial veccolor
+    double scalex = 4;            // horizontal scale: 4 makes a vector unit one surface unit
+    double baseangle = 0;         // degrees added to every angle operand
+    std::int16_t fillflag = -1;   // Boolean: enables the fills of "f", "S" and "T"
     std::optional<double> scaley; // vertical scale; the horizontal one when missing
 };
 

@@ -16,11 +16,11 @@ struct VecState {
     std::int16_t tokenpos = 1;  // 1-based position where the next token starts
     std::int16_t veccolor = 0;  // current colour number
     double vecscalex = 0, vecscaley = 0;
-    double vecangle = 0;        // current direction in degrees, 0 right, 90 up
-    double penx = 0, peny = 0;  // pen in surface units, y downwards
-    double endx = 0, endy = 0;  // end of the last step computed
+    double vecangle = 0;           // current direction in degrees, 0 right, 90 up
+    double penx = 0, peny = 0;     // pen in surface units, y downwards
+    double endx = 0, endy = 0;     // end of the last step computed
     double stepdx = 0, stepdy = 0; // unscaled components of the last step, stepdy upwards
-    double steplen = 0;         // length of the next step in vector units
+    double steplen = 0;            // length of the next step in vector units
     std::array<double, kPointSlots> vecpointx{}, vecpointy{};
     double degtorad = 0;
     std::string token, cmdletter, cmdarg;

@@ -48,22 +48,24 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
 
 std::string malformedtext(const MalformedRecord &fault, std::string_view file) {
     std::int32_t record = fault.fileposition >= 0 ? fault.fileposition : fault.record;
-    return "vec:vecdraw," + std::to_string(fault.number) + "," + fault.description + ",Datei: " +
-           std::string(file) + ",Satz " + std::to_string(record) + ",Position " + std::to_string(fault.tokenpos) +
-           ",Token " + showntoken(fault.token);
+    return "vec:vecdraw," + std::to_string(fault.number) + "," + fault.description +
+           ",Datei: " + std::string(file) + ",Satz " + std::to_string(record) + ",Position " +
+           std::to_string(fault.tokenpos) + ",Token " + showntoken(fault.token);
 }
 
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
-             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
+             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y,
+             std::int16_t colour, double scalex, double baseangle, std::int16_t fillflag,
+             std::optional<double> scaley) {
     VecCall call{record, x, y, colour, scalex, baseangle, fillflag, scaley};
     if (auto fault = drawrecord(state, vt, sh, sv.rnd, surface, call))
-        common::logerror(sv, sh, std::string(basic::kErrorSource) + "," + malformedtext(*fault, vt.loadedfile));
+        common::logerror(sv, sh,
+                         std::string(basic::kErrorSource) + "," + malformedtext(*fault, vt.loadedfile));
 }
 
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state, ui::Form &form,
-             std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour, double scalex,
-             double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+             ui::Form &form, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
+             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
     FormSurface surface(form);
     vecdraw(sv, sh, vt, state, surface, record, x, y, colour, scalex, baseangle, fillflag, scaley);
 }

@@ -52,11 +52,12 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
 std::string malformedtext(const MalformedRecord &fault, std::string_view file);
 
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
-             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
+             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y,
+             std::int16_t colour, double scalex, double baseangle, std::int16_t fillflag,
+             std::optional<double> scaley = {});
 
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state, ui::Form &form,
-             std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour, double scalex,
-             double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
+void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+             ui::Form &form, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
+             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
 
 } // namespace kartino::vecgraphics

@@ -107,7 +107,8 @@ TEST_F(FiguresTest, FilledGlyphIsFilledInsideItsOutline) {
 TEST_F(FiguresTest, SquareOutlineHasHorizontalAndVerticalSides) {
     drawcounted("V4,10,0,0,");
     EXPECT_EQ(counting.lines, 4);
-    Pixel topleft = slotpixel(13), bottomleft = slotpixel(14), bottomright = slotpixel(15), topright = slotpixel(16);
+    Pixel topleft = slotpixel(13), bottomleft = slotpixel(14), bottomright = slotpixel(15),
+          topright = slotpixel(16);
     EXPECT_EQ(topleft, (Pixel{25, 25}));
     EXPECT_EQ(bottomleft, (Pixel{25, 39}));
     EXPECT_EQ(bottomright, (Pixel{39, 39}));
@@ -131,7 +132,7 @@ TEST_F(FiguresTest, TriangleStandsOnAHorizontalSideWithItsCornerUp) {
 TEST_F(FiguresTest, RoundedCornersMoveTheSidesOutwards) {
     drawcounted("V4,8,0,2,");
     EXPECT_EQ(counting.circles, 4);
-    double sharp = 8 * std::sin(M_PI / 4); // the sharp corners' offset from the centre
+    double sharp = 8 * std::sin(M_PI / 4);                   // the sharp corners' offset from the centre
     EXPECT_NEAR(vs.vecpointx[3], 32.0002 - sharp - 2, 1e-6); // the left side starts 2 further left
     EXPECT_NEAR(vs.vecpointy[3], 32.0002 - sharp, 1e-6);
     EXPECT_NEAR(vs.vecpointy[13], 32.0002 - sharp - 2, 1e-6); // the upper side ends 2 higher
@@ -154,8 +155,8 @@ TEST_F(FiguresTest, PolygonBadgeLeavesItsFillColour) {
 TEST_F(FiguresTest, DiscBadgeWithShadowAndDirectionAfterIt) {
     drawcounted("Q5,3,9,");
     EXPECT_EQ(at(32, 32), colour(9));
-    EXPECT_EQ(at(37, 32), colour(3));        // outline in the fill colour
-    EXPECT_EQ(at(36, 38), colour(3));        // the shadow, down to the right
+    EXPECT_EQ(at(37, 32), colour(3)); // outline in the fill colour
+    EXPECT_EQ(at(36, 38), colour(3)); // the shadow, down to the right
     EXPECT_EQ(vs.vecangle, 315);
     EXPECT_EQ(vs.steplen, 3);
     EXPECT_EQ(vs.auxvalue, 3);
@@ -164,9 +165,9 @@ TEST_F(FiguresTest, DiscBadgeWithShadowAndDirectionAfterIt) {
 
 TEST_F(FiguresTest, RingBadgeFillsTheRingOnly) {
     drawcounted("q10,5,3,9,", 4);
-    EXPECT_EQ(at(32, 32), colour(0));  // the hole
-    EXPECT_EQ(at(39, 32), colour(9));  // inside the ring
-    EXPECT_EQ(at(42, 32), colour(3));  // outer outline in the fill colour
+    EXPECT_EQ(at(32, 32), colour(0)); // the hole
+    EXPECT_EQ(at(39, 32), colour(9)); // inside the ring
+    EXPECT_EQ(at(42, 32), colour(3)); // outer outline in the fill colour
     EXPECT_EQ(counting.fills, 2);
 }
 

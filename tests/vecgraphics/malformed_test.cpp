@@ -31,15 +31,16 @@ TEST_P(MalformedTest, StopsAtTheFaultyCommand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, MalformedTest,
-    ::testing::Values(Case{"G100,", 9, 1, "G100"}, Case{"L1,0,M-1,", 9, 6, "M-1"}, Case{"Y99.5,", 9, 1, "Y99.5"},
-                      Case{"Z150,", 9, 1, "Z150"}, Case{"E0,2,", 11, 1, "E0"}, Case{"e0,2,0,90,", 11, 1, "e0"},
-                      Case{"C17,L5,0,", 9, 5, "L5"}, Case{"C-1,K3,", 9, 5, "K3"}, Case{"L5,", 5, 1, "L5"},
-                      Case{"S4,4,0,", 5, 1, "S4"}, Case{"O0,10,0,0,5,6,", 11, 1, "O0"},
-                      Case{"O13,10,0,0,5,6,", 5, 1, "O13"}, Case{"V0,10,0,0,", 11, 1, "V0"},
-                      Case{"V11,10,0,0,", 5, 1, "V11"}, Case{"V-3,10,0,0,", 5, 1, "V-3"},
-                      Case{"W40000,1,1,", 6, 1, "W40000"}, Case{"C99999,", 6, 1, "C99999"},
-                      Case{"B1e30,0,F3,", 6, 9, "F3"}, Case{"W17,0,0,X0,3,10,", 9, 9, "X0"},
-                      Case{"Q5,3,17,", 9, 1, "Q5"}, Case{"I1,1,32760,32767,", 6, 1, "I1"}));
+    ::testing::Values(Case{"G100,", 9, 1, "G100"}, Case{"L1,0,M-1,", 9, 6, "M-1"},
+                      Case{"Y99.5,", 9, 1, "Y99.5"}, Case{"Z150,", 9, 1, "Z150"}, Case{"E0,2,", 11, 1, "E0"},
+                      Case{"e0,2,0,90,", 11, 1, "e0"}, Case{"C17,L5,0,", 9, 5, "L5"},
+                      Case{"C-1,K3,", 9, 5, "K3"}, Case{"L5,", 5, 1, "L5"}, Case{"S4,4,0,", 5, 1, "S4"},
+                      Case{"O0,10,0,0,5,6,", 11, 1, "O0"}, Case{"O13,10,0,0,5,6,", 5, 1, "O13"},
+                      Case{"V0,10,0,0,", 11, 1, "V0"}, Case{"V11,10,0,0,", 5, 1, "V11"},
+                      Case{"V-3,10,0,0,", 5, 1, "V-3"}, Case{"W40000,1,1,", 6, 1, "W40000"},
+                      Case{"C99999,", 6, 1, "C99999"}, Case{"B1e30,0,F3,", 6, 9, "F3"},
+                      Case{"W17,0,0,X0,3,10,", 9, 9, "X0"}, Case{"Q5,3,17,", 9, 1, "Q5"},
+                      Case{"I1,1,32760,32767,", 6, 1, "I1"}));
 
 class MalformedRecordTest : public testkit::VecFixture {};
 
@@ -114,13 +115,14 @@ TEST_F(MalformedRecordTest, ReportedAsOneLineInTheErrorLog) {
     EXPECT_THAT(log, ::testing::EndsWith("kartino,vec:vecdraw,9,Subscript out of range,Datei: "
                                          "K:\\KARTEN\\EUROPA.VEC,Satz 13,Position 7,Token G100\r\n"));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
-    EXPECT_EQ(at(35, 32), colour(4)); // the first record's circle
+    EXPECT_EQ(at(35, 32), colour(4));  // the first record's circle
     EXPECT_EQ(at(12, 10), colour(15)); // and the next record
     EXPECT_TRUE(fake.msgbox.boxes.empty());
 }
 
 TEST_F(MalformedRecordTest, ReportCutsLongTokensAndHidesControlCharacters) {
-    vecgraphics::MalformedRecord fault{250, -1, 3, std::string("G\x01") + std::string(60, '9'), 9, "Subscript"};
+    vecgraphics::MalformedRecord fault{250, -1,         3, std::string("G\x01") + std::string(60, '9'),
+                                       9,   "Subscript"};
     std::string text = vecgraphics::malformedtext(fault, "a.vec");
     EXPECT_THAT(text, ::testing::EndsWith(",Satz 250,Position 3,Token G?" + std::string(38, '9') + "..."));
 }

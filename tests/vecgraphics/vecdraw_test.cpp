@@ -5,12 +5,12 @@
 #include <gmock/gmock.h>
 
 using namespace kartino;
-using testkit::Pixel;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::Ge;
 using ::testing::Le;
+using testkit::Pixel;
 
 namespace {
 
@@ -121,7 +121,7 @@ TEST_F(VecdrawTest, NormangleBringsAnglesIntoOneTurn) {
     EXPECT_EQ(Interpreter::normangle(360), 360);
     EXPECT_EQ(Interpreter::normangle(360.4), 0);
     EXPECT_EQ(Interpreter::normangle(730), 10);
-    EXPECT_EQ(Interpreter::normangle(0.5), 0);  // halves to even
+    EXPECT_EQ(Interpreter::normangle(0.5), 0); // halves to even
     EXPECT_EQ(Interpreter::normangle(1.5), 2);
     EXPECT_EQ(Interpreter::normangle(1e300), Interpreter::normangle(std::fmod(1e300, 360.0)));
 }

@@ -47,7 +47,8 @@ class Fill {
     ~Fill() {
         if (damage_.empty()) return;
         std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(damage_.top) * bytesPerRow_,
-                  painted_.begin() + static_cast<std::ptrdiff_t>(damage_.bottom) * bytesPerRow_, std::uint8_t{0});
+                  painted_.begin() + static_cast<std::ptrdiff_t>(damage_.bottom) * bytesPerRow_,
+                  std::uint8_t{0});
     }
     Fill(const Fill &) = delete;
     Fill &operator=(const Fill &) = delete;

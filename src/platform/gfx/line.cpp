@@ -80,8 +80,8 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     int bias = lineBias(dx, dy);
     bool xMajor = adx > ady;
     long long n = xMajor ? adx : ady, m = xMajor ? ady : adx;
-    if (s.contains(static_cast<int>(std::clamp<long long>(x0, -1, s.width()))
-                   , static_cast<int>(std::clamp<long long>(y0, -1, s.height()))) &&
+    if (s.contains(static_cast<int>(std::clamp<long long>(x0, -1, s.width())),
+                   static_cast<int>(std::clamp<long long>(y0, -1, s.height()))) &&
         s.contains(static_cast<int>(std::clamp<long long>(x1, -1, s.width())),
                    static_cast<int>(std::clamp<long long>(y1, -1, s.height())))) {
         // Both ends on the surface (the common case on a map): no clipping to work out; the

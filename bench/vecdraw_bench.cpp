@@ -1,0 +1,76 @@
+// Drawing a whole map: 200 records of 250 steps each (50,000 steps), every record a closed ring
+// of 180 steps filled from inside, then 70 steps of a spiral over the fill, spread over a
+// 1024 x 768 screen at the exercise's usual zoom. The baseline decodes a PNG of the same
+// finished map with libpng: drawing should be no slower than loading the picture.
+#include "common/palette.hpp"
+#include "platform/gfx/png.hpp"
+#include "vecgraphics/vecdraw.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace kartino;
+
+constexpr int kRecords = 200;
+constexpr int kStepsPerRecord = 250;
+constexpr int kWidth = 1024, kHeight = 768;
+constexpr double kScale = 4 * kWidth / 640.0; // scalex(4) on a full 1024-pixel screen
+
+struct MapFixture {
+    common::Shared sh;
+    vecgraphics::VectorTables vt;
+    vecgraphics::VecState vs;
+    basic::Random rnd;
+    gfx::Surface pixels{kWidth, kHeight, 0};
+
+    MapFixture() {
+        for (int n = 0; n <= 16; ++n)
+            sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
+                                                       static_cast<std::uint8_t>(255 - n * 9),
+                                                       static_cast<std::uint8_t>(n * 4)};
+        for (int i = 0; i < kRecords; ++i) {
+            int colour = 1 + i % 14, fill = 1 + (i + 5) % 14;
+            vt.recordtext[static_cast<std::size_t>(i)] =
+                "C" + std::to_string(colour) + ",B" + std::to_string((i * 37) % 190) + "," +
+                std::to_string((i * 53) % 360) + ",A0,M50,W180,1.6,2,G50,B45,90,F" + std::to_string(fill) +
+                ",W70,0.5,5,*,";
+        }
+    }
+
+    void drawmap() {
+        pixels.fill(common::palcolor(sh, 0));
+        vecgraphics::PixelSurface surface(pixels);
+        for (std::int16_t i = 0; i < kRecords; ++i)
+            vecgraphics::drawrecord(vs, vt, sh, rnd, surface,
+                                    {i, kWidth / 2, 410, 15, kScale, 0, -1, kScale});
+    }
+};
+
+void BM_DrawMap(benchmark::State &state) {
+    MapFixture map;
+    for (auto _ : state) {
+        map.drawmap();
+        benchmark::DoNotOptimize(map.pixels.row(0));
+    }
+    state.counters["steps/s"] =
+        benchmark::Counter(kRecords * kStepsPerRecord, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_DrawMap)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeMapPng(benchmark::State &state) {
+    MapFixture map;
+    map.drawmap();
+    std::vector<std::uint8_t> png = gfx::encodePng(map.pixels);
+    if (const char *out = std::getenv("KARTINO_BENCH_MAP_PNG")) gfx::writePng(out, map.pixels); // to look at
+    for (auto _ : state) {
+        gfx::Surface decoded = gfx::decodePng(png);
+        benchmark::DoNotOptimize(decoded.row(0));
+    }
+}
+BENCHMARK(BM_DecodeMapPng)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,104 @@
+// Arbitrary bytes as a vector file, read through fngrafin and every loaded record drawn with
+// vecdraw on a small surface. The first three bytes choose the call: the scale, the base angle
+// and the fill flag, and whether one record number outside the tables is tried as well. No
+// input may crash, hang or write outside the surface; every record either draws or is
+// reported, and leaves the surface with a transparent fill style.
+#include "vecgraphics/vecdraw.hpp"
+#include "vecgraphics/vector_reader.hpp"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace kartino;
+
+struct SessionEnded {};
+
+class SilentBox : public ui::MessageBox {
+  public:
+    void show(const std::string &, const std::vector<std::string> &) override {}
+};
+
+const std::string &scratchFile() {
+    static const std::string path = [] {
+        auto dir = std::filesystem::temp_directory_path() / ("kartino-vecfuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        static const std::filesystem::path scratch = dir;
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(scratch, ignored);
+        });
+        return (dir / "karte.vec").string();
+    }();
+    return path;
+}
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+constexpr double kScales[] = {4, 6.4, 1, 0.01, 40, -4};
+constexpr double kBases[] = {0, 90, -45, 1e6};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (size < 3) return 0;
+    const std::string &file = scratchFile();
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char *>(data + 3), static_cast<std::streamsize>(size - 3));
+    }
+
+    basic::PathResolver paths([](char) { return std::optional<std::string>(); });
+    basic::FileTable files(paths);
+    basic::FakeClock clock;
+    basic::Random rnd;
+    SilentBox box;
+    common::Services sv{paths, files, clock, rnd, box, {}, [] { throw SessionEnded{}; }};
+    common::Shared sh;
+    sh.settingspaths[9] = file + ".no-folder/"; // the error log cannot be written: no disk traffic
+    for (int n = 0; n <= 16; ++n)
+        sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
+                                                   static_cast<std::uint8_t>(n), 7};
+
+    vecgraphics::VectorTables vt;
+    vecgraphics::ThinningSettings thinning;
+    std::int16_t upper = 0;
+    try {
+        upper = vecgraphics::fngrafin(sv, sh, vt, thinning, file, 0, -1);
+    } catch (const SessionEnded &) {
+        return 0;
+    }
+
+    double scale = kScales[data[0] % std::size(kScales)];
+    double base = kBases[(data[0] / 8) % std::size(kBases)];
+    std::int16_t fillflag = (data[1] & 1) ? -1 : 0;
+    gfx::Surface pixels(96, 72, 0);
+    vecgraphics::PixelSurface surface(pixels);
+    vecgraphics::VecState vs;
+    auto x = static_cast<std::int16_t>(data[2] % 128), y = static_cast<std::int16_t>(data[2] / 2);
+    for (int i = 0; i <= upper; ++i) {
+        vecgraphics::vecdraw(sv, sh, vt, vs, surface, static_cast<std::int16_t>(i), x, y, 15, scale, base,
+                             fillflag, (data[1] & 2) ? std::optional<double>(scale * 0.75) : std::nullopt);
+        check(surface.pen().fillStyle == 1);
+    }
+    if (data[1] & 4) {
+        vecgraphics::VecCall outside{static_cast<std::int16_t>(upper + 1 + (data[1] >> 3) * 100),
+                                     x,
+                                     y,
+                                     15,
+                                     scale,
+                                     base,
+                                     fillflag,
+                                     std::nullopt};
+        auto fault = vecgraphics::drawrecord(vs, vt, sh, rnd, surface, outside);
+        check(outside.record <= 200 || fault.has_value());
+    }
+    return 0;
+}
