@@ -4,60 +4,26 @@
 // drawing and the place list can rely on.
 #include "vecgraphics/vector_reader.hpp"
 
+#include "fuzz_support.hpp"
+
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace kartino;
-
-struct SessionEnded {};
-
-class SilentBox : public ui::MessageBox {
-  public:
-    void show(const std::string &, const std::vector<std::string> &) override {}
-};
-
-const std::string &scratchFile() {
-    static const std::string path = [] {
-        auto dir = std::filesystem::temp_directory_path() / ("kartino-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        static const std::filesystem::path scratch = dir;
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratch, ignored);
-        });
-        return (dir / "karte.vec").string();
-    }();
-    return path;
-}
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzzing::check;
+using fuzzing::SessionEnded;
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 4) return 0;
-    const std::string &file = scratchFile();
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(data + 4), static_cast<std::streamsize>(size - 4));
-    }
-
-    basic::PathResolver paths([](char) { return std::optional<std::string>(); });
-    basic::FileTable files(paths);
-    basic::FakeClock clock;
-    basic::Random rnd;
-    SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, [] { throw SessionEnded{}; }};
-    common::Shared sh;
-    sh.settingspaths[9] = file + ".no-folder/"; // the error log cannot be written: no disk traffic
+    fuzzing::FuzzSession session("karte.vec", data, size, 4);
+    const std::string &file = session.file;
+    common::Services &sv = session.sv;
+    common::Shared &sh = session.sh;
+    basic::FileTable &files = session.files;
 
     vecgraphics::VectorTables vt;
     vt.keepnames = (data[0] & 1) ? -1 : 0;

@@ -6,41 +6,16 @@
 #include "vecgraphics/vecdraw.hpp"
 #include "vecgraphics/vector_reader.hpp"
 
+#include "fuzz_support.hpp"
+
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace kartino;
-
-struct SessionEnded {};
-
-class SilentBox : public ui::MessageBox {
-  public:
-    void show(const std::string &, const std::vector<std::string> &) override {}
-};
-
-const std::string &scratchFile() {
-    static const std::string path = [] {
-        auto dir = std::filesystem::temp_directory_path() / ("kartino-vecfuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        static const std::filesystem::path scratch = dir;
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratch, ignored);
-        });
-        return (dir / "karte.vec").string();
-    }();
-    return path;
-}
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzzing::check;
+using fuzzing::SessionEnded;
 
 constexpr double kScales[] = {4, 6.4, 1, 0.01, 40, -4};
 constexpr double kBases[] = {0, 90, -45, 1e6};
@@ -49,20 +24,11 @@ constexpr double kBases[] = {0, 90, -45, 1e6};
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 3) return 0;
-    const std::string &file = scratchFile();
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(data + 3), static_cast<std::streamsize>(size - 3));
-    }
-
-    basic::PathResolver paths([](char) { return std::optional<std::string>(); });
-    basic::FileTable files(paths);
-    basic::FakeClock clock;
-    basic::Random rnd;
-    SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, [] { throw SessionEnded{}; }};
-    common::Shared sh;
-    sh.settingspaths[9] = file + ".no-folder/"; // the error log cannot be written: no disk traffic
+    fuzzing::FuzzSession session("karte.vec", data, size, 3);
+    const std::string &file = session.file;
+    common::Services &sv = session.sv;
+    common::Shared &sh = session.sh;
+    basic::Random &rnd = session.rnd;
     for (int n = 0; n <= 16; ++n)
         sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
                                                    static_cast<std::uint8_t>(n), 7};

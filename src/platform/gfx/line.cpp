@@ -64,6 +64,24 @@ Rect span(Surface &s, bool horizontal, long long fixed, long long a, long long b
     return rect;
 }
 
+// The incremental rule from pixel offset `at` of `base`: `count` pixels, the major axis stepped
+// every pixel, the minor axis when err + bias > 0. Offsets rather than pointers: after the last
+// pixel the offset may point past the buffer.
+void walk(Colour *base, std::ptrdiff_t at, long long count, std::ptrdiff_t majorStep,
+          std::ptrdiff_t minorStep, long long err, long long m, long long n, int bias, Colour colour) {
+    const long long up = 2 * m, down = 2 * m - 2 * n;
+    for (long long i = 0; i < count; ++i) {
+        base[at] = colour;
+        at += majorStep;
+        if (err + bias > 0) {
+            at += minorStep;
+            err += down;
+        } else {
+            err += up;
+        }
+    }
+}
+
 } // namespace
 
 Rect line(Surface &s, int x0, int y0, int x1, int y1, Colour c) {
@@ -80,30 +98,18 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     int bias = lineBias(dx, dy);
     bool xMajor = adx > ady;
     long long n = xMajor ? adx : ady, m = xMajor ? ady : adx;
-    if (s.contains(static_cast<int>(std::clamp<long long>(x0, -1, s.width())),
-                   static_cast<int>(std::clamp<long long>(y0, -1, s.height()))) &&
-        s.contains(static_cast<int>(std::clamp<long long>(x1, -1, s.width())),
-                   static_cast<int>(std::clamp<long long>(y1, -1, s.height())))) {
+    std::ptrdiff_t pitch = s.width();
+    std::ptrdiff_t majorStep = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? pitch : -pitch);
+    std::ptrdiff_t minorStep = xMajor ? (dy > 0 ? pitch : -pitch) : (dx > 0 ? 1 : -1);
+    const Colour colour = c & 0xFFFFFF;
+    auto onSurface = [&](long long x, long long y) {
+        return x >= 0 && y >= 0 && x < s.width() && y < s.height();
+    };
+    if (onSurface(x0, y0) && onSurface(x1, y1)) {
         // Both ends on the surface (the common case on a map): no clipping to work out; the
         // first pixel is the start with the error term 2m - n.
-        std::ptrdiff_t pitch = s.width();
-        std::ptrdiff_t majorStep = xMajor ? (dx > 0 ? 1 : -1) : (dy > 0 ? pitch : -pitch);
-        std::ptrdiff_t minorStep = xMajor ? (dy > 0 ? pitch : -pitch) : (dx > 0 ? 1 : -1);
-        Colour *at = s.row(static_cast<int>(y0)) + x0;
-        const long long up = 2 * m, down = 2 * m - 2 * n;
-        long long err = 2 * m - n;
-        const Colour colour = c & 0xFFFFFF;
-        for (long long i = 0; i < n; ++i) {
-            *at = colour;
-            if (i + 1 == n) break; // the next position may lie past the buffer's end
-            at += majorStep;
-            if (err + bias > 0) {
-                at += minorStep;
-                err += down;
-            } else {
-                err += up;
-            }
-        }
+        walk(s.row(0), static_cast<std::ptrdiff_t>(y0) * pitch + x0, n, majorStep, minorStep, 2 * m - n, m, n,
+             bias, colour);
         return Rect{static_cast<int>(std::min(x0, x1)), static_cast<int>(std::min(y0, y1)),
                     static_cast<int>(std::max(x0, x1)) + 1, static_cast<int>(std::max(y0, y1)) + 1};
     }
@@ -131,24 +137,8 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     int ax = static_cast<int>(major.start + major.dir * i0),
         bx = static_cast<int>(minor.start + minor.dir * k0);
     int px = xMajor ? ax : bx, py = xMajor ? bx : ax;
-    std::ptrdiff_t pitch = s.width();
-    std::ptrdiff_t majorStep = xMajor ? major.dir : major.dir * pitch;
-    std::ptrdiff_t minorStep = xMajor ? minor.dir * pitch : minor.dir;
-    // Offsets rather than pointers: after the last pixel the offset may point past the buffer.
-    Colour *base = s.row(0);
-    std::ptrdiff_t at = static_cast<std::ptrdiff_t>(py) * pitch + px;
-    const long long up = 2 * m, down = 2 * m - 2 * n;
-    const Colour colour = c & 0xFFFFFF;
-    for (long long i = 0; i < count; ++i) {
-        base[at] = colour;
-        at += majorStep;
-        if (err + bias > 0) {
-            at += minorStep;
-            err += down;
-        } else {
-            err += up;
-        }
-    }
+    walk(s.row(0), static_cast<std::ptrdiff_t>(py) * pitch + px, count, majorStep, minorStep, err, m, n, bias,
+         colour);
     // The last pixel drawn, for the damage rectangle.
     long long kLast = static_cast<long long>(
         ceilDiv(2 * static_cast<Wide>(m) * (i0 + count - 1) - n + bias, 2 * static_cast<Wide>(n)));
