@@ -3,6 +3,7 @@
 // grouped by concern, together with the platform services it uses. main() creates one; every
 // test builds a fresh one.
 #include "common/services.hpp"
+#include "session/map_geometry.hpp"
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
@@ -21,6 +22,7 @@ struct Session {
     Texts texts;
     vecgraphics::VectorTables vt;
     vecgraphics::VecState vs; // the drawing interpreter's pen, slots and register
+    MapGeometry map;
 };
 
 } // namespace kartino::session

@@ -1,0 +1,149 @@
+#include "content/map_setup.hpp"
+
+#include "common/design_screen.hpp"
+#include "common/palette.hpp"
+#include "platform/basic/numbers.hpp"
+#include "vecgraphics/vecdraw.hpp"
+
+#include <array>
+#include <utility>
+
+namespace kartino::content {
+
+namespace {
+
+using common::maxdesignx;
+using common::maxdesigny;
+using session::MapGeometry;
+
+// Step 1: the frame each scale code brings; other maps find their rectangle on the drawing.
+void setframe(session::Session &s, ui::Form &form) {
+    MapGeometry &m = s.map;
+    switch (s.settings.mapscale) {
+    case kRegionalMap:
+        m.mapcentrex = 320;
+        m.mapcentrey = 240;
+        m.mapleft = 65, m.mapright = 575, m.maptop = 82, m.mapbottom = 450;
+        break;
+    case kWorldMap: {
+        m.mapcentrex = 320;
+        m.mapcentrey = 246;
+        m.worldx0 = 298.7f;
+        m.worldy0 = 293.3f;
+        m.mapleft = 0, m.mapright = maxdesignx, m.maptop = 88;
+        m.mapbottom = basic::checkedInteger(m.mapcentrey + 160);
+        const common::ScreenMetrics &sc = s.sh.screen;
+        form.Line(gfx::PenPoint{common::screenx(sc, m.mapleft), common::screeny(sc, m.maptop)},
+                  gfx::PenPoint{common::screenx(sc, m.mapright), common::screeny(sc, m.mapbottom)},
+                  common::palcolor(s.sh, 10), gfx::BoxMode::Box);
+        break;
+    }
+    default:
+        m.mapcentrex = 320;
+        m.mapcentrey = 256;
+        break;
+    }
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// Step 4: every loaded record from the map centre, the optional layers as the switches say.
+void drawrecords(session::Session &s, ui::Form &form) {
+    const common::ScreenMetrics &sc = s.sh.screen;
+    std::int16_t x = basic::CInt(common::screenx(sc, s.map.mapcentrex));
+    std::int16_t y = basic::CInt(common::screeny(sc, s.map.mapcentrey));
+    double zoom = s.settings.mapzoom.toDouble();
+    for (int i = 0; i <= s.vt.itemcount; ++i) {
+        if (layerskipped(i, s.vt.itemcount, s.map, s.settings)) continue;
+        vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, form, static_cast<std::int16_t>(i), x, y, 15,
+                             common::scalex(sc, zoom), 0, -1, common::scaley(sc, zoom));
+    }
+}
+
+// Step 5: the screen colours of the target colours, as the form really shows them; the last
+// probe stays on pixel (0, 0).
+void readbackcolours(session::Session &s, ui::Form &form) {
+    auto probe = [&](int colour) {
+        form.PSet(gfx::PenPoint{0, 0}, common::palcolor(s.sh, colour));
+        return static_cast<std::uint32_t>(form.Point(0, 0));
+    };
+    const auto &colours = s.settings.mapcolors;
+    s.map.targetcolour1 = probe(colours[4]);
+    s.map.targetcolour2 = probe(colours[5]);
+    s.map.screencolour0 = probe(0);
+    s.map.targetpointcolour = probe(colours[1]);
+    std::swap(s.settings.shuffleflag, s.settings.shuffletaken);
+}
+
+// One bound of the map rectangle: the last design position walked from `from` towards `to`
+// before a pixel of colour 0; unchanged when the first step already meets it.
+template <typename PixelAt>
+void walk(std::int16_t &bound, std::int16_t from, std::int16_t to, const PixelAt &isbackground) {
+    int step = to >= from ? 1 : -1;
+    for (int v = from; step > 0 ? v <= to : v >= to; v += step) {
+        if (isbackground(v)) return;
+        bound = static_cast<std::int16_t>(v);
+    }
+}
+
+// Step 6: the map rectangle found on the drawing, along the centre row and column.
+void findrectangle(session::Session &s, ui::Form &form) {
+    MapGeometry &m = s.map;
+    const common::ScreenMetrics &sc = s.sh.screen;
+    std::int16_t cx = basic::CInt(m.mapcentrex), cy = basic::CInt(m.mapcentrey);
+    auto background = [&](double x, double y) {
+        return static_cast<std::uint32_t>(form.Point(common::screenx(sc, x), common::screeny(sc, y))) ==
+               m.screencolour0;
+    };
+    if (s.settings.mapscale > 0) {
+        walk(m.mapright, cx, maxdesignx, [&](int x) { return background(x, cy); });
+        walk(m.mapleft, cx, 0, [&](int x) { return background(x, cy); });
+        walk(m.mapbottom, cy, maxdesigny, [&](int y) { return background(cx, y); });
+    }
+    if (s.settings.mapscale > 0 || !s.settings.flagbit4)
+        walk(m.maptop, cy, 0, [&](int y) { return background(cx, y); });
+}
+
+} // namespace
+
+bool layerskipped(int record, int last, const MapGeometry &map, const session::Settings &settings) {
+    const bool a = settings.flagbit11, b12 = settings.flagbit12, c = settings.flagbit13;
+    const bool r = map.switchr, b = map.switchb, d = map.switchd;
+    if (record == last - 2) return !a && d && r && b;
+    if (record == last - 1) return (!a && !b && d && r) || (!a && !r && d && b) || (!b12 && r && b);
+    if (record == last) return (b && !c) || (!b && !b12 && r) || (!b && !r && !a && d);
+    return false;
+}
+
+void mapsetup(session::Session &s, ui::Form &form) {
+    MapGeometry &m = s.map;
+    setframe(s, form);
+    m.mapcentrex = basic::checkedLong(std::int64_t{m.mapcentrex} - s.settings.minusvalue);
+    m.mapcentrey = basic::checkedLong(std::int64_t{m.mapcentrey} - s.settings.equalvalue);
+
+    const std::string &header = s.vt.headerline;
+    m.switchr = contains(header, "/r");
+    m.switchb = contains(header, "/b");
+    m.switchd = contains(header, "/d");
+    m.questionrow = contains(header, "/l") ? 5 : 1;
+
+    drawrecords(s, form);
+    readbackcolours(s, form);
+    findrectangle(s, form);
+
+    const common::ScreenMetrics &sc = s.sh.screen;
+    if (s.settings.mapscale != kRegionalMap)
+        form.Line(gfx::PenPoint{common::screenx(sc, m.mapleft), common::screeny(sc, m.maptop)},
+                  gfx::PenPoint{common::screenx(sc, m.mapright), common::screeny(sc, m.maptop)},
+                  common::palcolor(s.sh, 8));
+
+    m.messagerow = 0;
+    for (int rowtop : {14, 30, 46, 62, 78})
+        if (rowtop <= m.maptop) ++m.messagerow;
+
+    if (s.settings.flagbit11) drawgraticule(s, form);
+}
+
+} // namespace kartino::content
