@@ -4,6 +4,7 @@
 // test builds a fresh one.
 #include "common/services.hpp"
 #include "session/map_geometry.hpp"
+#include "session/place_tables.hpp"
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
@@ -23,6 +24,8 @@ struct Session {
     vecgraphics::VectorTables vt;
     vecgraphics::VecState vs; // the drawing interpreter's pen, slots and register
     MapGeometry map;
+    PlaceTables places;
+    RunState run;
 };
 
 } // namespace kartino::session

@@ -27,17 +27,6 @@ Integer leadnumber(const std::string &line) {
     return basic::CInt(basic::Val(std::string_view(line).substr(0, line.find(' '))));
 }
 
-// The header text from column 4 on; a final ";" continues it on exactly the next nine lines.
-std::string readheadertext(basic::FileTable &files, const std::string &line1) {
-    std::string text = line1.size() > 3 ? line1.substr(3) : std::string();
-    if (!text.empty() && text.back() == ';') {
-        text.pop_back();
-        for (int k = 0; k < 9; ++k)
-            text += files.lineInput(vectorfile);
-    }
-    return text;
-}
-
 // Reads past the next terminator line; the end of the file here is an error.
 void skiprecord(basic::FileTable &files, Integer &position) {
     while (!isterminator(files.lineInput(vectorfile))) {
@@ -52,7 +41,7 @@ class VectorReader {
     std::int16_t read(const ThinningSettings &settings, Integer first, Integer last) {
         std::string line1 = files_.lineInput(vectorfile);
         if (last == Integer(-1)) last = leadnumber(line1) - Integer(1);
-        vt_.headerline = text::oemToAnsi(readheadertext(files_, line1), sv_.oempage);
+        vt_.headerline = text::oemToAnsi(readheadertext(files_, vectorfile, line1), sv_.oempage);
 
         Integer span = last - first;
         Integer upper = span;
@@ -117,6 +106,16 @@ class VectorReader {
 };
 
 } // namespace
+
+std::string readheadertext(basic::FileTable &files, int number, const std::string &line1) {
+    std::string text = line1.size() > 3 ? line1.substr(3) : std::string();
+    if (!text.empty() && text.back() == ';') {
+        text.pop_back();
+        for (int k = 0; k < 9; ++k)
+            text += files.lineInput(number);
+    }
+    return text;
+}
 
 std::int16_t fngrafin(common::Services &sv, common::Shared &sh, VectorTables &vt,
                       const ThinningSettings &settings, const std::string &filename, std::int16_t first,

@@ -10,6 +10,10 @@
 
 namespace kartino::vecgraphics {
 
+// The header text of a vector or list file whose first line is `line1`: from column 4 on; a
+// final ";" is dropped and exactly the next nine lines of file `number` are appended.
+std::string readheadertext(basic::FileTable &files, int number, const std::string &line1);
+
 // Loads the records at file positions `first` to `last` (-1: up to the count that begins the
 // header line) from `filename` as file 1, and returns the index of the last table entry filled.
 // When thinning applies (shuffleflag set and taskcount below the span of the range), taskcount

@@ -22,6 +22,7 @@ class MapSetupTest : public testkit::UiTest {
     void open(ui::ScreenSize size) {
         form.reset();
         start("", size);
+        s.sh.settingspaths[9] = fake.shared.settingspaths[9]; // the error log in the test's folder
         auto &sc = s.sh.screen;
         sc.screenwidth = static_cast<float>(size.width);
         sc.screenheight = static_cast<float>(size.height);
