@@ -5,6 +5,7 @@
 #include "common/services.hpp"
 #include "session/map_geometry.hpp"
 #include "session/place_tables.hpp"
+#include "session/presentation.hpp"
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
@@ -26,6 +27,7 @@ struct Session {
     MapGeometry map;
     PlaceTables places;
     RunState run;
+    Presentation task;
 };
 
 } // namespace kartino::session
