@@ -3,7 +3,10 @@
 // 1024 x 768 screen at the exercise's usual zoom. The baseline decodes a PNG of the same
 // finished map with libpng: drawing should be no slower than loading the picture.
 #include "common/palette.hpp"
+#include "platform/backend/headless/headless_backend.hpp"
 #include "platform/gfx/png.hpp"
+#include "platform/ui/application.hpp"
+#include "platform/ui/form.hpp"
 #include "vecgraphics/vecdraw.hpp"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +47,9 @@ struct MapFixture {
     void drawmap() {
         pixels.fill(common::palcolor(sh, 0));
         vecgraphics::PixelSurface surface(pixels);
+        drawon(surface);
+    }
+    void drawon(vecgraphics::DrawingSurface &surface) {
         for (std::int16_t i = 0; i < kRecords; ++i)
             vecgraphics::drawrecord(vs, vt, sh, rnd, surface,
                                     {i, kWidth / 2, 410, 15, kScale, 0, -1, kScale});
@@ -60,6 +66,28 @@ void BM_DrawMap(benchmark::State &state) {
         benchmark::Counter(kRecords * kStepsPerRecord, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_DrawMap)->Unit(benchmark::kMillisecond);
+
+// The same map on a form of the program with AutoRedraw on (its persistent image and what it
+// shows), as the exercise form draws it.
+void BM_DrawMapOnForm(benchmark::State &state) {
+    MapFixture map;
+    backend::HeadlessConfig config;
+    config.screen = {kWidth, kHeight};
+    backend::HeadlessBackend headless(std::move(config));
+    ui::Application app(headless);
+    ui::Form form(app, "FormKartino");
+    form.setAutoRedraw(true);
+    form.Show();
+    vecgraphics::FormSurface surface(form);
+    for (auto _ : state) {
+        form.setBackColor(common::palcolor(map.sh, 0));
+        map.drawon(surface);
+        benchmark::DoNotOptimize(form.image().row(0));
+    }
+    state.counters["steps/s"] =
+        benchmark::Counter(kRecords * kStepsPerRecord, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_DrawMapOnForm)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeMapPng(benchmark::State &state) {
     MapFixture map;
