@@ -1,10 +1,8 @@
 // The map set-up on a headless form: the frame by scale code, the records with their optional
 // layers, the read-back colours, the map rectangle found on the drawing, the message row and
 // the graticules. A 640 x 480 screen makes design units pixels; one test uses 1024 x 768.
-#include "common/palette.hpp"
 #include "content/map_setup.hpp"
-#include "platform/ui/ui_fixture.hpp"
-#include "support/fake_services.hpp"
+#include "map_form_test.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,45 +13,14 @@ using content::mapsetup;
 
 namespace {
 
-class MapSetupTest : public testkit::UiTest {
+class MapSetupTest : public testkit::MapFormTest {
   protected:
-    MapSetupTest() { open({640, 480}); }
-
-    void open(ui::ScreenSize size) {
-        form.reset();
-        start("", size);
-        s.sh.settingspaths[9] = fake.shared.settingspaths[9]; // the error log in the test's folder
-        auto &sc = s.sh.screen;
-        sc.screenwidth = static_cast<float>(size.width);
-        sc.screenheight = static_cast<float>(size.height);
-        sc.areawidth = size.width * 480.0 / size.height >= 640 ? size.height * 640.0 / 480 : size.width;
-        sc.areaheight = sc.areawidth * 480 / 640;
-        for (int n = 0; n <= 16; ++n)
-            s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
-                                                         static_cast<std::uint8_t>(250 - n * 5)};
-        form = std::make_unique<ui::Form>(app(), "FormKartino");
-        form->setAutoRedraw(true);
-        form->setBackColor(colour(0));
-        form->Show();
-    }
     void records(std::initializer_list<std::string> texts) {
         int i = 0;
         for (const std::string &t : texts)
             s.vt.recordtext[static_cast<std::size_t>(i++)] = t + "*,";
         s.vt.itemcount = static_cast<std::int16_t>(i - 1);
     }
-    std::uint32_t colour(int n) const { return common::palcolor(s.sh, n); }
-    std::uint32_t at(int x, int y) const { return static_cast<std::uint32_t>(form->Point(x, y)); }
-    bool anyof(int x1, int y1, int x2, int y2, int n) const {
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                if (at(x, y) == colour(n)) return true;
-        return false;
-    }
-
-    testkit::FakeServices fake;
-    session::Session s{fake.services};
-    std::unique_ptr<ui::Form> form;
 };
 
 // A land rectangle in colour 3 from (220, 196) to (420, 316) around the centre (320, 256).

@@ -1,11 +1,9 @@
 // The list loader on host-like data (drive K:, code page 850, CR LF): places from the map file,
 // texts from a list file beside it, a list file alone, region texts, the columns, the place
 // markers and the kilometre scale bar.
-#include "common/palette.hpp"
 #include "content/place_list.hpp"
+#include "map_form_test.hpp"
 #include "platform/basic/errors.hpp"
-#include "platform/ui/ui_fixture.hpp"
-#include "support/fake_services.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +20,9 @@ const std::string kMap = "3  <1;0;0;0> /m=4\r\n"
                          "C4,U3,\r\n*2,Z\x81rich,Schweiz,Stadt,-1,+2,50,90,0\r\n"
                          "C4,U3,\r\n*1,Genf,Schweiz,See,+0,+0,80,180,-1\r\n";
 
-class PlaceListTest : public testkit::UiTest {
+class PlaceListTest : public testkit::MapFormTest {
   protected:
     PlaceListTest() {
-        start("", {640, 480});
-        s.sh.settingspaths[9] = fake.shared.settingspaths[9]; // the error log in the test's folder
-        auto &sc = s.sh.screen;
-        sc.screenwidth = 640, sc.screenheight = 480;
-        for (int n = 0; n <= 16; ++n)
-            s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 80, 30};
         s.sh.settingspaths[5] = "K:\\KARTEN\\";
         s.settings.langfolder = "K:\\UEB\\DEU\\";
         s.settings.listfrom = 0;
@@ -38,29 +30,13 @@ class PlaceListTest : public testkit::UiTest {
         s.settings.taskcount = 10;
         s.map.mapcentrex = 320;
         s.map.mapcentrey = 256;
-        form = std::make_unique<ui::Form>(app(), "FormKartino");
-        form->setAutoRedraw(true);
-        form->setBackColor(colour(0));
-        form->Show();
     }
     void write(const std::string &relative, const std::string &bytes) {
         fake.dir.write("drive-k/" + relative, bytes);
     }
-    std::uint32_t colour(int n) const { return common::palcolor(s.sh, n); }
-    std::uint32_t at(int x, int y) const { return static_cast<std::uint32_t>(form->Point(x, y)); }
-    bool anyof(int x1, int y1, int x2, int y2, int n) const {
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                if (at(x, y) == colour(n)) return true;
-        return false;
-    }
     const std::string &column(int place, int c) const {
         return s.places.placecolumns[static_cast<std::size_t>(place)][static_cast<std::size_t>(c)];
     }
-
-    testkit::FakeServices fake;
-    session::Session s{fake.services};
-    std::unique_ptr<ui::Form> form;
 };
 
 TEST_F(PlaceListTest, PlacesFromTheMapFile) {
