@@ -19,15 +19,13 @@ using session::MapGeometry;
 // Step 1: the frame each scale code brings; other maps find their rectangle on the drawing.
 void setframe(session::Session &s, ui::Form &form) {
     MapGeometry &m = s.map;
+    m.mapcentrex = kMapCentreX;
+    m.mapcentrey = framecentrey(s.settings.mapscale);
     switch (s.settings.mapscale) {
     case kRegionalMap:
-        m.mapcentrex = 320;
-        m.mapcentrey = 240;
         m.mapleft = 65, m.mapright = 575, m.maptop = 82, m.mapbottom = 450;
         break;
     case kWorldMap: {
-        m.mapcentrex = 320;
-        m.mapcentrey = 246;
         m.worldx0 = 298.7f;
         m.worldy0 = 293.3f;
         m.mapleft = 0, m.mapright = maxdesignx, m.maptop = 88;
@@ -39,8 +37,6 @@ void setframe(session::Session &s, ui::Form &form) {
         break;
     }
     default:
-        m.mapcentrex = 320;
-        m.mapcentrey = 256;
         break;
     }
 }
@@ -107,6 +103,12 @@ void findrectangle(session::Session &s, ui::Form &form) {
 }
 
 } // namespace
+
+std::int32_t framecentrey(std::int16_t mapscale) {
+    if (mapscale == kRegionalMap) return 240;
+    if (mapscale == kWorldMap) return 246;
+    return 256;
+}
 
 bool layerskipped(int record, int last, const MapGeometry &map, const session::Settings &settings) {
     const bool a = settings.flagbit11, b12 = settings.flagbit12, c = settings.flagbit13;

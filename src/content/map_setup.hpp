@@ -14,6 +14,11 @@ namespace kartino::content {
 inline constexpr std::int16_t kWorldMap = -1;
 inline constexpr std::int16_t kRegionalMap = -2;
 
+// The map centre before the header's shifts: x 320, y by scale code (240 regional, 246 world,
+// 256 for other maps).
+inline constexpr std::int32_t kMapCentreX = 320;
+std::int32_t framecentrey(std::int16_t mapscale);
+
 // The three optional layers at the end of a map: whether record `record` of the records 0..last
 // is left out under the header switches "/r", "/b", "/d" and the exercise flag bits 11 to 13.
 bool layerskipped(int record, int last, const session::MapGeometry &map, const session::Settings &settings);

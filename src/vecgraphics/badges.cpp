@@ -120,6 +120,13 @@ void Interpreter::discbadge() {
 void Interpreter::ringbadge() {
     double a = basic::Val(st_.cmdarg);
     double r = a * unit(), r2 = operand() * unit();
+    // Fills between the two circles from a point 2 units inside the outer one, down to the right.
+    auto fillring = [&](std::int16_t colour) {
+        st_.steplen = a - 2;
+        steppoint();
+        move(st_.endx, st_.endy);
+        vecfill(colour, colour, true);
+    };
     std::int16_t fill = intoperand(), linecolour = intoperand();
     st_.auxvalue = fill;
     storeslot(0, st_.penx, st_.peny);
@@ -128,17 +135,11 @@ void Interpreter::ringbadge() {
     steppoint(); // the shadow ring
     circle(st_.endx, st_.endy, r, fill);
     circle(st_.endx, st_.endy, r2, fill);
-    st_.steplen = a - 2;
-    steppoint();
-    move(st_.endx, st_.endy);
-    vecfill(fill, fill, true);
+    fillring(fill);
     gotoslot(0); // the ring
     circle(st_.penx, st_.peny, r, linecolour);
     circle(st_.penx, st_.peny, r2, linecolour);
-    st_.steplen = a - 2;
-    steppoint();
-    move(st_.endx, st_.endy);
-    vecfill(linecolour, linecolour, true);
+    fillring(linecolour);
     gotoslot(0);
     circle(st_.penx, st_.peny, r, fill);
     gotoslot(0);

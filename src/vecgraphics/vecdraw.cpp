@@ -17,6 +17,8 @@ std::int32_t fileposition(const VectorTables &vt, std::int16_t record) {
     return static_cast<std::int32_t>(basic::Val(vt.recordlist.substr(at, kPositionWidth)));
 }
 
+} // namespace
+
 std::string showntoken(std::string_view token) {
     std::string shown;
     for (unsigned char c : token.substr(0, kTokenShown))
@@ -24,8 +26,6 @@ std::string showntoken(std::string_view token) {
     if (token.size() > kTokenShown) shown += "...";
     return shown;
 }
-
-} // namespace
 
 std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vt, const common::Shared &sh,
                                           basic::Random &rnd, DrawingSurface &surface, const VecCall &call) {
@@ -47,9 +47,8 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
 }
 
 std::string malformedtext(const MalformedRecord &fault, std::string_view file) {
-    std::int32_t record = fault.fileposition >= 0 ? fault.fileposition : fault.record;
     return "vec:vecdraw," + std::to_string(fault.number) + "," + fault.description +
-           ",Datei: " + std::string(file) + ",Satz " + std::to_string(record) + ",Position " +
+           ",Datei: " + std::string(file) + ",Satz " + std::to_string(fault.reportedrecord()) + ",Position " +
            std::to_string(fault.tokenpos) + ",Token " + showntoken(fault.token);
 }
 

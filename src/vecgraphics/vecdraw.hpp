@@ -40,7 +40,13 @@ struct MalformedRecord {
     std::string token;
     int number = 0; // the run-time error it raised
     std::string description;
+
+    // The record as reports name it: its position in the file, else the table index.
+    std::int32_t reportedrecord() const { return fileposition >= 0 ? fileposition : record; }
 };
+
+// A token as reports show it: cut to 40 characters (then "..."), control characters as "?".
+std::string showntoken(std::string_view token);
 
 // Interprets one record; the fault of a malformed record is returned, not reported. The
 // surface's FillStyle is transparent afterwards in either case.

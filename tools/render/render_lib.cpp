@@ -5,6 +5,7 @@
 #include "common/design_screen.hpp"
 #include "common/palette.hpp"
 #include "common/palette_composer.hpp"
+#include "content/map_setup.hpp"
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
 #include "platform/gfx/png.hpp"
@@ -114,23 +115,14 @@ void readpalette(Tool &t, const Options &o, Rendering &r) {
         r.notes.push_back(o.input + ":1: the header has no colour switch /c, so every colour is black");
 }
 
-// Shows a token as it stands in the file, cut short and with control characters as "?".
-std::string showntoken(const std::string &token) {
-    constexpr std::size_t longest = 40;
-    std::string shown;
-    for (unsigned char c : token.substr(0, longest))
-        shown += c < 32 ? '?' : static_cast<char>(c);
-    return token.size() > longest ? shown + "..." : shown;
-}
-
 std::string faultreport(const Options &o, const SourceLines &lines,
                         const vecgraphics::MalformedRecord &fault) {
-    const int position = fault.fileposition >= 0 ? fault.fileposition : fault.record;
+    const int position = fault.reportedrecord();
     const int line = lines.lineof(position, fault.tokenpos);
     std::ostringstream text;
     text << o.input << ":";
     if (line > 0) text << line << ":";
-    text << " record " << position << ", token '" << showntoken(fault.token) << "' at position "
+    text << " record " << position << ", token '" << vecgraphics::showntoken(fault.token) << "' at position "
          << fault.tokenpos << ": " << fault.description << " (error " << fault.number << ")";
     return text.str();
 }
@@ -176,11 +168,8 @@ void drawrecords(Tool &t, const Options &o, Rendering &r) {
 } // namespace
 
 DesignPoint mapcentre(std::int16_t mapscale, std::int16_t minusvalue, std::int16_t equalvalue) {
-    DesignPoint c{320, 256};
-    if (mapscale == -2)
-        c.y = 240;
-    else if (mapscale == -1)
-        c.y = 246;
+    DesignPoint c{static_cast<double>(content::kMapCentreX),
+                  static_cast<double>(content::framecentrey(mapscale))};
     c.x -= minusvalue;
     c.y -= equalvalue;
     return c;
