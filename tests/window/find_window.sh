@@ -1,8 +1,9 @@
-# Sourced by the window tests: waits up to ten seconds for the program's window (title
-# "Taliform") and sets `win` to its id; the caller's program `pid` is stopped when none comes.
+# Sourced by the window tests: waits up to twenty seconds for the program's window (title
+# "Taliform"; a fresh machine may build its font cache first) and sets `win` to its id; the
+# caller's program `pid` is stopped when none comes.
 find_window() {
     win=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         win=$(xdotool search --name '^Taliform$' 2> /dev/null | head -n 1)
         [[ -n "$win" ]] && return 0
         sleep 0.1
