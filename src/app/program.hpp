@@ -43,6 +43,7 @@ class Program {
 
     session::Session &session() { return session_; }
     session::Form1 &form1() { return form1_; }
+    exercise::FormKartino &formkartino() { return formkartino_; }
     ui::Application &application() { return app_; }
 
   private:

@@ -2,6 +2,7 @@
 // The abort key: the combination the host configures (a modifier and a scan code) with which
 // the trainee can leave the exercise at any moment. Every form's key-down handler tests it first.
 #include <cstdint>
+#include <string>
 
 namespace kartino::common {
 
@@ -18,5 +19,12 @@ inline constexpr int shiftMask = 1, ctrlMask = 2, altMask = 4;
 std::int16_t scancodeOf(int keycode);
 
 std::int16_t fnabortkey(const AbortKey &key, int keycode, int shift);
+
+// The key code is the first character of `letter` (the yes and no keys of the instruction file);
+// an empty letter has no key.
+bool iskeyof(int keycode, const std::string &letter);
+
+// The key code is one of the go-on keys of the comma-separated key list.
+bool isgoonkey(const std::string &keylist, int keycode);
 
 } // namespace kartino::common

@@ -86,6 +86,10 @@ int boxscreeny(const session::Session &s) {
 
 } // namespace
 
+bool ispointplace(const session::Session &s) {
+    return basic::Val(targetcolumn8(s)) == -1;
+}
+
 void savemark(session::Session &s, MapForm &f) {
     session::Presentation &t = s.task;
     t.targetboxleft = checkedInteger(fnmax<std::int64_t>(std::int64_t{t.targetx} - kBoxHalf, 0));
@@ -103,7 +107,7 @@ void showtarget(session::Session &s, MapForm &f) {
     const DesignPoint at = placeposition(s, s.run.taskindex);
     t.targetx = at.x, t.targety = at.y;
     t.marksaved = false;
-    t.pointtarget = basic::Val(targetcolumn8(s)) == -1;
+    t.pointtarget = ispointplace(s);
 
     if (s.settings.colourhitmode) {
         savemark(s, f);

@@ -13,6 +13,10 @@ namespace kartino::content {
 // round marker in mapcolors(2) (bit 10) on top.
 void showtarget(session::Session &s, MapForm &f);
 
+// Column 8 of the place asked is -1: the place is a point, judged by closeness rather than by
+// its area's colour.
+bool ispointplace(const session::Session &s);
+
 // Takes back what showtarget drew: the saved rectangle is copied back, and an area place is
 // flooded again in mapcolors(4) at each of its points.
 void hidetarget(session::Session &s, MapForm &f);

@@ -53,15 +53,6 @@ double textx(const session::Session &s, const ui::Form &form, const std::string 
     return common::screenx(sc, 320) - form.TextWidth(text) / 2;
 }
 
-// Step 1: the header, the place's picture and the last badge blanked.
-void clearpresentation(session::Session &s, MapForm &f) {
-    const session::Presentation &t = s.task;
-    common::clearheader(f.form, s.sh,
-                        common::HeaderArea{s.map.maptop, s.places.listloaded, t.taskflags,
-                                           static_cast<double>(t.badgex), static_cast<double>(t.badgey),
-                                           &f.LabelCancel});
-}
-
 // Step 2: how many of the place's texts go on their own rows.
 void counttextlines(session::Session &s) {
     s.task.textlines = static_cast<std::int16_t>((flag(s, 1) ? 1 : 0) + (flag(s, 2) ? 1 : 0));
@@ -208,8 +199,16 @@ void redrawcancelbox(MapForm &f) {
 
 } // namespace
 
+void clearheader(session::Session &s, MapForm &f) {
+    const session::Presentation &t = s.task;
+    common::clearheader(f.form, s.sh,
+                        common::HeaderArea{s.map.maptop, s.places.listloaded, t.taskflags,
+                                           static_cast<double>(t.badgex), static_cast<double>(t.badgey),
+                                           &f.LabelCancel});
+}
+
 void presenttask(session::Session &s, MapForm &f) {
-    clearpresentation(s, f);
+    clearheader(s, f);
     counttextlines(s);
     placerows(s);
     printfirsttext(s, f);

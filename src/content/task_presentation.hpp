@@ -16,4 +16,8 @@ namespace kartino::content {
 // namerow and savedrow and the badge centre in badgex/badgey.
 void presenttask(session::Session &s, MapForm &f);
 
+// Blanks the header above the map, the place's picture and the last badge, and paints the close
+// box again.
+void clearheader(session::Session &s, MapForm &f);
+
 } // namespace kartino::content

@@ -1,38 +1,173 @@
 #include "exercise/form_kartino.hpp"
 
+#include "common/cursor_helpers.hpp"
+#include "common/design_screen.hpp"
 #include "common/flags.hpp"
 #include "common/form_helpers.hpp"
 #include "common/keys.hpp"
 #include "common/palette.hpp"
 #include "common/palette_composer.hpp"
 #include "common/scale_control.hpp"
+#include "common/small_helpers.hpp"
+#include "common/text_grid.hpp"
+#include "content/map_setup.hpp"
+#include "content/place_list.hpp"
+#include "platform/ui/application.hpp"
 #include "session/result_records.hpp"
+
+#include <array>
+#include <utility>
 
 namespace kartino::exercise {
 
-FormKartino::FormKartino(ui::Application &app, session::Session &session) : Form(app, "FormKartino"), s_(session) {
-    common::placeindesign(LabelCancel, {619, 4, 16, 14});
+namespace {
+
+constexpr int kF1 = 112;
+
+} // namespace
+
+FormKartino::FormKartino(ui::Application &app, session::Session &session)
+    : Form(app, "FormKartino"), s_(session) {
+    setFontName("Arial");
+    setFontSize(12);
+    placecontrols();
     LabelCancel.setBackStyle(ui::Label::Transparent);
-    LabelCancel.setVisible(false);
+    LabelAufno.setBackStyle(ui::Label::Transparent);
+    LabelAufno.setAlignment(ui::Label::RightJustify);
+    LabelWeiter.setCaption(">>");
+    LabelWeiter.setFont({"Arial", 14.25});
+    LabelWeiter.setAlignment(ui::Label::Center);
     LabelCancel.Click = [this] { LabelCancel_Click(); };
+    LabelWeiter.Click = [this] { LabelWeiter_Click(); };
+    CommandHilf.Click = [this] { CommandHilf_Click(); };
+    CommandJa.Click = [this] { CommandJa_Click(); };
+    CommandNein.Click = [this] { CommandNein_Click(); };
+}
+
+std::array<ui::Control *, 6> FormKartino::controlsinorder() {
+    return {&LabelCancel, &LabelAufno, &LabelWeiter, &CommandHilf, &CommandJa, &CommandNein};
+}
+
+void FormKartino::placecontrols() {
+    const std::pair<ui::Control *, common::DesignRect> places[] = {
+        {&LabelCancel, {619, 4, 16, 14}},   {&LabelAufno, {560, 4, 50, 20}},
+        {&LabelWeiter, {580, 448, 60, 25}}, {&CommandHilf, {480, 448, 100, 25}},
+        {&CommandJa, {8, 168, 60, 25}},     {&CommandNein, {8, 208, 60, 25}},
+    };
+    for (const auto &[control, rect] : places) {
+        common::placeindesign(*control, rect);
+        control->setVisible(false);
+    }
 }
 
 void FormKartino::Form_Load() {
-    common::scalecontrol(s_.sh, LabelCancel);
+    const common::ScreenMetrics &sc = s_.sh.screen;
+    for (ui::Control *c : controlsinorder())
+        common::scalecontrol(s_.sh, *c);
+    setFontSize(common::ctlscaley(sc, FontSize()));
+    setFontCharset(s_.sh.charsetnumber);
+    s_.ex.crossarm = static_cast<std::int16_t>(common::topixels(common::scalex(sc, 6)));
+
+    const auto cursor = [this](bool show) { return app().ShowCursor(show); };
+    s_.sh.savedcursorcount = app().ShowCursor(false) + 1;
+    common::showcursor(cursor);
     common::composepalette(s_.sh, s_.vt.headerline);
     setForeColor(common::palcolor(s_.sh, 1));
     LabelCancel.setVisible(common::fnbitset(s_.settings.hostflags, 11) != 0);
+
     setBackColor(common::palcolor(s_.sh, 0));
+    LabelWeiter.setCaption(s_.texts.text[61]);
+    CommandHilf.setCaption(s_.texts.text[50]);
+    CommandJa.setCaption(s_.texts.text[0]);
+    CommandNein.setCaption(s_.texts.text[1]);
+    LabelAufno.setForeColor(common::palcolor(s_.sh, 10));
+
+    // The help button and the go-on label sit at the right edge: low down, or in the middle of
+    // the right-hand side with the alternative layout.
+    CommandHilf.setLeft(common::topixels(common::screenx(sc, 640)) - CommandHilf.Width());
+    LabelWeiter.setLeft(common::topixels(common::screenx(sc, 640)) - LabelWeiter.Width());
+    if (s_.settings.switchx) {
+        CommandHilf.setTop(common::topixels(common::screeny(sc, 304)));
+        LabelWeiter.setTop(common::topixels(common::screeny(sc, 352)));
+    } else {
+        CommandHilf.setTop(common::topixels(common::screeny(sc, 479)) - CommandHilf.Height());
+        LabelWeiter.setTop(common::topixels(common::screeny(sc, 479)) - LabelWeiter.Height());
+    }
+
+    // The save copies under the answer mark and under the cross-hair.
+    session::Presentation &t = s_.task;
+    t.markboxw = static_cast<std::int16_t>(common::topixels(common::scalex(sc, 14)));
+    t.markboxh = static_cast<std::int16_t>(common::topixels(common::scaley(sc, 14)));
+    PictureSave.resize(t.markboxw, t.markboxh);
+    Picturespal.resize(common::topixels(common::scalex(sc, 11)), 1);
+    Picturezeil.resize(1, common::topixels(common::scaley(sc, 11)));
+    s_.ex.crossboxw = s_.ex.crossboxh = common::scalex(sc, 14);
+    Picturemaus.resize(common::topixels(s_.ex.crossboxw), common::topixels(s_.ex.crossboxh));
+
+    s_.results.tasknumber = 0;
+    s_.ex.runfinished = false;
+    s_.ex.awaitingclick = false;
+    if (s_.sh.isnt) setAutoRedraw(true);
+}
+
+void FormKartino::Form_Activate() {
+    content::mapsetup(s_, *this);
+    content::loadplacelist(s_, *this);
+    // The row below the map, where the end of the run puts its lines.
+    s_.ex.maptextrow = basic::CInt(s_.map.mapbottom / 16.0 + 2);
+    if (s_.settings.flagbit8) shuffleplaces();
+    startrun();
+    if (s_.results.tasknumber == 0) nexttask();
+}
+
+// The places in a random order: each entry exchanged with a random one, then split again.
+void FormKartino::shuffleplaces() {
+    vecgraphics::VectorTables &vt = s_.vt;
+    for (std::int16_t i = 0; i <= vt.itemcount; ++i) {
+        const std::int16_t c =
+            basic::checkedInteger(common::fnrandom(s_.sv.rnd, basic::checkedInteger(vt.itemcount + 1)) - 1);
+        const auto a = static_cast<std::size_t>(i), b = static_cast<std::size_t>(c);
+        common::swap(vt.recordtext.at(a), vt.recordtext.at(b));
+        common::swap(vt.recordname.at(a), vt.recordname.at(b));
+        common::swap(s_.places.placenumber.at(a), s_.places.placenumber.at(b));
+    }
+    content::splitfields(s_);
+}
+
+// The reset at the start of every run and the working values its tasks read.
+void FormKartino::startrun() {
+    session::resetrun(s_);
+    s_.task.taskflags = s_.settings.exerciseflags3;
+    s_.task.pointmode = common::fnbitset(s_.task.taskflags, 8) != 0;
+    if (s_.settings.exerciseparam.toDouble() < 1) s_.settings.exerciseparam = std::int16_t{1};
+    s_.results.totaltime = 0;
+    s_.ex.deviationsum = 0;
+    if (s_.settings.helpallowed) s_.results.helptotal = 0;
+    if (s_.settings.flagbit0) s_.results.correctcount = 0;
 }
 
 void FormKartino::Form_Paint() {
     if (LabelCancel.Visible()) common::drawcancelbox(*this, LabelCancel);
+    if (s_.sh.screen.areawidth < s_.sh.screen.screenwidth) common::drawframe(*this, s_.sh, 0);
 }
 
 void FormKartino::Form_KeyDown(int &KeyCode, int Shift) {
-    if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) session::endsession(s_);
+    if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) LabelCancel_Click();
+    if (KeyCode == kF1) {
+        showhelp();
+    } else if (CommandJa.Visible()) {
+        if (common::iskeyof(KeyCode, s_.texts.text[56]))
+            CommandJa_Click();
+        else if (common::iskeyof(KeyCode, s_.texts.text[57]))
+            CommandNein_Click();
+    } else if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) {
+        LabelWeiter_Click();
+    }
 }
 
-void FormKartino::LabelCancel_Click() { session::endsession(s_); }
+void FormKartino::LabelCancel_Click() {
+    common::restorecursor([this](bool show) { return app().ShowCursor(show); }, s_.sh.savedcursorcount);
+    session::endsession(s_);
+}
 
 } // namespace kartino::exercise

@@ -128,10 +128,6 @@ std::string keycharacter(int key) {
     return common::ucase(std::string(1, static_cast<char>(key)));
 }
 
-bool iskeyof(int key, const std::string &letter) {
-    return !letter.empty() && key == static_cast<unsigned char>(letter.front());
-}
-
 } // namespace
 
 void Form1::Form_KeyDown(int &KeyCode, int Shift) {
@@ -146,14 +142,12 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift) {
         else
             app().sndPlaySound(s_.settings.warnsound);
     } else if (LabelJa.Visible()) {
-        if (iskeyof(KeyCode, s_.texts.text[56]))
+        if (common::iskeyof(KeyCode, s_.texts.text[56]))
             offerUsed();
-        else if (iskeyof(KeyCode, s_.texts.text[57]))
+        else if (common::iskeyof(KeyCode, s_.texts.text[57]))
             offerDenied();
     }
-    const bool inrange = KeyCode >= -32768 && KeyCode <= 32767;
-    if (LabelWeiter.Visible() && inrange && common::fninlist(s_.sh.keylist, static_cast<std::int16_t>(KeyCode)))
-        LabelWeiter_Click();
+    if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) LabelWeiter_Click();
 }
 
 void Form1::Form_Paint() {

@@ -3,6 +3,7 @@
 // grouped by concern, together with the platform services it uses. main() creates one; every
 // test builds a fresh one.
 #include "common/services.hpp"
+#include "session/exercise_state.hpp"
 #include "session/map_geometry.hpp"
 #include "session/place_tables.hpp"
 #include "session/presentation.hpp"
@@ -28,6 +29,7 @@ struct Session {
     PlaceTables places;
     RunState run;
     Presentation task;
+    ExerciseRun ex; // the run of tasks on the exercise form
 };
 
 } // namespace kartino::session

@@ -61,6 +61,9 @@ void HostDataSet::writemap(const std::string &name, const std::string &header) c
     std::string map = samplefile("KARTEN/EUROPA.VEC");
     if (!header.empty()) map = header + "\r\n" + map.substr(map.find("\r\n") + 2);
     root.write("KARTEN/" + name, map);
+    // Its places' texts in a list file of the same name beside the exercise.
+    const std::string stem = name.substr(0, name.rfind('.'));
+    root.write("UEB/DEUTSCH/" + stem + ".LST", samplefile("UEB/DEUTSCH/EUROPA.LST"));
 }
 
 std::string HostDataSet::commandline() const { return host::buildCommandLine(cmd); }

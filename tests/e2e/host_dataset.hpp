@@ -32,7 +32,8 @@ class HostDataSet {
 
     // Writes the exercise definition file and "CVOR" as they stand now.
     void write() const;
-    // A map file in the map folder: the sample map under another name, or with another header.
+    // A map file in the map folder: the sample map under another name, or with another header,
+    // and the sample's list file under the map's name.
     void writemap(const std::string &name, const std::string &header = "") const;
 
     std::string commandline() const;

@@ -26,7 +26,8 @@ class ProgramRun : public ::testing::Test {
         return runwith(data.commandline(), script, screen);
     }
 
-    int runwith(const std::string &commandline, const std::string &script, ui::ScreenSize screen = {1024, 768}) {
+    int runwith(const std::string &commandline, const std::string &script,
+                ui::ScreenSize screen = {1024, 768}) {
         program_.reset();
         backend::HeadlessConfig c;
         c.screen = screen;
@@ -42,12 +43,21 @@ class ProgramRun : public ::testing::Test {
 
     app::Program &program() { return *program_; }
     session::Form1 &form1() { return program_->form1(); }
+    exercise::FormKartino &formkartino() { return program_->formkartino(); }
     session::Session &session() { return program_->session(); }
 
+    // The trace without the lines of the system cursor, which every form shows and hides.
     std::vector<std::string> trace() const {
+        std::vector<std::string> lines;
+        for (const std::string &l : fulltrace())
+            if (l.rfind("cursor ", 0) != 0) lines.push_back(l);
+        return lines;
+    }
+    std::vector<std::string> fulltrace() const {
         std::istringstream in(readFile(out.file("trace.txt")));
         std::vector<std::string> lines;
-        for (std::string l; std::getline(in, l);) lines.push_back(l);
+        for (std::string l; std::getline(in, l);)
+            lines.push_back(l);
         return lines;
     }
     std::string shot(const std::string &name) const { return out.file(name + ".png"); }

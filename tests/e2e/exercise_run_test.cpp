@@ -1,0 +1,157 @@
+// Runs of tasks on the exercise form, driven as a trainee drives them through the whole program
+// on the headless backend: clicks on the map, go-on by key and label, the summary, the files at
+// the end of a run, the repetition of wrong tasks, and the cross-hair over the map.
+#include "common/design_screen.hpp"
+#include "content/place_list.hpp"
+#include "platform/gfx/png.hpp"
+#include "program_run.hpp"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+using namespace kartino;
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+namespace {
+
+constexpr const char *goOn = "key 13\n";
+constexpr const char *abortKey = "key 27 4\n";
+
+class ExerciseRun : public testkit::ProgramRun {
+  protected:
+    void SetUp() override {
+        data.cmd.tasks = 2;
+        data.settings.featuremask = 1 << 9 | 1 << 4; // the summary line and the kilometre text
+    }
+
+    // Runs the script from the first task on: the start screen is left with its go-on key.
+    int runtasks(const std::string &script) { return run(goOn + script); }
+
+    // Runs up to the first task and keeps the geometry the map set-up fixed.
+    void probe() {
+        run(goOn);
+        ASSERT_GT(session().map.mapright, session().map.mapleft) << "the map has its rectangle";
+    }
+
+    // The screen point of place `index`, and one `dx` pixels beside it.
+    std::string at(std::int16_t index, int dx = 0) {
+        const content::DesignPoint p = content::placeposition(session(), index);
+        const common::ScreenMetrics &sc = session().sh.screen;
+        const int x = static_cast<int>(std::lround(common::screenx(sc, p.x))) + dx;
+        const int y = static_cast<int>(std::lround(common::screeny(sc, p.y)));
+        return std::to_string(x) + " " + std::to_string(y);
+    }
+    std::string clickat(std::int16_t index, int dx = 0) {
+        return "move " + at(index, dx) + "\nclick " + at(index, dx) + "\n";
+    }
+
+    static bool same(const gfx::Surface &a, const gfx::Surface &b) {
+        if (a.width() != b.width() || a.height() != b.height()) return false;
+        for (int y = 0; y < a.height(); ++y)
+            if (!std::equal(a.row(y), a.row(y) + a.width(), b.row(y))) return false;
+        return true;
+    }
+
+    bool exists(const std::string &name) const {
+        return std::filesystem::exists(data.root.file("ERGEBNIS/" + name));
+    }
+    std::string text(int n) { return session().settings.exercisetexts[static_cast<std::size_t>(n)]; }
+};
+
+TEST_F(ExerciseRun, DistanceModeRunEndsWithTheSummaryThenTheFeedbackFileAndTheRecord) {
+    probe();
+    const std::string script = clickat(0) + goOn + clickat(1) + goOn;
+    EXPECT_EQ(runtasks(script), 1) << "the script ends while the summary is shown";
+    EXPECT_TRUE(session().ex.summaryshown);
+    EXPECT_FALSE(exists("FB.DAT")) << "the files wait for the go-on after the summary";
+
+    EXPECT_EQ(runtasks(script + goOn), 0);
+    EXPECT_EQ(data.resultfile("FB.DAT"), text(9) + " 0 km.\r\n");
+    const std::string record = rdat();
+    EXPECT_THAT(record, StartsWith("\"g\","));
+    EXPECT_THAT(record, HasSubstr("\r\n\"e\",2\r\n 0, 0,")) << "the answer values of both tasks";
+    EXPECT_EQ(session().results.result20, 2727);
+}
+
+TEST_F(ExerciseRun, TheGoOnKeyWaitsForTheAnswerAndTheSummaryComesFirst) {
+    probe();
+    EXPECT_EQ(runtasks(std::string(goOn) + goOn), 1);
+    EXPECT_EQ(session().results.tasknumber, 1) << "no go-on before the click";
+    EXPECT_TRUE(session().ex.awaitingclick);
+
+    EXPECT_EQ(runtasks(clickat(0) + goOn + clickat(1) + goOn), 1);
+    EXPECT_EQ(session().results.tasknumber, 2);
+    EXPECT_TRUE(formkartino().LabelWeiter.Visible()) << "the summary waits for one more go-on";
+}
+
+TEST_F(ExerciseRun, WrongAnswersAreOfferedAgainAndYesRunsThemWithTheRepetitionCounter) {
+    data.blocks[0].flags = "b1";                 // find mode
+    data.settings.hostoptions = 1 << 2 | 1 << 7; // repetition of wrong tasks, task counter shown
+    probe();
+    const std::string wrongrun = clickat(0, 200) + goOn + clickat(1, 200) + goOn + goOn;
+    EXPECT_EQ(runtasks(wrongrun), 1);
+    EXPECT_TRUE(formkartino().CommandJa.Visible());
+    EXPECT_FALSE(exists("FB.DAT")) << "no feedback file for a run followed by the offer";
+    // Start-up's reset opened "X", the run's own reset "XX", which now holds the wrong tasks.
+    EXPECT_EQ(data.resultfile("XX"), "0\r\n1\r\n");
+    EXPECT_EQ(data.resultfile("X"), "");
+    EXPECT_EQ(session().results.result20, 1);
+
+    EXPECT_EQ(runtasks(wrongrun + "key 74\n" + clickat(0, 200)), 1); // J: yes
+    EXPECT_EQ(formkartino().LabelAufno.Caption(), "R1:1/2");
+    EXPECT_EQ(session().results.repeatnumber, 1);
+    EXPECT_EQ(session().settings.taskcount, 2);
+
+    EXPECT_EQ(runtasks(wrongrun + "key 74\n" + wrongrun + "key 78\n"), 0); // N: no more
+    EXPECT_EQ(formkartino().LabelAufno.Caption(), "R1:2/2");
+    EXPECT_EQ(data.resultfile("X"), "0\r\n1\r\n") << "the repetition run wrote the other file";
+    EXPECT_FALSE(exists("FB.DAT"));
+}
+
+TEST_F(ExerciseRun, ARightRunNeverOffersARepetitionAndEndsTheSession) {
+    data.blocks[0].flags = "b1";
+    data.settings.hostoptions = 1 << 2;
+    data.settings.featuremask = 1 << 9;
+    probe();
+    // Every answer within the tolerance of the distance mode, without any solution display: the
+    // place's position is known to the judgement all the same.
+    data.blocks[0].flags = "b0";
+    EXPECT_EQ(runtasks(clickat(0) + goOn + clickat(1) + goOn + goOn), 0);
+    EXPECT_EQ(data.resultfile("XX"), "");
+    EXPECT_TRUE(exists("FB.DAT"));
+    EXPECT_FALSE(formkartino().CommandJa.Visible());
+}
+
+TEST_F(ExerciseRun, TheYesKeyDoesNothingWhileTheOfferIsHidden) {
+    probe();
+    EXPECT_EQ(runtasks("key 74\nkey 78\n" + clickat(0)), 1);
+    EXPECT_EQ(session().results.tasknumber, 1);
+    EXPECT_EQ(session().results.repeatnumber, 0);
+}
+
+TEST_F(ExerciseRun, TheAbortKeyAfterOneAnswerLeavesTheCancelRecordWithThatAnswer) {
+    data.blocks[0].flags = "b1";
+    probe();
+    EXPECT_EQ(runtasks(clickat(0, 200) + abortKey), 1);
+    EXPECT_EQ(rdat(), "\"c\",1,15,\"A\",1,256,0\r\n 0, 0, 2,-\r\n"); // Paris, record 2 of the map
+}
+
+TEST_F(ExerciseRun, TheCrossHairFollowsTheMouseAndLeavesTheMapAsItWas) {
+    probe();
+    const std::string before = shot("before"), inside = shot("inside"), after = shot("after");
+    runtasks("screenshot " + before + "\nmove " + at(0) + "\nmove " + at(1) + "\nscreenshot " + inside +
+             "\nmove 2 2\nscreenshot " + after + "\n");
+    const gfx::Surface a = gfx::readPng(before), b = gfx::readPng(inside), c = gfx::readPng(after);
+    EXPECT_TRUE(same(a, c)) << "moving out of the map takes the cross-hair away";
+    EXPECT_FALSE(same(a, b));
+    EXPECT_THAT(fulltrace(), Contains("cursor hidden"));
+    EXPECT_EQ(fulltrace().back(), "exit 1");
+}
+
+} // namespace
