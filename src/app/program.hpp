@@ -27,7 +27,9 @@ std::string commandlineof(int argc, const char *const *argv);
 class ApplicationMessageBox final : public ui::MessageBox {
   public:
     explicit ApplicationMessageBox(ui::Application &app) : app_(app) {}
-    void show(const std::string &title, const std::vector<std::string> &lines) override { app_.MsgBox(title, lines); }
+    void show(const std::string &title, const std::vector<std::string> &lines) override {
+        app_.MsgBox(title, lines);
+    }
 
   private:
     ui::Application &app_;
@@ -44,6 +46,7 @@ class Program {
     session::Session &session() { return session_; }
     session::Form1 &form1() { return form1_; }
     exercise::FormKartino &formkartino() { return formkartino_; }
+    demo::FormDemo &formdemo() { return formdemo_; }
     ui::Application &application() { return app_; }
 
   private:

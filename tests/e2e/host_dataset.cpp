@@ -9,15 +9,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string samplefile(const std::string &relative) { return readFile(KARTINO_SAMPLE_DIR "/" + relative); }
+std::string samplefile(const std::string &relative) {
+    return readFile(KARTINO_SAMPLE_DIR "/" + relative);
+}
 
 std::string crlf(const std::vector<std::string> &lines) {
     std::string out;
-    for (const std::string &l : lines) out += l + "\r\n";
+    for (const std::string &l : lines)
+        out += l + "\r\n";
     return out;
 }
 
-std::string quoted(const std::string &t) { return "\"" + t + "\""; }
+std::string quoted(const std::string &t) {
+    return "\"" + t + "\"";
+}
 
 } // namespace
 
@@ -28,10 +33,24 @@ HostDataSet::HostDataSet() {
     cmd.tasks = 10;
     cmd.hostfolder = "K:\\";
     settings.seed = 7;
-    texts = {"Europa", "Hauptst\xE4""dte Europas", "\"Klicken Sie auf die Stadt, deren Name oben steht.\"",
-             "Hauptstadt", "Land", "Fluss", "Jede richtige Antwort bringt bis zu / Punkte.",
-             "Wo liegt diese Stadt?", "Die Stadt liegt hier.", "Sehr gut!", "Das war knapp daneben.",
-             "Leider weit daneben.", "Punkte", "Aufgaben", "Kilometer", "Vorf\xFChrung / \xDC""bung"};
+    texts = {"Europa",
+             "Hauptst\xE4"
+             "dte Europas",
+             "\"Klicken Sie auf die Stadt, deren Name oben steht.\"",
+             "Hauptstadt",
+             "Land",
+             "Fluss",
+             "Jede richtige Antwort bringt bis zu / Punkte.",
+             "Wo liegt diese Stadt?",
+             "Die Stadt liegt hier.",
+             "Sehr gut!",
+             "Das war knapp daneben.",
+             "Leider weit daneben.",
+             "Punkte",
+             "Aufgaben",
+             "Kilometer",
+             "Vorf\xFChrung / \xDC"
+             "bung"};
 }
 
 std::string HostDataSet::exercisefile() const {
@@ -66,10 +85,16 @@ void HostDataSet::writemap(const std::string &name, const std::string &header) c
     root.write("UEB/DEUTSCH/" + stem + ".LST", samplefile("UEB/DEUTSCH/EUROPA.LST"));
 }
 
-std::string HostDataSet::commandline() const { return host::buildCommandLine(cmd); }
+std::string HostDataSet::commandline() const {
+    return host::buildCommandLine(cmd);
+}
 
-std::string HostDataSet::resultfile(const std::string &name) const { return readFile(root.file("ERGEBNIS/" + name)); }
+std::string HostDataSet::resultfile(const std::string &name) const {
+    return readFile(root.file("ERGEBNIS/" + name));
+}
 
-std::string HostDataSet::drivefolder(char letter) const { return (letter | 0x20) == 'k' ? root.path() : "/nonexistent"; }
+std::string HostDataSet::drivefolder(char letter) const {
+    return (letter | 0x20) == 'k' ? root.path() : "/nonexistent";
+}
 
 } // namespace kartino::testkit

@@ -37,7 +37,7 @@ class HostDataSet {
     void writemap(const std::string &name, const std::string &header = "") const;
 
     std::string commandline() const;
-    std::string exercisefile() const; // its bytes as write() lays them out
+    std::string exercisefile() const;                      // its bytes as write() lays them out
     std::string resultfile(const std::string &name) const; // a file of the result folder
     std::string drivefolder(char letter) const;
 };

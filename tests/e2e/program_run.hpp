@@ -44,6 +44,7 @@ class ProgramRun : public ::testing::Test {
     app::Program &program() { return *program_; }
     session::Form1 &form1() { return program_->form1(); }
     exercise::FormKartino &formkartino() { return program_->formkartino(); }
+    demo::FormDemo &formdemo() { return program_->formdemo(); }
     session::Session &session() { return program_->session(); }
 
     // The trace without the lines of the system cursor, which every form shows and hides.

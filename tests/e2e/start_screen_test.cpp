@@ -21,6 +21,10 @@ constexpr const char *clickJa = "click 752 712\n";
 constexpr const char *clickNein = "click 880 712\n";
 constexpr const char *clickCancel = "click 1003 17\n";
 constexpr const char *abortKey = "key 27 4\n"; // Alt+Esc, the host's default combination
+constexpr const char *endDemo = "key 69\n";    // E, the initial of the demonstration's end button
+// The closing display lets pending events run once, then pauses three seconds.
+constexpr const char *closingPause = "wait 10\nwait 3000\n";
+constexpr const char *bang = "sound K:\\all\\bang1.wav";
 const std::string cancelRecord = "\"c\",0,15,\"A\",0,256,0\r\n\r\n";
 
 class StartScreen : public testkit::ProgramRun {
@@ -31,12 +35,13 @@ class StartScreen : public testkit::ProgramRun {
     }
     void variants(const std::string &names) {
         data.blocks[0].mapfile = names;
-        for (std::size_t start = 0, slash; (slash = names.find('/', start)) != std::string::npos; start = slash + 1)
+        for (std::size_t start = 0, slash; (slash = names.find('/', start)) != std::string::npos;
+             start = slash + 1)
             data.writemap(names.substr(start, slash - start) + ".VEC");
     }
     std::string clickOn(const ui::Control &c) const {
-        return "click " + std::to_string(c.Left() + c.Width() / 2) + " " + std::to_string(c.Top() + c.Height() / 2) +
-               "\n";
+        return "click " + std::to_string(c.Left() + c.Width() / 2) + " " +
+               std::to_string(c.Top() + c.Height() / 2) + "\n";
     }
 };
 
@@ -60,9 +65,9 @@ TEST_F(StartScreen, TheOfferAnsweredYesRunsTheDemonstrationFirst) {
     offer();
     data.settings.protocolflags = 8;
     for (const std::string way : {"key 74\n", clickJa}) {
-        EXPECT_EQ(run(way), 1) << way;
-        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", "form FormDemo hidden",
-                                         "form FormKartino shown", "exit 1"));
+        EXPECT_EQ(run(way + endDemo + closingPause), 1) << way;
+        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang,
+                                         "form FormDemo hidden", "form FormKartino shown", "exit 1"));
         EXPECT_TRUE(session().settings.offeraccepted);
         // The offer's answer, then the cancel record with the offer and the demonstration flags.
         EXPECT_EQ(rdat(), "s5J    -112-07-202610:00:00\r\n\"c\",0,15,\"A\",128,288,32\r\n\r\n");
@@ -134,15 +139,16 @@ TEST_F(StartScreen, WithAnOfferTheQuestionFollowsTheVariantChoice) {
     EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "sound K:\\all\\warn.wav", "exit 1"));
     EXPECT_FALSE(form1().LabelJa.Visible());
 
-    EXPECT_EQ(run("key 69\nkey 74\n"), 1);
-    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", "form FormDemo hidden",
+    EXPECT_EQ(run("key 69\nkey 74\n" + std::string(endDemo) + closingPause), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang, "form FormDemo hidden",
                                      "form FormKartino shown", "exit 1"));
     EXPECT_EQ(session().settings.mapfile, "Europa.VEC");
 }
 
 TEST_F(StartScreen, MoreThanTwentySixVariantsShowTheFirstTwentySix) {
     std::string names;
-    for (int i = 0; i < 28; ++i) names += std::string(1, static_cast<char>('A' + i % 26)) + "v" + std::to_string(i) + "/";
+    for (int i = 0; i < 28; ++i)
+        names += std::string(1, static_cast<char>('A' + i % 26)) + "v" + std::to_string(i) + "/";
     variants(names);
     EXPECT_EQ(run(""), 1);
     EXPECT_EQ(session().settings.variantcount, 28);
@@ -166,7 +172,8 @@ class VariantRows : public StartScreen {
         const double designtops[] = {400, 430};
         for (std::size_t r = 0; r < rows.size(); ++r) {
             double rowwidth = 0;
-            for (int i : rows[r]) rowwidth += f.TextWidth(session().settings.variantnames[i]) + common::scalex(m, 20);
+            for (int i : rows[r])
+                rowwidth += f.TextWidth(session().settings.variantnames[i]) + common::scalex(m, 20);
             double left = std::nearbyint(common::screenx(m, 320) - rowwidth / 2);
             for (int i : rows[r]) {
                 const ui::Label &l = f.varLabel(i);
@@ -184,7 +191,8 @@ class VariantRows : public StartScreen {
     }
     static std::string names(int count) {
         std::string n;
-        for (int i = 1; i <= count; ++i) n += "Region" + std::to_string(i) + "/";
+        for (int i = 1; i <= count; ++i)
+            n += "Region" + std::to_string(i) + "/";
         return n;
     }
 };
@@ -284,7 +292,7 @@ namespace {
 TEST_F(StartScreen, DemonstrationOnlyEndsWithItsRecord) {
     data.blocks[0].flags = "b100000000000000";
     data.settings.protocolflags = 8;
-    EXPECT_EQ(run(""), 0);
+    EXPECT_EQ(run(endDemo), 0);
     EXPECT_THAT(trace(), ElementsAre("form FormDemo shown", "form FormDemo hidden", "exit 0"));
     EXPECT_EQ(rdat(), "s3-     012-07-202610:00:00\r\ni\r\n");
     EXPECT_EQ(session().settings.mapscale, -2) << "the header was read before the demonstration";

@@ -23,7 +23,9 @@ const std::string missingStamp = "12-07-2026,10:00:00,"; // the missing-file rep
 // is looked for there, and so are the result files when no settings file names a folder).
 class WorkingFolder {
   public:
-    explicit WorkingFolder(const std::string &folder) : saved_(fs::current_path()) { fs::current_path(folder); }
+    explicit WorkingFolder(const std::string &folder) : saved_(fs::current_path()) {
+        fs::current_path(folder);
+    }
     ~WorkingFolder() { fs::current_path(saved_); }
 
   private:
@@ -33,7 +35,8 @@ class WorkingFolder {
 class StartupFailures : public testkit::ProgramRun {
   protected:
     // The run ends before the start screen: a box, one log line, the cancel record.
-    void expectFailure(const std::string &boxLine, const std::string &logLine, const std::string &record = earlyCancel) {
+    void expectFailure(const std::string &boxLine, const std::string &logLine,
+                       const std::string &record = earlyCancel) {
         EXPECT_THAT(trace(), ElementsAre("msgbox " + boxLine, "exit 1"));
         expectLogAndRecord(logLine, record);
     }
@@ -61,7 +64,8 @@ TEST_F(StartupFailures, NoSettingsFile) {
     fs::remove(data.root.file("CVOR"));
     EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1);
     // Without settings there is no result folder: the log and the record go to the working folder.
-    EXPECT_THAT(trace(), ElementsAre("msgbox fehler|kartino|form1:load|Datei nicht gefunden|K:\\CVOR", "exit 1"));
+    EXPECT_THAT(trace(),
+                ElementsAre("msgbox fehler|kartino|form1:load|Datei nicht gefunden|K:\\CVOR", "exit 1"));
     EXPECT_EQ(testkit::readFile(cwd.file("errwin.dat")),
               missingStamp + "kartino,form1:load,Datei nicht gefunden,K:\\CVOR\r\n");
     EXPECT_EQ(testkit::readFile(cwd.file("R.DAT")), earlyCancel);
@@ -107,14 +111,16 @@ TEST_F(StartupFailures, ADemonstrationTextWithoutSlash) {
     data.texts[15] = "Vorf\xFChrung";
     EXPECT_EQ(run("key 13\n"), 1);
     // The exercise file is the file last opened, and the report names it.
-    expectFailure("errhandler|kartino|form1:load|5|Invalid procedure call or argument|Datei: K:\\UEB\\DEUTSCH\\EUROP",
-                  stamp + "kartino,form1:load,5,Invalid procedure call or argument,Datei: K:\\UEB\\DEUTSCH\\EUROP",
-                  "\"c\",0,15,\"A\",0,256,0\r\n\r\n");
+    expectFailure(
+        "errhandler|kartino|form1:load|5|Invalid procedure call or argument|Datei: K:\\UEB\\DEUTSCH\\EUROP",
+        stamp + "kartino,form1:load,5,Invalid procedure call or argument,Datei: K:\\UEB\\DEUTSCH\\EUROP",
+        "\"c\",0,15,\"A\",0,256,0\r\n\r\n");
 }
 
 TEST_F(StartupFailures, ThirtyOneVariantNames) {
     std::string names;
-    for (int i = 1; i <= 31; ++i) names += "Karte" + std::to_string(i) + "/";
+    for (int i = 1; i <= 31; ++i)
+        names += "Karte" + std::to_string(i) + "/";
     data.blocks[0].mapfile = names;
     EXPECT_EQ(run("key 13\n"), 1);
     expectFailure("errhandler|kartino|form1:load|9|Subscript out of range|Datei: K:\\UEB\\DEUTSCH\\EUROP",
@@ -143,14 +149,16 @@ TEST_F(StartupFailures, ASettingsFileWithTooFewLines) {
     data.write();
     const std::string cvor = testkit::readFile(data.root.file("CVOR"));
     std::size_t cut = 0;
-    for (int line = 0; line < 12; ++line) cut = cvor.find("\r\n", cut) + 2;
+    for (int line = 0; line < 12; ++line)
+        cut = cvor.find("\r\n", cut) + 2;
     data.root.write("CVOR", cvor.substr(0, cut));
     testkit::TempDir cwd;
     WorkingFolder in(cwd.path());
     EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1);
     // The result folder's line was not reached: the record goes to the working folder.
-    EXPECT_THAT(trace(), ElementsAre("msgbox errhandler|kartino|form1:load|62|Input past end of file|Datei: K:\\CVOR",
-                                     "exit 1"));
+    EXPECT_THAT(trace(),
+                ElementsAre("msgbox errhandler|kartino|form1:load|62|Input past end of file|Datei: K:\\CVOR",
+                            "exit 1"));
     EXPECT_EQ(testkit::readFile(cwd.file("R.DAT")), earlyCancel);
 }
 

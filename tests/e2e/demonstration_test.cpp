@@ -1,0 +1,91 @@
+// The demonstration driven through the whole program on the headless backend: stepping through
+// the places by their initial keys, a held key, the seconds and the time limit, and the
+// demonstration-only mode without seconds or closing display.
+#include "program_run.hpp"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <string>
+
+using namespace kartino;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+
+namespace {
+
+// The initials of the sample's buttons: W forward, Z back, E end.
+const std::string forward = "key 87\n", back = "key 90\n", end = "key 69\n";
+constexpr const char *warn = "sound K:\\all\\warn.wav";
+constexpr const char *bang = "sound K:\\all\\bang1.wav";
+
+class Demonstration : public testkit::ProgramRun {
+  protected:
+    void demoonly() { data.blocks[0].flags = "b100000000000000"; }
+    void offer(int seconds) { // a time limit that the block asks to offer; J answers yes
+        data.blocks[0].flags = "b10000000";
+        data.blocks[0].numbers = "7," + std::to_string(seconds) + ",30,0";
+    }
+    long count(const std::string &line) const {
+        const std::vector<std::string> t = trace();
+        return std::count(t.begin(), t.end(), line);
+    }
+};
+
+TEST_F(Demonstration, SteppingWrapsRoundAtBothEndsOfThePlaces) {
+    demoonly();
+    EXPECT_EQ(run(back), 1);
+    EXPECT_EQ(formdemo().demokeys(), "WZE");
+    const std::int16_t last = session().vt.itemcount;
+    EXPECT_GT(last, 0);
+    EXPECT_EQ(session().run.taskindex, last) << "back from the first place";
+
+    EXPECT_EQ(run(back + forward), 1);
+    EXPECT_EQ(session().run.taskindex, 0) << "forward from the last place";
+    EXPECT_EQ(run(forward + forward), 1);
+    EXPECT_EQ(session().run.taskindex, 2);
+    EXPECT_EQ(count(warn), 0);
+}
+
+TEST_F(Demonstration, AHeldKeyStepsOnceAndWarnsUntilReleased) {
+    demoonly();
+    EXPECT_EQ(run("keydown 87\nkeydown 87\nkeydown 87\nkeyup 87\n" + forward), 1);
+    EXPECT_EQ(session().run.taskindex, 2);
+    EXPECT_EQ(count(warn), 2);
+    EXPECT_EQ(run("key 65\n"), 1) << "A is no initial";
+    EXPECT_EQ(count(warn), 1);
+}
+
+TEST_F(Demonstration, OnlyTheDemonstrationCountsNoSecondsAndEndsWithoutClosingDisplay) {
+    demoonly();
+    data.settings.protocolflags = 8;
+    EXPECT_EQ(run("wait 5000\n" + end), 0);
+    EXPECT_EQ(formdemo().demoseconds(), 0);
+    EXPECT_EQ(formdemo().LabelSekunden.Caption(), "");
+    EXPECT_THAT(trace(), ElementsAre("form FormDemo shown", "form FormDemo hidden", "exit 0"));
+    EXPECT_EQ(rdat(), "s3-     512-07-202610:00:05\r\ni\r\n") << "five seconds shown in the record";
+}
+
+TEST_F(Demonstration, TheTimeLimitEndsItOnTheTickAfterTheLimit) {
+    offer(10);
+    EXPECT_EQ(run("key 74\nwait 10000\n"), 1);
+    EXPECT_EQ(formdemo().demoseconds(), 10);
+    EXPECT_TRUE(formdemo().visible());
+    EXPECT_EQ(count(bang), 0);
+
+    EXPECT_EQ(run("key 74\nwait 10000\nwait 1000\nwait 10\nwait 3000\n"), 1);
+    EXPECT_EQ(formdemo().demoseconds(), 11);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang, "form FormDemo hidden",
+                                     "form FormKartino shown", "exit 1"));
+    EXPECT_NEAR(session().results.offeranswer.toDouble(), 11, 0.01) << "the seconds the demonstration lasted";
+}
+
+TEST_F(Demonstration, TheSecondsShowInTheExerciseTextOnTheFirstRow) {
+    offer(300);
+    data.texts[15] = "Vorf\xFChrung / s";
+    EXPECT_EQ(run("key 74\nwait 3000\n"), 1);
+    EXPECT_EQ(formdemo().LabelSekunden.Caption(), "Vorf\xFChrung3 s ");
+}
+
+} // namespace
