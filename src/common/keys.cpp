@@ -4,23 +4,21 @@
 
 namespace kartino::common {
 
+namespace {
+
+struct ScanCode {
+    int keycode;
+    std::int16_t scancode;
+};
+// C, X, Q, Esc, Backspace, Delete.
+constexpr ScanCode kScanCodes[] = {{67, 46}, {88, 45}, {81, 16}, {27, 1}, {8, 14}, {46, 83}};
+
+} // namespace
+
 std::int16_t scancodeOf(int keycode) {
-    switch (keycode) {
-    case 67:
-        return 46; // C
-    case 88:
-        return 45; // X
-    case 81:
-        return 16; // Q
-    case 27:
-        return 1; // Esc
-    case 8:
-        return 14; // Backspace
-    case 46:
-        return 83; // Delete
-    default:
-        return 0;
-    }
+    for (const ScanCode &k : kScanCodes)
+        if (k.keycode == keycode) return k.scancode;
+    return 0;
 }
 
 std::int16_t fnabortkey(const AbortKey &key, int keycode, int shift) {
