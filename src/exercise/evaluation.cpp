@@ -28,7 +28,7 @@ void FormKartino::evaluateanswer() {
     session::Results &r = s_.results;
     ex.answertime = s_.sv.clock.timer() - static_cast<float>(ex.taskstart);
     r.totaltime += ex.answertime;
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    clearmessages();
     if (CommandHilf.Visible()) CommandHilf.setVisible(false);
     if (s_.task.pointmode || s_.settings.colourhitmode ||
         (kFeedbackDisplays & s_.settings.featuremask) != 0) {
@@ -60,7 +60,7 @@ void FormKartino::showsummary() {
     if (s_.results.repeatnumber == 0) endrunstatistics(s_);
     content::MapForm view = mapform();
     content::clearheader(s_, view);
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    clearmessages();
     LabelWeiter.Refresh();
     if (!common::fnbitset(s_.settings.featuremask, 9)) return;
     s_.ex.summarytext = summaryline(s_);

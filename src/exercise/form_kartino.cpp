@@ -16,6 +16,7 @@
 #include "session/result_records.hpp"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace kartino::exercise {
@@ -144,6 +145,20 @@ void FormKartino::startrun() {
     s_.ex.deviationsum = 0;
     if (s_.settings.helpallowed) s_.results.helptotal = 0;
     if (s_.settings.flagbit0) s_.results.correctcount = 0;
+}
+
+// The message area is blanked from the message row to the bottom of the screen, which covers the
+// map as well. The map, drawn into the form's persistent image when the run started, is put back
+// at once from there, so that only the messages above it go; what the task drew on the map since
+// (the solution, the answer mark) was drawn on the screen alone and goes with them.
+void FormKartino::clearmessages() {
+    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    if (AutoRedraw()) return; // the image was blanked as well
+    const common::ScreenMetrics &sc = s_.sh.screen;
+    // From the first pixel row below the design row above the map.
+    const int top = static_cast<int>(std::floor(common::screeny(sc, s_.map.maptop - 1))) + 1;
+    invalidate(gfx::Rect{0, top, ScaleWidth(), ScaleHeight()});
+    repaintInvalid();
 }
 
 void FormKartino::Form_Paint() {

@@ -73,6 +73,7 @@ class FormKartino : public ui::Form {
     void takecursor();
     void offerrepetition();
     void clearlists();
+    void clearmessages();
 
     // The cross-hair: saved, restored and drawn at form pixels.
     void savecross(double x, double y);

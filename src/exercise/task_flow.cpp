@@ -120,7 +120,7 @@ void FormKartino::endtask() {
         content::MapForm view = mapform();
         content::hidetarget(s_, view);
     }
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    clearmessages();
     session::Results &r = s_.results;
     if (common::fnbitset(s_.settings.hostoptions, 2) && !s_.ex.answercorrect) {
         s_.sv.files.write(session::repeatFileNumber, {basic::Variant(s_.run.taskindex)});
@@ -135,7 +135,7 @@ void FormKartino::endofrun() {
         writefeedbackfile(s_);
         ex.runfinished = true;
     }
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    clearmessages();
     content::MapForm view = mapform();
     content::clearheader(s_, view);
     LabelWeiter.setVisible(false);
@@ -203,7 +203,7 @@ void FormKartino::CommandJa_Click() {
     s_.sv.files.open(kRepeatFile, s_.sh.currentfile, basic::OpenMode::Input);
     r.offerflags = static_cast<std::int16_t>(r.offerflags | common::fnbits("b100"));
     clearlists();
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    clearmessages();
     startrun();
     r.tasknumber = 0;
     s_.ex.runfinished = false;

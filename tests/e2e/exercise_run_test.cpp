@@ -39,16 +39,18 @@ class ExerciseRun : public testkit::ProgramRun {
         ASSERT_GT(session().map.mapright, session().map.mapleft) << "the map has its rectangle";
     }
 
-    // The screen point of place `index`, and one `dx` pixels beside it.
-    std::string at(std::int16_t index, int dx = 0) {
+    // The screen point of place `index`, or one `dy` pixels below it.
+    std::string at(std::int16_t index, int dy = 0) {
         const content::DesignPoint p = content::placeposition(session(), index);
         const common::ScreenMetrics &sc = session().sh.screen;
-        const int x = static_cast<int>(std::lround(common::screenx(sc, p.x))) + dx;
-        const int y = static_cast<int>(std::lround(common::screeny(sc, p.y)));
+        const int x = static_cast<int>(std::lround(common::screenx(sc, p.x)));
+        const int y = static_cast<int>(std::lround(common::screeny(sc, p.y))) + dy;
         return std::to_string(x) + " " + std::to_string(y);
     }
-    std::string clickat(std::int16_t index, int dx = 0) {
-        return "move " + at(index, dx) + "\nclick " + at(index, dx) + "\n";
+    // A click on place `index`, or `dy` pixels below it (200: in the sample's sea, which is never
+    // the target's colour).
+    std::string clickat(std::int16_t index, int dy = 0) {
+        return "move " + at(index, dy) + "\nclick " + at(index, dy) + "\n";
     }
 
     static bool same(const gfx::Surface &a, const gfx::Surface &b) {
@@ -152,6 +154,20 @@ TEST_F(ExerciseRun, TheCrossHairFollowsTheMouseAndLeavesTheMapAsItWas) {
     EXPECT_FALSE(same(a, b));
     EXPECT_THAT(fulltrace(), Contains("cursor hidden"));
     EXPECT_EQ(fulltrace().back(), "exit 1");
+}
+
+TEST_F(ExerciseRun, TheMapStaysWhenTheMessagesAreBlanked) {
+    data.settings.featuremask = 1 << 4; // the kilometre text on the message row
+    probe();
+    const std::string shown = shot("shown"), answered = shot("answered"), next = shot("next");
+    runtasks("screenshot " + shown + "\n" + clickat(0, 40) + "screenshot " + answered + "\n" + goOn +
+             "screenshot " + next + "\n");
+    const gfx::Surface a = gfx::readPng(shown), b = gfx::readPng(answered), c = gfx::readPng(next);
+    // The sample's sea, far from the click.
+    const int x = 800, y = 600;
+    EXPECT_NE(a.at(x, y), a.at(2, 2)) << "the map is drawn there";
+    EXPECT_EQ(b.at(x, y), a.at(x, y)) << "after the answer";
+    EXPECT_EQ(c.at(x, y), a.at(x, y)) << "at the next task";
 }
 
 } // namespace
