@@ -5,6 +5,7 @@
 #include "content/place_list.hpp"
 #include "platform/gfx/png.hpp"
 #include "program_run.hpp"
+#include "support/golden.hpp"
 
 #include <gmock/gmock.h>
 
@@ -168,6 +169,17 @@ TEST_F(ExerciseRun, TheMapStaysWhenTheMessagesAreBlanked) {
     EXPECT_NE(a.at(x, y), a.at(2, 2)) << "the map is drawn there";
     EXPECT_EQ(b.at(x, y), a.at(x, y)) << "after the answer";
     EXPECT_EQ(c.at(x, y), a.at(x, y)) << "at the next task";
+}
+
+TEST_F(ExerciseRun, PicturesOfATaskAndItsAnswer) {
+    data.blocks[0].flags3 = "b1000000110"; // name and country above the map, the cross marker
+    data.settings.hostoptions = 1 << 7;    // the task counter
+    data.settings.hostflags = 1 << 11;     // the close box
+    probe();
+    runtasks("move " + at(0, 30) + "\nscreenshot " + shot("task") + "\n" + clickat(0, 30) + "screenshot " +
+             shot("answer") + "\n");
+    EXPECT_TRUE(testkit::matchesGolden(gfx::readPng(shot("task")), "exercise/task-1024x768"));
+    EXPECT_TRUE(testkit::matchesGolden(gfx::readPng(shot("answer")), "exercise/answer-1024x768"));
 }
 
 } // namespace
