@@ -20,3 +20,12 @@ wait_for_end() {
     wait "$pid"
     echo "exit status $?"
 }
+
+# Waits up to ten seconds for the line $1 in the trace file $2 (a loaded machine may take its
+# time to react to an input); goes on either way, so the caller's trace check reports a miss.
+wait_for_trace() {
+    for _ in $(seq 1 100); do
+        grep -qxF "$1" "$2" 2> /dev/null && return 0
+        sleep 0.1
+    done
+}

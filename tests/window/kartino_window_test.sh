@@ -22,8 +22,10 @@ KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
     "$host" --program "$program" --out "$work/run" "$sample" > "$work/host.txt" 2>&1 &
 pid=$!
 find_window
+wait_for_trace "form Form1 shown" "$work/trace.txt"
 sleep 1
 xdotool key Return
+wait_for_trace "form FormKartino shown" "$work/trace.txt"
 sleep 0.5
 xdotool key alt+Escape
 wait_for_end "the abort key"

@@ -27,12 +27,13 @@ cd "$work"
 KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$program" &
 pid=$!
 find_window
+wait_for_trace "form FormUiDemo shown" "$work/trace.txt"
 sleep 0.5
 height=$(xdotool getdisplaygeometry | cut -d' ' -f2)
 xdotool mousemove 60 $((height - 34)) click 1   # the button CommandWeiter
-sleep 0.5
+wait_for_trace "sound click.wav" "$work/trace.txt"
 xdotool key a
-sleep 0.5
+wait_for_trace "sound key65.wav" "$work/trace.txt"
 # SDL may replace its first window while it sets up full screen: look the window up again.
 win=$(xdotool search --name '^Taliform$' 2> /dev/null | tail -n 1)
 "$close_helper" "$win"
