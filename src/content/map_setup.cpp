@@ -84,8 +84,12 @@ void walk(std::int16_t &bound, std::int16_t from, std::int16_t to, const PixelAt
     }
 }
 
-// Step 6: the map rectangle found on the drawing, along the centre row and column.
+// Step 6: the map rectangle found on the drawing, along the centre row and column, on maps that
+// bring no frame of their own. World and regional maps keep the fixed rectangle of their frame:
+// with land at their centre a walk would stop at the first black pixel of the land above it and
+// cut off the map's northern part for the header, the messages and the clicks.
 void findrectangle(session::Session &s, ui::Form &form) {
+    if (s.settings.mapscale <= 0) return;
     MapGeometry &m = s.map;
     const common::ScreenMetrics &sc = s.sh.screen;
     std::int16_t cx = basic::CInt(m.mapcentrex), cy = basic::CInt(m.mapcentrey);
@@ -93,13 +97,10 @@ void findrectangle(session::Session &s, ui::Form &form) {
         return static_cast<std::uint32_t>(form.Point(common::screenx(sc, x), common::screeny(sc, y))) ==
                m.screencolour0;
     };
-    if (s.settings.mapscale > 0) {
-        walk(m.mapright, cx, maxdesignx, [&](int x) { return background(x, cy); });
-        walk(m.mapleft, cx, 0, [&](int x) { return background(x, cy); });
-        walk(m.mapbottom, cy, maxdesigny, [&](int y) { return background(cx, y); });
-    }
-    if (s.settings.mapscale > 0 || !s.settings.flagbit4)
-        walk(m.maptop, cy, 0, [&](int y) { return background(cx, y); });
+    walk(m.mapright, cx, maxdesignx, [&](int x) { return background(x, cy); });
+    walk(m.mapleft, cx, 0, [&](int x) { return background(x, cy); });
+    walk(m.mapbottom, cy, maxdesigny, [&](int y) { return background(cx, y); });
+    walk(m.maptop, cy, 0, [&](int y) { return background(cx, y); });
 }
 
 } // namespace

@@ -155,18 +155,22 @@ TEST_F(MapSetupTest, WorldMapFrameTicksAndLabels) {
     EXPECT_TRUE(anyof(8, 335, 24, 350, 12));    // and at row 22
 }
 
-TEST_F(MapSetupTest, WorldMapWithoutFlagBit4WalksItsTopAgain) {
-    s.settings.mapscale = content::kWorldMap;
-    records({"C3,B200,0,U5,"}); // the centre (320, 246) on the sea: the frame's top stays
-    mapsetup(s, *form);
-    EXPECT_EQ(s.map.maptop, 88);
-
-    form->Cls();
-    records({"C3,B100,90,B300,180,T200,600,"}); // land from y 146 to 346 over the centre
-    mapsetup(s, *form);
-    EXPECT_EQ(s.map.maptop, 146);
-    EXPECT_EQ(s.map.mapbottom, 406); // only the top is walked on a world map
-    EXPECT_EQ(s.map.messagerow, 5);
+// World and regional maps keep their frames whatever lies at their centre: a walk up from a
+// world map's centre on land stopped at the first black pixel and cut the northern half off.
+TEST_F(MapSetupTest, WorldAndRegionalMapsKeepTheirFramesWithLandAtTheCentre) {
+    const char *land = "C3,B100,90,B300,180,T200,600,"; // land 100 units up from the centre, 200 high
+    for (std::int16_t scale : {content::kWorldMap, content::kRegionalMap}) {
+        form->Cls();
+        s.map = {};
+        s.settings.mapscale = scale;
+        records({land});
+        mapsetup(s, *form);
+        const bool world = scale == content::kWorldMap;
+        EXPECT_EQ(s.map.maptop, world ? 88 : 82) << scale;
+        EXPECT_EQ(s.map.mapbottom, world ? 406 : 450) << scale;
+        EXPECT_EQ(s.map.mapleft, world ? 0 : 65) << scale;
+        EXPECT_EQ(s.map.messagerow, 5) << scale;
+    }
 }
 
 TEST_F(MapSetupTest, RegionalMapGraticuleTakesOneMessageRow) {
