@@ -29,3 +29,18 @@ wait_for_trace() {
         sleep 0.1
     done
 }
+
+# Waits up to ten seconds until the program's window is mapped and covers the whole display (a
+# full-screen window may be replaced once while SDL sets it up; a click sent before that lands on
+# the root window and is lost), then sets `win` to it. Goes on either way.
+wait_for_full_screen() {
+    local screen geometry id
+    screen=$(xdotool getdisplaygeometry 2> /dev/null | tr ' ' 'x')
+    for _ in $(seq 1 100); do
+        for id in $(xdotool search --onlyvisible --name '^Taliform$' 2> /dev/null); do
+            geometry=$(xdotool getwindowgeometry "$id" 2> /dev/null | sed -n 's/.*Geometry: //p')
+            [[ "$geometry" == "$screen" ]] && return 0
+        done
+        sleep 0.1
+    done
+}

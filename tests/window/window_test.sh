@@ -28,9 +28,11 @@ KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$prog
 pid=$!
 find_window
 wait_for_trace "form FormUiDemo shown" "$work/trace.txt"
-sleep 0.5
+wait_for_full_screen
 height=$(xdotool getdisplaygeometry | cut -d' ' -f2)
-xdotool mousemove 60 $((height - 34)) click 1   # the button CommandWeiter
+xdotool mousemove --sync 60 $((height - 34))
+sleep 0.3
+xdotool click 1   # the button CommandWeiter
 wait_for_trace "sound click.wav" "$work/trace.txt"
 xdotool key a
 wait_for_trace "sound key65.wav" "$work/trace.txt"
