@@ -29,6 +29,7 @@ Program::Program(ui::Backend &backend, std::string commandline, basic::PathResol
     services_.oempage = text::oemCodePageFromEnvironment();
     services_.endsession = [this] { session::endsession(session_); };
     app_.setOnClose([this] { session::endsession(session_); });
+    app_.setPathResolver([this](const std::string &name) { return paths_.resolve(name); });
 }
 
 int Program::run() {

@@ -1,6 +1,7 @@
 #include "platform/ui/application.hpp"
 
 #include "platform/basic/termination.hpp"
+#include "platform/text/codepage.hpp"
 
 #include "platform/gfx/draw.hpp"
 #include "platform/ui/control.hpp"
@@ -22,6 +23,10 @@ Application::~Application() = default;
 void Application::MsgBox(const std::string &title, const std::vector<std::string> &lines) {
     present();
     backend_.messageBox().show(title, lines);
+}
+
+void Application::sndPlaySound(const std::string &file) {
+    backend_.sound().play(file, resolvePath_ ? resolvePath_(file) : text::ansiToUtf8(file));
 }
 
 void Application::end(int exitCode) {

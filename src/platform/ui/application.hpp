@@ -39,7 +39,8 @@ class Application {
     int ShowCursor(bool show) { return cursor_.ShowCursor(show); }
     const CursorCounter &cursor() const { return cursor_; }
     ScreenPoint GetCursorPos() const { return backend_.cursorPos(); }
-    void sndPlaySound(const std::string &file) { backend_.sound().play(file); } // asynchronous
+    // Asynchronous; the name is turned into this machine's path by the resolver (below).
+    void sndPlaySound(const std::string &file);
     void MsgBox(const std::string &title, const std::vector<std::string> &lines);
     // Runs pending events re-entrantly (headless: the next script lines up to a wait).
     void DoEvents();
@@ -53,6 +54,11 @@ class Application {
     int run(const std::function<void()> &start);
     // What the window's close button does; without a handler it ends with code 1.
     void setOnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
+    // How the program's file names become paths of this machine (the program's path layer);
+    // without one a name is taken as a path, converted from ANSI to UTF-8.
+    void setPathResolver(std::function<std::string(const std::string &)> resolve) {
+        resolvePath_ = std::move(resolve);
+    }
 
     // ----- state
     Form *activeForm() const; // the topmost shown form
@@ -94,6 +100,7 @@ class Application {
     Form *captureForm_ = nullptr; // form that got the mouse down
     int buttons_ = 0;             // mouse buttons held
     std::function<void()> onClose_;
+    std::function<std::string(const std::string &)> resolvePath_;
 };
 
 } // namespace kartino::ui

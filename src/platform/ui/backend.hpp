@@ -18,10 +18,12 @@ namespace kartino::ui {
 
 // sndPlaySoundA with the asynchronous flag: starts a WAV file and returns at once. A new sound
 // cuts the one playing; a missing or unreadable file is silent (and still cuts the previous one).
+// `name` is the file as the program names it (ANSI, perhaps with a drive letter and "\"), for
+// the trace; `path` is that file on this machine, which is what is played.
 class Sound {
   public:
     virtual ~Sound() = default;
-    virtual void play(const std::string &file) = 0;
+    virtual void play(const std::string &name, const std::string &path) = 0;
 };
 
 struct ScreenSize {

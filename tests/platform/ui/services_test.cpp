@@ -30,6 +30,19 @@ TEST_F(Services, SoundAndMessageBoxAreTraceLinesInUtf8) {
                 ElementsAre("sound warn.wav", "msgbox Fehler|Datei nicht gefunden|\xC3\x84nderung"));
 }
 
+// The host names its sounds from a Windows folder: the name goes through the path layer before a
+// backend plays it, and the trace keeps the name the program gave.
+TEST_F(Services, SoundNamesAreResolvedBeforeTheBackendPlaysThem) {
+    std::vector<std::string> asked;
+    app().setPathResolver([&](const std::string &name) {
+        asked.push_back(name);
+        return std::string("/data/all/warn.wav");
+    });
+    app().sndPlaySound("K:\\all\\warn.wav");
+    EXPECT_THAT(asked, ElementsAre("K:\\all\\warn.wav"));
+    EXPECT_THAT(traceLines(), ElementsAre("sound K:\\all\\warn.wav"));
+}
+
 TEST(WrapCaption, BreaksAtBlanksAndLineBreaks) {
     ui::FontSpec font{"Arial", 12};
     int wide = ui::textWidth(font, 96, "Zwei Worte");

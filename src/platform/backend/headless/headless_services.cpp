@@ -7,8 +7,8 @@ void TraceMessageBox::show(const std::string &title, const std::vector<std::stri
     trace_.line(ui::msgboxTraceLine(title, lines));
 }
 
-void TraceSound::play(const std::string &file) {
-    trace_.line("sound " + text::ansiToUtf8(file));
+void TraceSound::play(const std::string &name, const std::string &) {
+    trace_.line("sound " + text::ansiToUtf8(name));
 }
 
 } // namespace kartino::backend

@@ -17,7 +17,7 @@ class TraceMessageBox final : public ui::MessageBox {
 class TraceSound final : public ui::Sound {
   public:
     explicit TraceSound(ui::Trace &trace) : trace_(trace) {}
-    void play(const std::string &file) override;
+    void play(const std::string &name, const std::string &path) override;
 
   private:
     ui::Trace &trace_;

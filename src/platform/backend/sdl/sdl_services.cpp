@@ -21,13 +21,13 @@ bool SdlSound::openDevice(const SDL_AudioSpec &want) {
     return device_ != 0;
 }
 
-void SdlSound::play(const std::string &file) {
-    trace_.line("sound " + text::ansiToUtf8(file));
+void SdlSound::play(const std::string &name, const std::string &path) {
+    trace_.line("sound " + text::ansiToUtf8(name));
     if (device_) SDL_ClearQueuedAudio(device_); // a new sound cuts the previous one, found or not
     SDL_AudioSpec wav{};
     Uint8 *data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(file.c_str(), &wav, &data, &length)) return;
+    if (!SDL_LoadWAV(path.c_str(), &wav, &data, &length)) return;
     if (openDevice(wav)) {
         SDL_AudioCVT cvt;
         int built = SDL_BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, spec_.format, spec_.channels,

@@ -12,7 +12,7 @@ class SdlSound final : public ui::Sound {
   public:
     explicit SdlSound(ui::Trace &trace) : trace_(trace) {}
     ~SdlSound() override;
-    void play(const std::string &file) override;
+    void play(const std::string &name, const std::string &path) override;
 
   private:
     bool openDevice(const SDL_AudioSpec &want);
