@@ -21,4 +21,9 @@ void scalecontrol(const Shared &sh, ui::Control &control);
 // Gives the control its design rectangle (before scalecontrol).
 void placeindesign(ui::Control &control, const DesignRect &r);
 
+// Makes a label as wide and high as `caption` needs in its font (it never shrinks), so that no
+// caption from the data is cut; a label that would then reach past `rightlimit` (form pixels) is
+// moved left to end there. The designed sizes assume short captions in a small font.
+void fitcaption(ui::Control &label, const std::string &caption, int rightlimit);
+
 } // namespace kartino::common

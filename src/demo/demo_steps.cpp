@@ -89,13 +89,15 @@ void FormDemo::Timer1_Timer() {
         finish(false);
         return;
     }
-    const std::string seconds = common::trim(basic::Str(demoseconds_));
     if (s_.map.questionrow != 1) {
-        LabelSekunden.setCaption(seconds);
+        LabelSekunden.setCaption(common::trim(basic::Str(demoseconds_)));
         LabelSekunden.setVisible(true);
     } else {
-        LabelSekunden.setCaption(common::fnreplace(s_.settings.exercisetexts[15], " /", seconds) + " ");
+        // The number keeps the blank Str puts before it: "Zeit: 12 s".
+        LabelSekunden.setCaption(
+            common::fnreplace(s_.settings.exercisetexts[15], " /", basic::Str(demoseconds_)) + " ");
     }
+    fitlabel(LabelSekunden);
 }
 
 void FormDemo::demoend() {
@@ -103,6 +105,9 @@ void FormDemo::demoend() {
                                                                &LabelSekunden, &LabelSekl, &LabelSekr})
         c->setVisible(false);
     Timer1.setEnabled(false);
+    // What the hidden controls covered is repainted now, before the closing text is printed over
+    // it; repainted later it would cut holes into the text.
+    repaintInvalid();
     content::MapForm view = mapform();
     content::clearheader(s_, view);
     s_.results.offeranswer = static_cast<double>(s_.sv.clock.timer()) - s_.settings.demostart;

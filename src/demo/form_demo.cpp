@@ -17,6 +17,7 @@
 #include "platform/basic/numbers.hpp"
 #include "session/result_records.hpp"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -133,11 +134,22 @@ void FormDemo::placeseconds() {
         LabelSekunden.setLeft(common::topixels(common::screenx(sc, 585)));
         LabelSekr.setCaption(s_.settings.demotextright);
         LabelSekr.setTop(common::topixels(common::screeny(sc, basic::checkedInteger((row + 1) * 16))));
-        for (ui::Label *l : {&LabelSekl, &LabelSekunden, &LabelSekr})
+        for (ui::Label *l : {&LabelSekl, &LabelSekunden, &LabelSekr}) {
+            fitlabel(*l);
             l->setVisible(true);
+        }
     } else {
         LabelSekunden.setVisible(true);
     }
+}
+
+// A seconds label as wide as its caption, within the design area and left of the close box.
+void FormDemo::fitlabel(ui::Label &label) {
+    int limit = common::topixels(common::screenx(s_.sh.screen, 640));
+    const bool besidebox = LabelCancel.Visible() && label.Top() < LabelCancel.Top() + LabelCancel.Height() &&
+                           LabelCancel.Top() < label.Top() + label.Height();
+    if (besidebox) limit = std::min(limit, LabelCancel.Left() - 1);
+    common::fitcaption(label, label.Caption(), limit);
 }
 
 void FormDemo::Form_Paint() {

@@ -48,6 +48,7 @@ class FormDemo : public ui::Form {
     content::MapForm mapform() { return content::MapForm{*this, PictureSave, LabelCancel}; }
     void placebuttons();
     void placeseconds();
+    void fitlabel(ui::Label &label);
     void showplace(); // the presentation of taskindex and its true place
     void step(int by);
     void finish(bool cleartexts);

@@ -1,6 +1,8 @@
 // The demonstration driven through the whole program on the headless backend: stepping through
 // the places by their initial keys, a held key, the seconds and the time limit, and the
 // demonstration-only mode without seconds or closing display.
+#include "platform/gfx/png.hpp"
+#include "platform/ui/text_render.hpp"
 #include "program_run.hpp"
 
 #include <gmock/gmock.h>
@@ -26,6 +28,13 @@ class Demonstration : public testkit::ProgramRun {
     void offer(int seconds) { // a time limit that the block asks to offer; J answers yes
         data.blocks[0].flags = "b10000000";
         data.blocks[0].numbers = "7," + std::to_string(seconds) + ",30,0";
+    }
+    // Pixels of rows [top, bottom) that are not the background.
+    static long textpixels(const gfx::Surface &s, int top, int bottom, gfx::Colour background) {
+        long n = 0;
+        for (int y = top; y < bottom; ++y)
+            n += std::count_if(s.row(y), s.row(y) + s.width(), [&](gfx::Colour c) { return c != background; });
+        return n;
     }
     long count(const std::string &line) const {
         const std::vector<std::string> t = trace();
@@ -85,7 +94,40 @@ TEST_F(Demonstration, TheSecondsShowInTheExerciseTextOnTheFirstRow) {
     offer(300);
     data.texts[15] = "Vorf\xFChrung / s";
     EXPECT_EQ(run("key 74\nwait 3000\n"), 1);
-    EXPECT_EQ(formdemo().LabelSekunden.Caption(), "Vorf\xFChrung3 s ");
+    EXPECT_EQ(formdemo().LabelSekunden.Caption(), "Vorf\xFChrung 3 s ") << "the number keeps Str's blank";
+}
+
+// On an 800 x 600 area of a 1024 x 768 screen the seconds labels take what their captions need,
+// on both layouts, and the closing text comes out whole over the controls just hidden.
+TEST_F(Demonstration, EveryCaptionFitsItsLabelAndTheClosingTextIsWhole) {
+    offer(300);
+    data.settings.areawidth = 800, data.settings.areaheight = 600;
+    data.settings.hostflags = 1 << 11; // the close box beside the seconds
+    data.texts[15] = "Vorf\xFChrung / Sekunden";
+    const std::string withtexts =
+        "7  <-2;500;40;440> /m=4 /l /c /p1,64,24,40,63,0,1,2,64,4,5,20,7,56,57,58,59,60,61,62,63";
+    for (const std::string &header : {std::string(), withtexts}) {
+        SCOPED_TRACE(header.empty() ? "seconds in the exercise text" : "seconds between two texts");
+        data.writemap("EUROPA.VEC", header);
+        EXPECT_EQ(run("key 74\nwait 12000\n" + end + "screenshot " + shot("closing") + "\n"), 1);
+        const demo::FormDemo &form = formdemo();
+        for (const ui::Label *l : {&form.LabelSekl, &form.LabelSekunden, &form.LabelSekr}) {
+            if (l->Caption().empty()) continue;
+            EXPECT_GE(l->Width(), ui::textWidth(l->font(), l->dpi(), l->Caption())) << l->Caption();
+            const bool besidebox = l->Top() < form.LabelCancel.Top() + form.LabelCancel.Height();
+            EXPECT_LE(l->Left() + l->Width(), besidebox ? form.LabelCancel.Left() : 912)
+                << l->Caption() << ": within the design area, left of the close box beside it";
+        }
+        // Below the map only the closing text is left: as many text pixels as the text printed alone.
+        const std::string &closing = session().texts.text[46];
+        const int pitch = ui::textHeight(form.font(), form.LabelCancel.dpi());
+        gfx::Surface alone(ui::textWidth(form.font(), form.LabelCancel.dpi(), closing), pitch);
+        alone.fill(alone.bounds(), form.BackColor());
+        ui::drawText(alone, 0, 0, form.font(), form.LabelCancel.dpi(), closing, form.ForeColor());
+        const gfx::Surface shown = gfx::readPng(shot("closing"));
+        EXPECT_EQ(textpixels(shown, 84 + 565, shown.height(), form.BackColor()),
+                  textpixels(alone, 0, alone.height(), form.BackColor()));
+    }
 }
 
 } // namespace

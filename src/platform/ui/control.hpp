@@ -78,6 +78,8 @@ class Control {
     // Called by the form's input routing.
     virtual void pressed(bool down) {}
 
+    int dpi() const; // the screen's, for measuring the caption in the control's font
+
   protected:
     // Draws the control's look into `look` (its own size, origin at its top-left corner) and
     // marks the pixels that cover the form in `mask` (1 = drawn; transparent parts stay 0).
@@ -85,7 +87,6 @@ class Control {
     // The look changed: rebuild it and show it again. `regionChanged` asks the form to repaint
     // the area below as well (windowless controls are part of the form's paint).
     void changed(bool regionChanged);
-    int dpi() const;
 
   private:
     Form &parent_;
