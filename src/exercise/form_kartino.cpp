@@ -12,6 +12,7 @@
 #include "common/text_grid.hpp"
 #include "content/map_setup.hpp"
 #include "content/place_list.hpp"
+#include "exercise/text_rows.hpp"
 #include "platform/ui/application.hpp"
 #include "session/result_records.hpp"
 
@@ -115,7 +116,7 @@ void FormKartino::Form_Activate() {
     content::mapsetup(s_, *this);
     content::loadplacelist(s_, *this);
     // The row below the map, where the end of the run puts its lines.
-    s_.ex.maptextrow = basic::CInt(s_.map.mapbottom / 16.0 + 2);
+    s_.ex.maptextrow = maptextrowfor(s_);
     if (s_.settings.flagbit8) shuffleplaces();
     startrun();
     if (s_.results.tasknumber == 0) nexttask();

@@ -9,6 +9,7 @@
 // in task_flow.cpp, pointing and the answer mark in pointing.cpp, help steps in help_steps.cpp,
 // the judgement in evaluation.cpp.
 #include "content/map_form.hpp"
+#include "exercise/text_rows.hpp"
 #include "platform/ui/command_button.hpp"
 #include "platform/ui/form.hpp"
 #include "platform/ui/label.hpp"
@@ -16,6 +17,7 @@
 #include "session/session.hpp"
 
 #include <array>
+#include <optional>
 
 namespace kartino::exercise {
 
@@ -70,6 +72,7 @@ class FormKartino : public ui::Form {
     void showtaskcounter();
     void chooseplace();
     void printquestion();
+    std::optional<DesignBand> counterband() const;
     void takecursor();
     void offerrepetition();
     void clearlists();

@@ -13,9 +13,12 @@
 #include "exercise/feedback.hpp"
 #include "exercise/form_kartino.hpp"
 #include "exercise/statistics.hpp"
+#include "exercise/text_rows.hpp"
 #include "platform/basic/numbers.hpp"
 #include "platform/ui/application.hpp"
 #include "session/result_records.hpp"
+
+#include <limits>
 
 namespace kartino::exercise {
 
@@ -52,6 +55,7 @@ void FormKartino::nexttask() {
     takecursor();
     s_.ex.helpused = 0;
     s_.ex.helpcolumn = s_.task.rightcolumn;
+    s_.ex.helprow = helprowfor(s_, counterband());
     s_.ex.taskstart = s_.sv.clock.timer();
     s_.ex.awaitingclick = true;
     if (s_.sh.isnt) setAutoRedraw(false);
@@ -65,6 +69,8 @@ void FormKartino::showtaskcounter() {
     std::string counter = trimmed(r.tasknumber) + "/" + trimmed(s_.settings.taskcount);
     if (r.repeatnumber > 0) counter = "R" + trimmed(r.repeatnumber) + ":" + counter;
     const std::int16_t questionrow = s_.map.questionrow;
+    // Wide enough for the longest counter ("R1:10/12"): the designed width cuts it.
+    common::fitcaption(LabelAufno, counter, std::numeric_limits<int>::max());
     LabelAufno.setLeft(common::topixels(common::screenx(sc, 630)) - LabelAufno.Width());
     if (questionrow == 1 && common::fnbitset(s_.settings.hostflags, 11))
         LabelAufno.setLeft(LabelAufno.Left() - common::topixels(common::scalex(sc, 20)));
@@ -89,6 +95,14 @@ void FormKartino::chooseplace() {
     taskindex = checkedInteger(r.tasknumber - 1);
     if (taskindex > s_.vt.itemcount)
         taskindex = checkedInteger(basic::Int(s_.sv.rnd.Rnd() * static_cast<float>(s_.vt.itemcount)));
+}
+
+// Where the task counter lies on the design grid, when it is shown.
+std::optional<DesignBand> FormKartino::counterband() const {
+    if (!LabelAufno.Visible()) return std::nullopt;
+    const common::ScreenMetrics &sc = s_.sh.screen;
+    return DesignBand{common::designy(sc, LabelAufno.Top()),
+                      common::designy(sc, LabelAufno.Top() + LabelAufno.Height())};
 }
 
 void FormKartino::printquestion() {

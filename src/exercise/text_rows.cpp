@@ -1,0 +1,95 @@
+#include "exercise/text_rows.hpp"
+
+#include "common/flags.hpp"
+#include "content/map_setup.hpp"
+#include "platform/basic/numbers.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace kartino::exercise {
+
+namespace {
+
+constexpr int kLastRow = 30;
+constexpr int kFirstHelpRow = 2;
+
+// The first and the last design y of a row's band.
+double bandtop(int row) {
+    return row * 16.0 - 17;
+}
+double bandbottom(int row) {
+    return row * 16.0 - 2;
+}
+
+bool flag(const session::Session &s, int bit) {
+    return common::fnbitset(s.task.taskflags, bit) != 0;
+}
+
+// Help lines a task may show: one per allowed step, and one more when the value-line step shows
+// both lines.
+int helplines(const session::Settings &st) {
+    const bool both = common::fnbitset(st.helpoptions, 7) && common::fnbitset(st.helpoptions, 4);
+    return st.helpcount + (both ? 1 : 0);
+}
+
+// Rows 1..30 the presentation of the current task has printed on, with the question's row.
+std::array<bool, kLastRow + 2> takenrows(const session::Session &s, std::optional<DesignBand> counter) {
+    std::array<bool, kLastRow + 2> taken{};
+    auto take = [&](int row) {
+        if (row >= 1 && row <= kLastRow) taken[static_cast<std::size_t>(row)] = true;
+    };
+    const session::Presentation &t = s.task;
+    take(s.map.messagerow);
+    if (flag(s, 1)) take(t.firstrow + (flag(s, 11) && s.map.messagerow >= 2 ? 1 : 0));
+    if (flag(s, 2)) take(t.namerow);
+    if (flag(s, 0)) take(s.settings.flagbit4 ? 2 : flag(s, 12) ? t.savedrow : t.firstrow);
+    if (flag(s, 4)) take(3);
+    if (flag(s, 5)) take(4);
+    if (counter)
+        for (int row = 1; row <= kLastRow; ++row)
+            if (bandtop(row) <= counter->bottom && counter->top <= bandbottom(row)) take(row);
+    return taken;
+}
+
+} // namespace
+
+std::optional<std::int16_t> firstrowbelowmap(const session::Session &s) {
+    const session::Settings &st = s.settings;
+    double bottom = s.map.mapbottom;
+    if (st.mapscale == content::kWorldMap && st.flagbit11)
+        bottom = std::max(bottom, bandbottom(basic::CInt(s.map.mapbottom / 16.0 + 2)));
+    if (st.flagbit10 && st.scalebarkm > 0) {
+        const double label = bandbottom(st.scalebary / 16 + 2);
+        if (label > s.map.mapbottom) bottom = std::max(bottom, label);
+        bottom = std::max(bottom, st.scalebary + 4.0);
+    }
+    for (int row = 1; row <= kLastRow; ++row)
+        if (bandtop(row) > bottom) return static_cast<std::int16_t>(row);
+    return std::nullopt;
+}
+
+std::int16_t maptextrowfor(const session::Session &s) {
+    const std::optional<std::int16_t> below = firstrowbelowmap(s);
+    return below ? static_cast<std::int16_t>(*below + 1) : std::int16_t{2};
+}
+
+std::int16_t helprowfor(const session::Session &s, std::optional<DesignBand> counter) {
+    const int lines = std::max(1, helplines(s.settings));
+    const auto taken = takenrows(s, counter);
+    auto freerun = [&](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            if (taken[static_cast<std::size_t>(row)]) return false;
+        return true;
+    };
+    for (int first = kFirstHelpRow; first + lines - 1 < s.map.messagerow; ++first)
+        if (freerun(first, first + lines - 1)) return static_cast<std::int16_t>(first);
+    const std::optional<std::int16_t> below = firstrowbelowmap(s);
+    if (below && *below + lines - 1 <= kLastRow) return *below;
+    // No room for all of them: they start on the first free row above the question.
+    for (int row = kFirstHelpRow; row < s.map.messagerow; ++row)
+        if (!taken[static_cast<std::size_t>(row)]) return static_cast<std::int16_t>(row);
+    return below.value_or(kFirstHelpRow);
+}
+
+} // namespace kartino::exercise
