@@ -17,7 +17,7 @@
 #include "session/session.hpp"
 
 #include <array>
-#include <optional>
+#include <vector>
 
 namespace kartino::exercise {
 
@@ -72,7 +72,7 @@ class FormKartino : public ui::Form {
     void showtaskcounter();
     void chooseplace();
     void printquestion();
-    std::optional<DesignBand> counterband() const;
+    std::vector<DesignBand> rightcontrols() const;
     void takecursor();
     void offerrepetition();
     void clearlists();

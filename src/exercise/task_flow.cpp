@@ -54,8 +54,9 @@ void FormKartino::nexttask() {
     if (s_.settings.helpallowed) CommandHilf.setVisible(true);
     takecursor();
     s_.ex.helpused = 0;
-    s_.ex.helpcolumn = s_.task.rightcolumn;
-    s_.ex.helprow = helprowfor(s_, counterband());
+    const HelpPlace help = helpplacefor(s_, rightcontrols());
+    s_.ex.helprow = help.row;
+    s_.ex.helpcolumn = help.column;
     s_.ex.taskstart = s_.sv.clock.timer();
     s_.ex.awaitingclick = true;
     if (s_.sh.isnt) setAutoRedraw(false);
@@ -97,12 +98,16 @@ void FormKartino::chooseplace() {
         taskindex = checkedInteger(basic::Int(s_.sv.rnd.Rnd() * static_cast<float>(s_.vt.itemcount)));
 }
 
-// Where the task counter lies on the design grid, when it is shown.
-std::optional<DesignBand> FormKartino::counterband() const {
-    if (!LabelAufno.Visible()) return std::nullopt;
+// Where the controls at the right edge lie on the design grid (those shown, and the go-on label,
+// which shows after the answer): the help lines keep clear of them.
+std::vector<DesignBand> FormKartino::rightcontrols() const {
     const common::ScreenMetrics &sc = s_.sh.screen;
-    return DesignBand{common::designy(sc, LabelAufno.Top()),
-                      common::designy(sc, LabelAufno.Top() + LabelAufno.Height())};
+    std::vector<DesignBand> bands;
+    for (const ui::Control *c : {static_cast<const ui::Control *>(&LabelAufno), static_cast<const ui::Control *>(&CommandHilf),
+                                 static_cast<const ui::Control *>(&LabelWeiter)})
+        if (c->Visible() || c == &LabelWeiter)
+            bands.push_back({common::designy(sc, c->Top()), common::designy(sc, c->Top() + c->Height())});
+    return bands;
 }
 
 void FormKartino::printquestion() {

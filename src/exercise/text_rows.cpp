@@ -12,7 +12,8 @@ namespace kartino::exercise {
 namespace {
 
 constexpr int kLastRow = 30;
-constexpr int kFirstHelpRow = 2;
+constexpr std::int16_t kFirstHelpRow = 2;
+constexpr std::int16_t kLeftHelpColumn = 2;
 
 // The first and the last design y of a row's band.
 double bandtop(int row) {
@@ -33,9 +34,17 @@ int helplines(const session::Settings &st) {
     return st.helpcount + (both ? 1 : 0);
 }
 
-// Rows 1..30 the presentation of the current task has printed on, with the question's row.
-std::array<bool, kLastRow + 2> takenrows(const session::Session &s, std::optional<DesignBand> counter) {
-    std::array<bool, kLastRow + 2> taken{};
+using Rows = std::array<bool, kLastRow + 2>; // taken rows 1..30
+
+void takebands(Rows &taken, const std::vector<DesignBand> &bands) {
+    for (const DesignBand &band : bands)
+        for (int row = 1; row <= kLastRow; ++row)
+            if (bandtop(row) <= band.bottom && band.top <= bandbottom(row)) taken[static_cast<std::size_t>(row)] = true;
+}
+
+// Rows the presentation of the current task has printed on, with the question's row.
+Rows presentationrows(const session::Session &s) {
+    Rows taken{};
     auto take = [&](int row) {
         if (row >= 1 && row <= kLastRow) taken[static_cast<std::size_t>(row)] = true;
     };
@@ -46,10 +55,18 @@ std::array<bool, kLastRow + 2> takenrows(const session::Session &s, std::optiona
     if (flag(s, 0)) take(s.settings.flagbit4 ? 2 : flag(s, 12) ? t.savedrow : t.firstrow);
     if (flag(s, 4)) take(3);
     if (flag(s, 5)) take(4);
-    if (counter)
-        for (int row = 1; row <= kLastRow; ++row)
-            if (bandtop(row) <= counter->bottom && counter->top <= bandbottom(row)) take(row);
     return taken;
+}
+
+// The first row from `first` on that starts `lines` free rows, the last of them at most `last`.
+std::optional<std::int16_t> freerun(const Rows &taken, int first, int last, int lines) {
+    for (int row = first; row + lines - 1 <= last; ++row) {
+        bool free = true;
+        for (int r = row; r < row + lines; ++r)
+            free = free && !taken[static_cast<std::size_t>(r)];
+        if (free) return static_cast<std::int16_t>(row);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -74,22 +91,19 @@ std::int16_t maptextrowfor(const session::Session &s) {
     return below ? static_cast<std::int16_t>(*below + 1) : std::int16_t{2};
 }
 
-std::int16_t helprowfor(const session::Session &s, std::optional<DesignBand> counter) {
+HelpPlace helpplacefor(const session::Session &s, const std::vector<DesignBand> &controls) {
     const int lines = std::max(1, helplines(s.settings));
-    const auto taken = takenrows(s, counter);
-    auto freerun = [&](int first, int last) {
-        for (int row = first; row <= last; ++row)
-            if (taken[static_cast<std::size_t>(row)]) return false;
-        return true;
-    };
-    for (int first = kFirstHelpRow; first + lines - 1 < s.map.messagerow; ++first)
-        if (freerun(first, first + lines - 1)) return static_cast<std::int16_t>(first);
-    const std::optional<std::int16_t> below = firstrowbelowmap(s);
-    if (below && *below + lines - 1 <= kLastRow) return *below;
-    // No room for all of them: they start on the first free row above the question.
-    for (int row = kFirstHelpRow; row < s.map.messagerow; ++row)
-        if (!taken[static_cast<std::size_t>(row)]) return static_cast<std::int16_t>(row);
-    return below.value_or(kFirstHelpRow);
+    const std::int16_t right = s.task.rightcolumn;
+    Rows taken = presentationrows(s);
+    takebands(taken, controls);
+    const int abovequestion = s.map.messagerow - 1;
+    if (const auto row = freerun(taken, kFirstHelpRow, abovequestion, lines)) return {*row, right};
+    if (const std::optional<std::int16_t> below = firstrowbelowmap(s)) {
+        if (const auto row = freerun(taken, *below, kLastRow, lines)) return {*row, right};
+        if (*below + lines - 1 <= kLastRow) return {*below, kLeftHelpColumn};
+    }
+    if (const auto row = freerun(taken, kFirstHelpRow, abovequestion, 1)) return {*row, right};
+    return {kFirstHelpRow, right};
 }
 
 } // namespace kartino::exercise

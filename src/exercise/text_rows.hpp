@@ -7,6 +7,7 @@
 #include "session/session.hpp"
 
 #include <optional>
+#include <vector>
 
 namespace kartino::exercise {
 
@@ -25,11 +26,17 @@ std::optional<std::int16_t> firstrowbelowmap(const session::Session &s);
 // row; 2 (the summary on the top row, in the blanked header) when the map leaves no row below it.
 std::int16_t maptextrowfor(const session::Session &s);
 
-// The first help row of the current task, in the right-hand column: the first run of free rows
-// above the question row (row messagerow) that holds every help line the task may show, rows
-// taken by the presentation's texts (first and second text, region text, value lines) and by
-// `counter` (the task counter, when shown) excluded; below the map when no such run is free
-// above it; when neither has room for all of them, the first free row above the question.
-std::int16_t helprowfor(const session::Session &s, std::optional<DesignBand> counter);
+// Where the help lines of the current task start: row and text column. In the right-hand
+// column, the first run of free rows above the question row (row messagerow) that holds every
+// help line the task may show, rows taken by the presentation's texts (first and second text,
+// region text, value lines) and by `controls` (the task counter, the help button and the go-on
+// label where they are shown, all at the right) excluded; else the first rows below the map in
+// that column, clear of the controls; else the first rows below the map at the left edge
+// (column 2); when none of these has room for all the lines, the first free row above the
+// question in the right-hand column.
+struct HelpPlace {
+    std::int16_t row = 2, column = 52;
+};
+HelpPlace helpplacefor(const session::Session &s, const std::vector<DesignBand> &controls);
 
 } // namespace kartino::exercise
