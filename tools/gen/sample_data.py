@@ -4,33 +4,7 @@ Usage: sample_data.py [OUTPUT_FOLDER]   (default: examples/sample beside this re
 import os
 import sys
 
-SEPARATOR = "\u2550" * 80  # the double horizontal line, byte 205 in code page 850
-
-
-def item(text):
-    """One list-input item: quoted when a comma or a leading or trailing blank would be lost."""
-    if "," in text or text != text.strip() or text == "":
-        return '"' + text + '"'
-    return text
-
-
-def write(root, relative, lines):
-    path = os.path.join(root, *relative.split("/"))
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write("".join(line + "\r\n" for line in lines).encode("cp850"))
-
-
-def palette():
-    """64 colours: bits 0-2 the strong blue, green and red parts (170), bits 3-5 the weak ones (85)."""
-    lines = []
-    for i in range(64):
-        r = 170 * ((i >> 2) & 1) + 85 * ((i >> 5) & 1)
-        g = 170 * ((i >> 1) & 1) + 85 * ((i >> 4) & 1)
-        b = 170 * (i & 1) + 85 * ((i >> 3) & 1)
-        lines.append(f"{r},{g},{b}")
-    return lines
-
+from datafiles import SEPARATOR, item, palette, write
 
 CHARSET = ["ENGLISH,0", "", "DEUTSCH,0", "POLSKI,238", "RUSSKIJ,204", "ohne Komma wird übersprungen"]
 
@@ -57,7 +31,7 @@ PLACES = [
 for name, _, _, _, r, a in PLACES:
     MAP += [f"C4,B{r},{a},U3,C0,K3,", "*" + name]
 
-LIST = ["   3 /l,Mitteleuropa,Westeuropa,Südeuropa", "*0,Meer,,,0,0,0,0,0", "*0,Land,,,0,0,0,0,0"]
+LIST = ["   3 /l,Mitteleuropa,Westeuropa,Südeuropa,", "*0,Meer,,,0,0,0,0,0", "*0,Land,,,0,0,0,0,0"]
 LIST += [f"*{reg},{name},{country},{river},0,0,{r},{a},0" for name, reg, country, river, r, a in PLACES]
 
 EXERCISE_TEXTS = [
@@ -70,9 +44,9 @@ EXERCISE = ["Kartino Beispielübung: Hauptstädte Europas", "Zeilen bis zur Mark
 EXERCISE += [item(t) for t in EXERCISE_TEXTS]
 EXERCISE += [
     "**", "Block 1: ohne Zeitlimit", "*",
-    '"b0","b0","b0","b11"', "7,0,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",
+    '"b0","b1000000110","b110","b11"', "7,0,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",
     "***", "Block 2: mit Zeitlimit von fünf Minuten", "*",
-    '"b10000001","b0","b0","b11"', "7,300,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",
+    '"b10000001","b1000000110","b110","b11"', "7,300,30,0", '"EUROPA.VEC","Europa","EUROPA.LST"', "2,6,0",
 ]
 
 PRB_LINES = [
@@ -96,11 +70,11 @@ PRB_ITEMS = [
     "Zeit ist um.", "Noch eine Aufgabe.", "Übung beendet.", "Ergebnis",
     "  km  ",                                                                     # text 48, trimmed
     "Sie haben / Minuten Zeit.", "Die Zeit läuft, sobald die erste Aufgabe erscheint.",  # 43, 44
-    "Erst die Vorführung?", "Vorführung",                                    # 45, 46
+    "Erst die Vorführung?", "Ende der Vorführung.",                          # 45, 46
     "Bitte warten", "Klicken Sie auf die Karte.", "Treffer", "Fehler",           # 49-52
     "Sekunden", "Ort", "Region", "Land", "Fluss",                                 # 66-70
-    "Die Vorführung zeigt alle Orte nacheinander.", "Ende der Vorführung",        # 71, 72
-    "Nächster Ort in", "Ihr Ergebnis", "Übersicht", "Weiter",                    # 47, 58, 59, 61
+    "Weiter", "Zurück",                                                           # 71, 72
+    "Ende", "Ihr Ergebnis", "Übersicht", "Weiter",                               # 47, 58, 59, 61
     "13,32",                                                                      # 62: go-on keys
     "Abbruch", "Ende der Übung", "Auf Wiedersehen!", "Übung", "Gesamtpunkte", "Bestwert",  # 60-76
 ]
