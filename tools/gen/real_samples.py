@@ -513,7 +513,7 @@ def build_europe():
 ICELAND_CENTRE = (320, 256)
 ICELAND_SCALE = 1250  # metres per design unit at zoom 4
 ICELAND_LON0, ICELAND_LAT0 = -19.0, 64.95
-ICELAND_SEA = (56, 96, 584, 436)
+ICELAND_SEA = (56, 96, 584, 428)  # ends above row 28: three rows below it for the help lines
 KM_PER_DEGREE = 111.195
 
 
@@ -524,9 +524,9 @@ def iceland_xy(lon, lat):
     return (ICELAND_CENTRE[0] + (lon - ICELAND_LON0) * kx, ICELAND_CENTRE[1] - (lat - ICELAND_LAT0) * ky)
 
 
-ICELAND_REGIONS = ["Höfuðborgarsvæðið (Hauptstadtgebiet)", "Suðurnes (Reykjanes-Halbinsel)",
-                   "Vesturland (Westen)", "Vestfirðir (Westfjorde)", "Norðurland vestra (Nordwesten)",
-                   "Norðurland eystra (Nordosten)", "Austurland (Osten)", "Suðurland (Süden)"]
+# The regions by their German names: short enough for the right-hand column of the help lines.
+ICELAND_REGIONS = ["Hauptstadtgebiet", "Reykjanes-Halbinsel", "Westisland", "Westfjorde", "Nordwestisland",
+                   "Nordostisland", "Ostisland", "Südisland"]
 # Town, region, description, latitude, longitude.
 ICELAND_TOWNS = [
     ("Reykjavík", 1, "Hauptstadt am Faxaflói", 64.146, -21.942),
@@ -576,7 +576,7 @@ def build_iceland():
     for p in places:
         records.append((p["name"], [f"G{p['slot']},", "C14,", "U2,", "C8,", "K2,"]))
     last = len(records) - 1
-    bar = (72, 408)
+    bar = (72, 392)  # its label on row 26, inside the sea
     redefine = [(64, 20, 34, 52), (40, 36, 44, 26), (41, 16, 24, 10)]
     working = [0, 62, 2, 64, 36, 41, 40, 7, 56, 57, 58, 60, 1, 59, 62, 63]
     vec = [header(len(records), f"<{ICELAND_SCALE};100;{bar[0]};{bar[1]}>", redefine, working)]

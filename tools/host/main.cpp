@@ -103,14 +103,37 @@ int runProgram(const fs::path &program, const std::string &commandLine, const fs
     return WEXITSTATUS(status);
 }
 
-void printResult(const fs::path &folder, const std::string &name, const char *encoding) {
+std::string fileBytes(const fs::path &folder, const std::string &name) {
     const auto file = findFile(folder, name);
-    if (!file) {
+    if (!file) return {};
+    std::ifstream in(*file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Field 20 of the last session record in R.DAT: 1 when its run was followed by the repetition
+// offer, which leaves no FB.DAT.
+bool lastRunOfferedRepetition(const std::string &rdat) {
+    std::istringstream lines(rdat);
+    std::string field20;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("\"g\",")) continue;
+        std::istringstream fields(line);
+        std::string f;
+        for (int i = 0; i < 20 && std::getline(fields, f, ','); ++i)
+            field20 = f;
+    }
+    return field20 == "1";
+}
+
+void printResult(const fs::path &folder, const std::string &name, const char *encoding) {
+    if (!findFile(folder, name)) {
         std::cout << "--- " << name << ": missing\n";
+        if (name == "FB.DAT" && lastRunOfferedRepetition(fileBytes(folder, "R.DAT")))
+            std::cout << "    (a run followed by the repetition offer writes none: field 20 of its session "
+                         "record is 1)\n";
         return;
     }
-    std::ifstream in(*file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = fileBytes(folder, name);
     std::cout << "--- " << name << " (" << encoding << ", " << bytes.size() << " bytes)\n" << bytes;
     if (!bytes.empty() && bytes.back() != '\n') std::cout << "\n";
 }
