@@ -43,6 +43,10 @@ class Application {
     void MsgBox(const std::string &title, const std::vector<std::string> &lines);
     // Runs pending events re-entrantly (headless: the next script lines up to a wait).
     void DoEvents();
+    // Runs events re-entrantly, timers included, until the clock's monotonicMs() reaches
+    // `deadlineMs`, sleeping while nothing happens (headless: takes the script's waits up to the
+    // deadline). What a pause waits on.
+    void waitUntil(std::int64_t deadlineMs);
 
     // ----- the end of the program
     // Throws SessionEnd{code}.
