@@ -41,7 +41,8 @@ class Application {
     ScreenPoint GetCursorPos() const { return backend_.cursorPos(); }
     void sndPlaySound(const std::string &file) { backend_.sound().play(file); } // asynchronous
     void MsgBox(const std::string &title, const std::vector<std::string> &lines);
-    // Runs pending events re-entrantly (headless: the next script lines up to a wait).
+    // Runs pending events re-entrantly and does not wait (headless: the script's input lines up
+    // to the next wait, which it leaves alone).
     void DoEvents();
     // Runs events re-entrantly, timers included, until the clock's monotonicMs() reaches
     // `deadlineMs`, sleeping while nothing happens (headless: takes the script's waits up to the
