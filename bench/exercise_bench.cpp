@@ -27,7 +27,7 @@ void BM_FormCrossHairMove(benchmark::State &state) {
     basic::FakeClock clock;
     basic::Random rnd;
     SilentBox box;
-    common::Services services{paths, files, clock, rnd, box, {}, {}};
+    common::Services services{paths, files, clock, rnd, box, {}, {}, {}};
     session::Session s(services);
     s.sh.screen = {1024, 768, 1024, 768, 96, 96};
     s.map.mapleft = 0, s.map.mapright = 639, s.map.maptop = 0, s.map.mapbottom = 479;

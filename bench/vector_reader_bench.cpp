@@ -52,7 +52,7 @@ void BM_FngrafinWholeFile(benchmark::State &state) {
     basic::FakeClock clock;
     basic::Random rnd;
     SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, [] { throw std::runtime_error("failed"); }};
+    common::Services sv{paths, files, clock, rnd, box, {}, {}, [] { throw std::runtime_error("failed"); }};
     common::Shared sh;
     sh.settingspaths[9] = dir.string() + "/";
     vecgraphics::VectorTables vt;

@@ -53,7 +53,7 @@ struct FuzzSession {
     basic::FakeClock clock;
     basic::Random rnd;
     SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, [] { throw SessionEnded{}; }};
+    common::Services sv{paths, files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }};
     common::Shared sh;
 };
 

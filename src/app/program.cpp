@@ -22,7 +22,8 @@ std::string commandlineof(int argc, const char *const *argv) {
 
 Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives)
     : app_(backend), paths_(drives ? basic::PathResolver(std::move(drives)) : basic::PathResolver()),
-      files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); }, {}},
+      files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); },
+                                     [this](std::int64_t until) { app_.waitUntil(until); }, {}},
       session_(services_), formkartino_(app_, session_), formdemo_(app_, session_),
       form1_(app_, session_, std::move(commandline),
              {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {

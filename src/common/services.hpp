@@ -25,6 +25,9 @@ struct Services {
     basic::Random &rnd;
     ui::MessageBox &msgbox;
     std::function<void()> doEvents;             // lets pending window events run
+    // Lets window events run until the clock's monotonicMs() reaches the given time, waiting
+    // (not spinning) while nothing happens.
+    std::function<void(std::int64_t)> waitUntil;
     // Writes the cancel record and ends the process by unwinding; it does not return. Readers of
     // data files call it after errhandler has reported their failure.
     std::function<void()> endsession;

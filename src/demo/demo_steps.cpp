@@ -120,7 +120,7 @@ void FormDemo::demoend() {
     Print(closing);
     app().DoEvents();
     app().sndPlaySound(s_.settings.bangsound);
-    common::pause(s_.sv.clock, s_.sv.doEvents, kClosingSeconds);
+    common::pause(s_.sv.clock, s_.sv.waitUntil, kClosingSeconds);
 }
 
 } // namespace kartino::demo

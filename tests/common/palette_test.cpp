@@ -23,7 +23,7 @@ struct HostData {
     basic::FakeClock clock{{2026, 3, 14, 8, 5, 9, 0}};
     basic::Random rnd;
     testkit::RecordingMessageBox msgbox;
-    Services services{paths, files, clock, rnd, msgbox, {}, [] { throw SessionEnded{}; }};
+    Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
     Shared shared;
 
     HostData() {

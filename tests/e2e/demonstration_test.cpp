@@ -83,11 +83,22 @@ TEST_F(Demonstration, TheTimeLimitEndsItOnTheTickAfterTheLimit) {
     EXPECT_TRUE(formdemo().visible());
     EXPECT_EQ(count(bang), 0);
 
-    EXPECT_EQ(run("key 74\nwait 10000\nwait 1000\nwait 10\nwait 3000\n"), 1);
+    EXPECT_EQ(run("key 74\nwait 10000\nwait 1000\nwait 3000\n"), 1);
     EXPECT_EQ(formdemo().demoseconds(), 11);
     EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang, "form FormDemo hidden",
                                      "form FormKartino shown", "exit 1"));
     EXPECT_NEAR(session().results.offeranswer.toDouble(), 11, 0.01) << "the seconds the demonstration lasted";
+}
+
+TEST_F(Demonstration, OneWaitEndsTheClosingPauseAndTheAnswersAfterItReachTheExercise) {
+    offer(300);
+    data.cmd.tasks = 2;
+    // The closing display lets events run before its pause: the move, never the wait after it.
+    EXPECT_EQ(run("key 74\n" + end + "move 0 0\nwait 3000\nmove 600 300\nclick 600 300\nkey 13\n"), 1);
+    EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang, "form FormDemo hidden",
+                                     "form FormKartino shown", "exit 1"));
+    EXPECT_EQ(session().results.tasknumber, 2) << "the click answered the first task, Enter went on";
+    EXPECT_TRUE(session().ex.awaitingclick);
 }
 
 TEST_F(Demonstration, TheSecondsShowInTheExerciseTextOnTheFirstRow) {

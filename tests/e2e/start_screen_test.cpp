@@ -22,8 +22,8 @@ constexpr const char *clickNein = "click 880 712\n";
 constexpr const char *clickCancel = "click 1003 17\n";
 constexpr const char *abortKey = "key 27 4\n"; // Alt+Esc, the host's default combination
 constexpr const char *endDemo = "key 69\n";    // E, the initial of the demonstration's end button
-// The closing display lets pending events run once, then pauses three seconds.
-constexpr const char *closingPause = "wait 10\nwait 3000\n";
+// The closing display pauses three seconds: one wait of that length after the end key ends it.
+constexpr const char *closingPause = "wait 3000\n";
 constexpr const char *bang = "sound K:\\all\\bang1.wav";
 const std::string cancelRecord = "\"c\",0,15,\"A\",0,256,0\r\n\r\n";
 

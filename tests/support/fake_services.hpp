@@ -35,7 +35,7 @@ struct FakeServices {
     basic::FakeClock clock;
     basic::Random rnd;
     RecordingMessageBox msgbox;
-    common::Services services{paths, files, clock, rnd, msgbox, {}, [] { throw SessionEnded{}; }};
+    common::Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
     common::Shared shared;
 
     explicit FakeServices(basic::CivilTime start = {2026, 12, 7, 9, 30, 15, 0}) : clock(start) {

@@ -22,7 +22,7 @@ struct MapData {
     basic::FakeClock clock{{2026, 3, 14, 8, 5, 9, 0}};
     basic::Random rnd;
     testkit::RecordingMessageBox msgbox;
-    common::Services services{paths, files, clock, rnd, msgbox, {}, [] { throw SessionEnded{}; }};
+    common::Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
     common::Shared shared;
     VectorTables vt;
     ThinningSettings thinning;

@@ -49,7 +49,7 @@ struct Tool {
     basic::FakeClock clock;
     basic::Random rnd; // never reseeded: the dot sprays come out the same every time
     ReportBox box;
-    common::Services services{paths, files, clock, rnd, box, {}, [] { throw SessionEnded{}; }};
+    common::Services services{paths, files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }};
     session::Session s{services};
 
     // No folder can exist below /dev/null: the readers' error log is never written.

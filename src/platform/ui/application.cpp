@@ -129,6 +129,19 @@ void Application::DoEvents() {
     present();
 }
 
+void Application::waitUntil(std::int64_t deadlineMs) {
+    DoEvents();
+    while (clock().monotonicMs() < deadlineMs) {
+        present();
+        pollTermination();
+        std::optional<std::int64_t> due = nextTimerDue();
+        std::optional<InputEvent> e = backend_.nextEvent(due ? std::min(*due, deadlineMs) : deadlineMs, true);
+        if (e) dispatch(*e);
+        fireDueTimers();
+    }
+    present();
+}
+
 void Application::step(bool wait) {
     present();
     pollTermination();

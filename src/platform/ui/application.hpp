@@ -42,8 +42,13 @@ class Application {
     // Asynchronous; the name is turned into this machine's path by the resolver (below).
     void sndPlaySound(const std::string &file);
     void MsgBox(const std::string &title, const std::vector<std::string> &lines);
-    // Runs pending events re-entrantly (headless: the next script lines up to a wait).
+    // Runs pending events re-entrantly and does not wait (headless: the script's input lines up
+    // to the next wait, which it leaves alone).
     void DoEvents();
+    // Runs events re-entrantly, timers included, until the clock's monotonicMs() reaches
+    // `deadlineMs`, sleeping while nothing happens (headless: takes the script's waits up to the
+    // deadline). What a pause waits on.
+    void waitUntil(std::int64_t deadlineMs);
 
     // ----- the end of the program
     // Throws SessionEnd{code}.

@@ -53,7 +53,8 @@ class Backend {
 
     // The next input event. With `wait`, blocks until an event comes or the clock's
     // monotonicMs() reaches `deadlineMs` (a timer is due; nullopt is returned). Without `wait`,
-    // returns what is pending and does not block (the headless backend runs one script step).
+    // returns what is pending and does not block (headless: the script's input lines up to the
+    // next wait; the clock does not move).
     // The headless backend throws (a std::runtime_error) when its script has ended and nothing
     // can ever come: a wait without a deadline after the final close.
     virtual std::optional<InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) = 0;

@@ -1,4 +1,5 @@
 // Event order, modal forms, input routing, timers and the end of the program.
+#include "common/pause.hpp"
 #include "platform/basic/termination.hpp"
 #include <csignal>
 #include "platform/ui/command_button.hpp"
@@ -114,7 +115,7 @@ TEST_F(Events, MouseEventsGoToTheFormOutsideControlsWithPixelPositions) {
     EXPECT_EQ(app().GetCursorPos(), (ui::ScreenPoint{3, 3}));
 }
 
-TEST_F(Events, TimersTickOnTheFakeClockAndPauseEndsWithTheScriptsWaits) {
+TEST_F(Events, TimersTickOnTheFakeClockAndAWaitInsideAHandlerTakesOnlyWhatItNeeds) {
     start("wait 3500\nwait 2000\n");
     std::vector<std::string> log;
     RecordingForm f{app(), "F", log};
@@ -124,10 +125,7 @@ TEST_F(Events, TimersTickOnTheFakeClockAndPauseEndsWithTheScriptsWaits) {
     timer.OnTimer = [&] {
         ++ticks;
         if (ticks == 3) {
-            // A busy wait of 1 s inside the handler: DoEvents runs the next script lines.
-            std::int64_t start = app().clock().monotonicMs();
-            while (app().clock().monotonicMs() - start < 1000)
-                app().DoEvents();
+            app().waitUntil(app().clock().monotonicMs() + 1000); // a pause of 1 s inside the handler
             pausedUntil = app().clock().monotonicMs();
             timer.setEnabled(false);
         }
@@ -135,9 +133,65 @@ TEST_F(Events, TimersTickOnTheFakeClockAndPauseEndsWithTheScriptsWaits) {
     timer.setInterval(1000);
     app().run([&] { f.Show(); });
     EXPECT_EQ(ticks, 3);
-    // The rest of the first wait (500 ms) and then the whole second wait ran inside the pause.
-    EXPECT_EQ(pausedUntil, 5500);
+    // The rest of the first wait (500 ms) and 500 ms of the second; its other 1500 ms come after.
+    EXPECT_EQ(pausedUntil, 4000);
     EXPECT_EQ(app().clock().monotonicMs(), 5500);
+}
+
+TEST_F(Events, DoEventsHandsOutTheLinesBeforeTheNextWaitAndNeverTakesIt) {
+    start("key 65\nscreenshot " + dir.file("shot.png") + "\nkey 66\nwait 500\nkey 67\n");
+    std::vector<std::string> log;
+    RecordingForm f{app(), "F", log};
+    f.Show();
+    app().DoEvents();
+    app().DoEvents();
+    EXPECT_THAT(std::vector<std::string>(log.begin() + 3, log.end()),
+                ElementsAre("F KeyDown 65 0", "F KeyUp 65 0", "F KeyDown 66 0", "F KeyUp 66 0"));
+    EXPECT_EQ(app().clock().monotonicMs(), 0);
+    EXPECT_TRUE(fileExists(dir.file("shot.png")));
+    // Spinning on DoEvents until time passes would never end: it fails instead.
+    auto spin = [&] {
+        for (;;)
+            app().DoEvents();
+    };
+    EXPECT_THROW(spin(), backend::ScriptStalled);
+    EXPECT_EQ(app().clock().monotonicMs(), 0);
+}
+
+// The closing display's pattern: pending events, then a pause of three seconds that takes the
+// script's waits as it needs them. The key after the pause shows where the pause left the script.
+TEST_F(Events, APauseTakesTheWaitsItNeedsAndLeavesTheRestToWhatFollows) {
+    struct Case {
+        const char *script;
+        std::int64_t pauseEnds;
+        std::int64_t keyAt;
+        bool keyInPause;
+    } cases[] = {
+        {"move 0 0\nwait 3000\nkey 65\n", 3000, 3000, false},
+        {"wait 5000\nkey 65\n", 3000, 5000, false},
+        {"wait 1000\nwait 1000\nwait 1000\nkey 65\n", 3000, 3000, false},
+        {"wait 1000\nkey 65\nwait 5000\n", 3000, 1000, true},
+    };
+    for (const Case &c : cases) {
+        start(c.script);
+        std::vector<std::string> log;
+        RecordingForm f{app(), "F", log};
+        bool pausing = false;
+        std::int64_t pauseEnds = -1, keyAt = -1;
+        bool keyInPause = false;
+        f.onKeyDown = [&](int &) { keyAt = app().clock().monotonicMs(), keyInPause = pausing; };
+        app().run([&] {
+            f.Show();
+            app().DoEvents();
+            pausing = true;
+            common::pause(app().clock(), [&](std::int64_t until) { app().waitUntil(until); }, 3.0f);
+            pausing = false;
+            pauseEnds = app().clock().monotonicMs();
+        });
+        EXPECT_EQ(pauseEnds, c.pauseEnds) << c.script;
+        EXPECT_EQ(keyAt, c.keyAt) << c.script;
+        EXPECT_EQ(keyInPause, c.keyInPause) << c.script;
+    }
 }
 
 TEST_F(Events, AHiddenFormTraceAndTheLastUnloadEndsWithZero) {

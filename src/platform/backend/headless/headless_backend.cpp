@@ -9,6 +9,7 @@ namespace kartino::backend {
 namespace {
 constexpr std::int64_t kFreeRunLimitMs = 3600 * 1000; // fake time a run may take after its script
 constexpr std::int64_t kIdleStepMs = 10;              // what DoEvents lets pass after the script
+constexpr int kIdleLookLimit = 1'000'000;             // DoEvents calls in a row that find nothing due
 } // namespace
 
 using ui::EventKind;
@@ -34,14 +35,15 @@ void HeadlessBackend::present(const gfx::Surface &screen, const std::vector<gfx:
         gfx::bitBlt(framebuffer_, r.left, r.top, r.width(), r.height(), screen, r.left, r.top);
 }
 
-// Advances the clock through the current wait, stopping early at the deadline. True when the
-// deadline has been reached.
+// Advances the clock through the current wait, stopping early at the deadline (the rest of the
+// wait stays pending). True when the deadline has been reached.
 bool HeadlessBackend::runWait(std::optional<std::int64_t> deadlineMs) {
     std::int64_t now = clock_.monotonicMs();
     std::int64_t step = waitLeft_;
     if (deadlineMs && *deadlineMs - now < step) step = std::max<std::int64_t>(0, *deadlineMs - now);
     clock_.advance(step);
     waitLeft_ -= step;
+    idleLooks_ = 0;
     return deadlineMs && clock_.monotonicMs() >= *deadlineMs;
 }
 
@@ -91,27 +93,38 @@ void HeadlessBackend::execute(const ScriptCommand &c) {
     }
 }
 
+// The script is a timeline. Input lines up to the next wait are due now: DoEvents (no `wait`)
+// hands them out and stops in front of the wait, the clock untouched. Only a caller that waits
+// for time takes waits, and only up to its deadline; the rest of a wait stays pending before the
+// next line. So what the script does never depends on how often the program calls DoEvents.
 std::optional<InputEvent> HeadlessBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
     for (;;) {
         if (!pending_.empty()) {
+            idleLooks_ = 0;
             InputEvent e = pending_.front();
             pending_.pop_front();
             return e;
         }
-        if (deadlineMs && clock_.monotonicMs() >= *deadlineMs) return std::nullopt; // a timer is due
+        if (deadlineMs && clock_.monotonicMs() >= *deadlineMs) return std::nullopt; // its time has come
         if (waitLeft_ > 0) {
-            if (runWait(deadlineMs) || !wait) return std::nullopt;
+            if (!wait) return idleLook();
+            if (runWait(deadlineMs)) return std::nullopt;
             continue;
         }
         if (next_ >= config_.script.size()) return afterScript(deadlineMs, wait);
-        const ScriptCommand &c = config_.script[next_++];
-        execute(c);
-        // DoEvents returns after a wait or a screenshot: time passed or a picture was taken.
-        if (!wait && (c.op == Op::Wait || c.op == Op::Screenshot)) {
-            if (waitLeft_ > 0) runWait(deadlineMs);
-            return std::nullopt;
-        }
+        idleLooks_ = 0;
+        execute(config_.script[next_++]);
     }
+}
+
+// DoEvents found nothing due while the script waits. A loop that calls it until the clock moves
+// would spin for ever, so a long run of such looks fails loudly instead.
+std::optional<InputEvent> HeadlessBackend::idleLook() {
+    if (++idleLooks_ > kIdleLookLimit)
+        throw ScriptStalled("the program calls DoEvents over and over while the script waits at line " +
+                            std::to_string(config_.script[next_ - 1].line) +
+                            ": only waiting for time takes a wait, DoEvents never does");
+    return std::nullopt;
 }
 
 std::optional<InputEvent> HeadlessBackend::afterScript(std::optional<std::int64_t> deadlineMs, bool wait) {

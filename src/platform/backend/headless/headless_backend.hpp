@@ -3,6 +3,12 @@
 // time from a fake clock that moves only on the script's waits, sounds and message boxes become
 // trace lines, and `screenshot` writes what the trainee would see as a PNG.
 //
+// The script is a timeline: DoEvents (nextEvent without `wait`) hands out the input lines up to
+// the next wait and never takes the wait, so the clock stands still in it. A wait for time (for
+// input, a timer's deadline, a pause) takes waits up to its deadline; a longer wait is split and
+// its rest is still waited before the next line. DoEvents called over and over while the script
+// waits throws ScriptStalled: a loop that waits for time that way would never end.
+//
 // At the end of the script the window is closed as `close` does. After that, a wait for input
 // with a timer due moves the clock on to that timer (for at most an hour of fake time); a wait
 // with nothing due throws ScriptStalled instead of spinning, so a form that waits for input the
@@ -55,6 +61,7 @@ class HeadlessBackend final : public ui::Backend {
   private:
     bool runWait(std::optional<std::int64_t> deadlineMs);
     void execute(const ScriptCommand &c);
+    std::optional<ui::InputEvent> idleLook();
     std::optional<ui::InputEvent> afterScript(std::optional<std::int64_t> deadlineMs, bool wait);
 
     HeadlessConfig config_;
@@ -67,6 +74,7 @@ class HeadlessBackend final : public ui::Backend {
     std::size_t next_ = 0;
     std::int64_t waitLeft_ = 0;
     std::int64_t freeRunMs_ = 0;
+    int idleLooks_ = 0; // DoEvents looks in a row that found nothing due
     bool closeSent_ = false;
     bool cursorVisible_ = true;
     ui::ScreenPoint mouse_;

@@ -1,5 +1,7 @@
 #pragma once
 // The headless input script: one command a line, executed in order; "#" starts a comment.
+// The lines between two waits happen at the same moment; only a program that waits for time
+// (for input, a timer, a pause) moves through a wait, never DoEvents.
 //
 //   wait MS                 advance the fake clock by MS milliseconds
 //   move X Y                mouse move

@@ -182,7 +182,7 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
 
 std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
     for (;;) {
-        int timeout = 1; // DoEvents: a short look, so a busy wait does not spin the processor
+        int timeout = 0; // DoEvents: only what is pending; waiting for time blocks below
         if (wait) {
             if (!deadlineMs) {
                 timeout = -1;
@@ -193,7 +193,9 @@ std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> dead
             }
         }
         SDL_Event e;
-        int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
+        int got = timeout < 0    ? SDL_WaitEvent(&e)
+                  : timeout == 0 ? SDL_PollEvent(&e)
+                                 : SDL_WaitEventTimeout(&e, timeout);
         if (!got) {
             if (!wait) return std::nullopt;
             continue; // the deadline check above decides
