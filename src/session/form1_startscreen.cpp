@@ -20,6 +20,9 @@ namespace kartino::session {
 void Form1::offersetup() {
     Settings &st = s_.settings;
     LabelOfferQuestion.setCaption(s_.texts.text[45]);
+    // On one line, however long the question: the label grows to the left of the yes button.
+    common::fitcaption(LabelOfferQuestion, LabelOfferQuestion.Caption(),
+                       LabelOfferQuestion.Left() + LabelOfferQuestion.Width());
     st.offeraccepted = false;
     st.offeractive = st.timelimitoffer;
     if (st.timelimitoffer) {
