@@ -48,6 +48,12 @@ TEST(SamplePictures, StartScreenDemonstrationTaskAnswerAndSummary) {
                                    "move " + r.click + "\n" + shot("task") + "click " + r.click + "\n" + shot("answer") +
                                    "key 13\nwait 1000\n" + click + "key 13\nwait 500\n" + shot("summary") + "key 13\nwait 500\nkey 78\n";
         EXPECT_EQ(session.run(script, r.screen), 0);
+        // The rows the form chose itself lie off the map: the summary's row and every help row.
+        const session::Session &s = session.program().session();
+        auto offmap = [&](int row) { return row * 16 - 2 < s.map.maptop || row * 16 - 17 > s.map.mapbottom; };
+        EXPECT_TRUE(s.ex.maptextrow == 2 || offmap(s.ex.maptextrow - 1)) << "summary row " << s.ex.maptextrow - 1;
+        for (int row = s.ex.helprow; row < s.ex.helprow + s.settings.helpcount; ++row)
+            EXPECT_TRUE(offmap(row)) << "help row " << row;
         for (const char *state : states)
             EXPECT_TRUE(testkit::matchesGolden(gfx::readPng(shots.file(std::string(state) + ".png")),
                                                std::string("samples/") + r.name + "-" + state))
