@@ -2,6 +2,7 @@
 
 #include "platform/backend/sdl/sdl_keys.hpp"
 #include "platform/backend/sdl/sdl_services.hpp"
+#include "platform/basic/termination.hpp"
 #include "platform/gfx/draw.hpp"
 
 #include <SDL.h>
@@ -33,6 +34,9 @@ struct SdlBackend::Impl {
 SdlBackend::SdlBackend(SdlConfig config) : impl_(std::make_unique<Impl>(std::move(config))) {
     Impl &m = *impl_;
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The program's own handlers take SIGTERM, SIGINT and SIGHUP (they end the session with its
+    // cancel record); SDL's would turn them into a quit event only some of the time.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
     Uint32 flags = 0;
@@ -180,22 +184,26 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
     }
 }
 
+namespace {
+// A wait for events blocks at most this long at a time, so that a termination signal, which only
+// sets a flag, is seen within it: the event loop then ends the session like the window's close.
+constexpr std::int64_t kSignalLookMs = 50;
+} // namespace
+
 std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
     for (;;) {
+        if (wait && basic::terminationRequested()) return std::nullopt;
         int timeout = 0; // DoEvents: only what is pending; waiting for time blocks below
         if (wait) {
-            if (!deadlineMs) {
-                timeout = -1;
-            } else {
-                std::int64_t left = *deadlineMs - impl_->clock.monotonicMs();
+            std::int64_t left = kSignalLookMs;
+            if (deadlineMs) {
+                left = std::min(left, *deadlineMs - impl_->clock.monotonicMs());
                 if (left <= 0) return std::nullopt;
-                timeout = static_cast<int>(std::min<std::int64_t>(left, 1000 * 60));
             }
+            timeout = static_cast<int>(left);
         }
         SDL_Event e;
-        int got = timeout < 0    ? SDL_WaitEvent(&e)
-                  : timeout == 0 ? SDL_PollEvent(&e)
-                                 : SDL_WaitEventTimeout(&e, timeout);
+        int got = timeout == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
         if (!got) {
             if (!wait) return std::nullopt;
             continue; // the deadline check above decides
