@@ -2,6 +2,7 @@
 
 #include "platform/backend/sdl/sdl_keys.hpp"
 #include "platform/backend/sdl/sdl_services.hpp"
+#include "platform/basic/termination.hpp"
 #include "platform/gfx/draw.hpp"
 
 #include <SDL.h>
@@ -13,6 +14,14 @@ namespace kartino::backend {
 
 using ui::EventKind;
 using ui::InputEvent;
+
+namespace {
+
+// The longest a wait for events goes without looking at a termination request: SDL retries its
+// wait when a signal interrupts it, so the request is seen by looking, not by being woken.
+constexpr int kSignalLookMs = 25;
+
+} // namespace
 
 struct SdlBackend::Impl {
     SdlConfig config;
@@ -33,8 +42,20 @@ struct SdlBackend::Impl {
 SdlBackend::SdlBackend(SdlConfig config) : impl_(std::make_unique<Impl>(std::move(config))) {
     Impl &m = *impl_;
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // SIGINT and SIGTERM are the program's (they end the session with its cancel record); SDL's
+    // own handlers would turn them into a quit event or replace ours.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    // Without a display SDL falls back to drivers that show nothing; a trainee would wait in front
+    // of an empty screen while the session waits for input. Only an explicit request gets them.
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    const char *requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if ((driver == "offscreen" || driver == "dummy") && !(requested && driver == requested)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error("cannot open the display: no video driver shows a window (SDL found only '" +
+                                 driver + "')");
+    }
     Uint32 flags = 0;
     if (m.config.window) {
         m.size = *m.config.window;
@@ -182,21 +203,21 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
 
 std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
     for (;;) {
+        // A termination request ends the wait: the loop above looks at it and ends the session.
+        if (wait && basic::terminationRequested()) return std::nullopt;
         int timeout = 1; // DoEvents: a short look, so a busy wait does not spin the processor
         if (wait) {
-            if (!deadlineMs) {
-                timeout = -1;
-            } else {
+            timeout = kSignalLookMs;
+            if (deadlineMs) {
                 std::int64_t left = *deadlineMs - impl_->clock.monotonicMs();
                 if (left <= 0) return std::nullopt;
-                timeout = static_cast<int>(std::min<std::int64_t>(left, 1000 * 60));
+                timeout = static_cast<int>(std::min<std::int64_t>(left, kSignalLookMs));
             }
         }
         SDL_Event e;
-        int got = timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
-        if (!got) {
+        if (!SDL_WaitEventTimeout(&e, timeout)) {
             if (!wait) return std::nullopt;
-            continue; // the deadline check above decides
+            continue; // the deadline and termination checks above decide
         }
         if (auto ev = impl_->translate(e)) return ev;
         if (!wait) {
