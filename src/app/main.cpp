@@ -1,5 +1,9 @@
 // kartino: the map exercise. The host starts it with a command line of fixed columns; the
 // environment chooses the backend (KARTINO_BACKEND, KARTINO_SCREEN, KARTINO_SCRIPT …).
+//
+// The host learns how the session ended only from R.DAT, so every way out leaves the cancel
+// record where it can: a backend that cannot start runs the session on a silent headless one
+// instead, which shows nothing and closes at once.
 #include "app/program.hpp"
 #include "platform/backend/settings.hpp"
 #include "platform/basic/termination.hpp"
@@ -9,13 +13,25 @@
 
 int main(int argc, char **argv) {
     using namespace kartino;
+    // Before anything starts that might install handlers of its own, and before the first file
+    // is written: from here on a termination signal only notes the request.
+    basic::installTerminationHandlers();
+    const std::string commandline = app::commandlineof(argc, argv);
+    backend::Settings settings;
     std::unique_ptr<ui::Backend> backend;
     try {
-        backend = backend::createBackend(backend::readSettings());
+        settings = backend::readSettings();
+        backend = backend::createBackend(settings);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "kartino: %s; nothing can be shown, the session is cancelled\n", e.what());
+    }
+    try {
+        if (!backend) backend = backend::createSilentBackend(settings);
+        return app::runprogram(*backend, commandline);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: %s\n", e.what());
-        return 1;
+    } catch (...) {
+        std::fprintf(stderr, "kartino: an unknown failure ended the program\n");
     }
-    basic::installTerminationHandlers();
-    return app::runprogram(*backend, app::commandlineof(argc, argv));
+    return 1;
 }

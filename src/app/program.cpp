@@ -45,12 +45,19 @@ int Program::run() {
 
 // A failure that no handler of the program caught still ends the session the one way the host
 // knows: reported like any run-time error, then the cancel record.
+// A report that fails itself (no box, no log) must not keep the record from being written.
 int Program::endafterfailure(const basic::RuntimeError *error, const std::string &what) {
     try {
         if (error)
             common::errhandler(services_, session_.sh, *error, "kartino:run");
         else
             std::fprintf(stderr, "kartino: %s\n", what.c_str());
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "kartino: %s; reporting it failed: %s\n", what.c_str(), e.what());
+    } catch (const ui::SessionEnd &) {
+        // The record is what matters; it is written below.
+    }
+    try {
         session::endsession(session_);
     } catch (const ui::SessionEnd &end) {
         app_.trace().line("exit " + std::to_string(end.exitCode));

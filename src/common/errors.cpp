@@ -26,8 +26,8 @@ bool regularFileExists(const std::string &path) {
 // Appends one line to errwin.dat in the result folder. A log that cannot be written (no result
 // folder, no permission) is passed over: the report in the box still reaches the trainee.
 void appendToLog(Services &sv, const Shared &sh, const std::string &line) {
-    sv.files.closeAll();
     try {
+        sv.files.closeAll();
         sv.files.open(kLogFile, sh.settingspaths[9] + "errwin.dat", basic::OpenMode::Append);
         sv.files.print(kLogFile, line);
         sv.files.closeAll();

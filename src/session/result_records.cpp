@@ -7,6 +7,7 @@
 #include "platform/ui/session_end.hpp"
 
 #include <cstdio>
+#include <exception>
 
 namespace kartino::session {
 
@@ -38,7 +39,7 @@ std::string answerline(const Results &r) { return r.tasklist1 + r.tasklist2 + r.
 void endprocess(Session &s, int exitCode) {
     try {
         s.sv.files.closeAll();
-    } catch (const basic::RuntimeError &e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: closing files: %s\n", e.what());
     }
     s.sh.currentfile.clear();
@@ -81,7 +82,7 @@ void endsession(Session &s) {
                                             r.statusflags, r.offerflags});
         s.sv.files.print(resultFileNumber, r.repeatnumber == 0 ? answerline(r) : std::string());
         s.sv.files.close(resultFileNumber);
-    } catch (const basic::RuntimeError &e) {
+    } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: writing the cancel record: %s\n", e.what());
     }
     endprocess(s, 1);

@@ -63,5 +63,18 @@ expect_file noblock R.DAT '"c",0,15,"A",0,0,0\r\n\r\n'
 grep -q 'kartino,form1:load,62,Input past end of file,Datei: K:\\UEB\\DEUTSCH\\EUROP' "$work/noblock/ERGEBNIS/errwin.dat" ||
     { echo "FAILED noblock: errwin.dat"; failures=$((failures + 1)); }
 
+# A window backend asked for that cannot start (a display with no server behind it): a message,
+# and the session still ends with the cancel record.
+display=600
+while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+status=0
+env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:$display KARTINO_BACKEND=sdl \
+    "$host" --program "$program" --out "$work/nodisplay" "$sample" > "$work/nodisplay.log" 2> "$work/nodisplay.err" ||
+    status=$?
+[[ "$status" == 1 ]] || { echo "FAILED nodisplay: exit $status"; cat "$work/nodisplay.log"; failures=$((failures + 1)); }
+grep -q 'kartino: .*display.*the session is cancelled' "$work/nodisplay.err" ||
+    { echo "FAILED nodisplay: no message"; cat "$work/nodisplay.err"; failures=$((failures + 1)); }
+expect_file nodisplay R.DAT '"c",0,15,"A",0,256,0\r\n\r\n'
+
 if [[ "$failures" != 0 ]]; then exit 1; fi
 echo "PASSED"

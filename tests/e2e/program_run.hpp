@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -36,7 +37,8 @@ class ProgramRun : public ::testing::Test {
         std::remove(c.tracePath.c_str());
         c.clockStart = {2026, 12, 7, 10, 0, 0, 0};
         backend_ = std::make_unique<backend::HeadlessBackend>(std::move(c));
-        program_ = std::make_unique<app::Program>(*backend_, commandline,
+        wrapped_ = wrap ? wrap(*backend_) : nullptr;
+        program_ = std::make_unique<app::Program>(wrapped_ ? *wrapped_ : *backend_, commandline,
                                                   [this](char letter) { return data.drivefolder(letter); });
         return program_->run();
     }
@@ -66,9 +68,12 @@ class ProgramRun : public ::testing::Test {
     std::string errorlog() const { return data.resultfile("errwin.dat"); }
 
     TempDir out; // trace and screenshots
+    // When set, the program runs on what this makes of the headless backend (a test's decorator).
+    std::function<std::unique_ptr<ui::Backend>(ui::Backend &)> wrap;
 
   private:
     std::unique_ptr<backend::HeadlessBackend> backend_;
+    std::unique_ptr<ui::Backend> wrapped_;
     std::unique_ptr<app::Program> program_;
 };
 

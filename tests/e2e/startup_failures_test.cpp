@@ -107,6 +107,19 @@ TEST_F(StartupFailures, ABlockNumberBeyondTheBlocks) {
     EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1"));
 }
 
+// A report that cannot be logged (errwin.dat is a folder; the result folder is gone) still ends
+// the run with exit code 1, and with the cancel record wherever it can be written.
+TEST_F(StartupFailures, AReportThatCannotBeLogged) {
+    data.cmd.block = 3; // beyond the only block
+    data.write();
+    fs::create_directories(data.root.file("ERGEBNIS/errwin.dat"));
+    EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1);
+    EXPECT_EQ(rdat(), earlyCancel);
+    fs::remove_all(data.root.file("ERGEBNIS"));
+    EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1);
+    EXPECT_EQ(trace().back(), "exit 1");
+}
+
 TEST_F(StartupFailures, ADemonstrationTextWithoutSlash) {
     data.texts[15] = "Vorf\xFChrung";
     EXPECT_EQ(run("key 13\n"), 1);

@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -78,13 +79,44 @@ void writeFile(const fs::path &path, const std::string &bytes) {
     if (!f) throw std::runtime_error("cannot write " + path.string());
 }
 
+// The running program. A termination signal to the host (a terminal's Ctrl+C reaches both, a
+// supervisor may stop the host alone) is passed on to it, and the host keeps waiting until the
+// program has written its record and ended.
+volatile std::sig_atomic_t childPid = 0;
+
+extern "C" void forwardSignal(int sig) {
+    const int saved = errno;
+    if (childPid > 0) kill(static_cast<pid_t>(childPid), sig);
+    errno = saved;
+}
+
+void forwardTerminationSignals() {
+    struct sigaction sa {};
+    sa.sa_handler = forwardSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &sa, nullptr);
+}
+
 // Starts the program with the command line as its one argument and waits for it.
 int runProgram(const fs::path &program, const std::string &commandLine, const fs::path &folder) {
     setenv((std::string("KARTINO_DRIVE_") + hostDrive).c_str(), folder.c_str(), 1);
     std::cout.flush();
+    forwardTerminationSignals(); // execv gives the program the default handlers back
+    // Held back until the host knows whom to pass them to.
+    sigset_t termination, before;
+    sigemptyset(&termination);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&termination, sig);
+    sigprocmask(SIG_BLOCK, &termination, &before);
     const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error(std::string("cannot start the program: ") + std::strerror(errno));
+    if (pid < 0) {
+        sigprocmask(SIG_SETMASK, &before, nullptr);
+        throw std::runtime_error(std::string("cannot start the program: ") + std::strerror(errno));
+    }
     if (pid == 0) {
+        sigprocmask(SIG_SETMASK, &before, nullptr);
         std::string path = program.string();
         std::string arg = commandLine;
         char *argv[] = {path.data(), arg.data(), nullptr};
@@ -92,6 +124,8 @@ int runProgram(const fs::path &program, const std::string &commandLine, const fs
         std::cerr << "kartino-host: cannot run " << path << ": " << std::strerror(errno) << "\n";
         _exit(127);
     }
+    childPid = pid;
+    sigprocmask(SIG_SETMASK, &before, nullptr);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
         if (errno != EINTR) throw std::runtime_error(std::string("waitpid: ") + std::strerror(errno));

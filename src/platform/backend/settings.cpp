@@ -104,4 +104,10 @@ std::unique_ptr<ui::Backend> createBackend(const Settings &s) {
     }
 }
 
+std::unique_ptr<ui::Backend> createSilentBackend(const Settings &settings) {
+    Settings s = settings;
+    s.script.clear();
+    return headless(s);
+}
+
 } // namespace kartino::backend

@@ -47,4 +47,9 @@ std::optional<basic::CivilTime> parseClockTime(std::string_view text); // "08:30
 // back to headless; an explicit one throws. Throws on an unreadable or malformed script.
 std::unique_ptr<ui::Backend> createBackend(const Settings &settings);
 
+// A headless backend without a script, for when the chosen backend cannot start: it shows
+// nothing and closes the window at once, so the session still ends with its cancel record.
+// Keeps the settings' trace and screen.
+std::unique_ptr<ui::Backend> createSilentBackend(const Settings &settings);
+
 } // namespace kartino::backend

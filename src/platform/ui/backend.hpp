@@ -52,7 +52,8 @@ class Backend {
     virtual void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) = 0;
 
     // The next input event. With `wait`, blocks until an event comes or the clock's
-    // monotonicMs() reaches `deadlineMs` (a timer is due; nullopt is returned). Without `wait`,
+    // monotonicMs() reaches `deadlineMs` (a timer is due; nullopt is returned), and returns
+    // nullopt soon after a termination signal, so the loop can end the session. Without `wait`,
     // returns what is pending and does not block (headless: the script's input lines up to the
     // next wait; the clock does not move).
     // The headless backend throws (a std::runtime_error) when its script has ended and nothing

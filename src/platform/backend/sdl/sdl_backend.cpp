@@ -15,6 +15,14 @@ namespace kartino::backend {
 using ui::EventKind;
 using ui::InputEvent;
 
+namespace {
+
+// The longest a wait for events goes without looking at a termination request: SDL retries its
+// wait when a signal interrupts it, so the request is seen by looking, not by being woken.
+constexpr int kSignalLookMs = 25;
+
+} // namespace
+
 struct SdlBackend::Impl {
     SdlConfig config;
     basic::RealClock clock;
@@ -34,11 +42,20 @@ struct SdlBackend::Impl {
 SdlBackend::SdlBackend(SdlConfig config) : impl_(std::make_unique<Impl>(std::move(config))) {
     Impl &m = *impl_;
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    // The program's own handlers take SIGTERM, SIGINT and SIGHUP (they end the session with its
-    // cancel record); SDL's would turn them into a quit event only some of the time.
+    // SIGINT and SIGTERM are the program's (they end the session with its cancel record); SDL's
+    // own handlers would turn them into a quit event or replace ours.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    // Without a display SDL falls back to drivers that show nothing; a trainee would wait in front
+    // of an empty screen while the session waits for input. Only an explicit request gets them.
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    const char *requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if ((driver == "offscreen" || driver == "dummy") && !(requested && driver == requested)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error("cannot open the display: no video driver shows a window (SDL found only '" +
+                                 driver + "')");
+    }
     Uint32 flags = 0;
     if (m.config.window) {
         m.size = *m.config.window;
@@ -184,12 +201,6 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
     }
 }
 
-namespace {
-// A wait for events blocks at most this long at a time, so that a termination signal, which only
-// sets a flag, is seen within it: the event loop then ends the session like the window's close.
-constexpr std::int64_t kSignalLookMs = 50;
-} // namespace
-
 std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
     for (;;) {
         if (wait && basic::terminationRequested()) return std::nullopt;
@@ -206,7 +217,7 @@ std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> dead
         int got = timeout == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeout);
         if (!got) {
             if (!wait) return std::nullopt;
-            continue; // the deadline check above decides
+            continue; // the deadline and termination checks above decide
         }
         if (auto ev = impl_->translate(e)) return ev;
         if (!wait) {
