@@ -68,7 +68,10 @@ grep -q 'kartino,form1:load,62,Input past end of file,Datei: K:\\UEB\\DEUTSCH\\E
 display=600
 while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
 status=0
+# Under the sanitizers the leak check at exit would also look at what the X and SDL libraries kept
+# from the failed start; the program's own leaks are the in-process tests' concern.
 env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:$display KARTINO_BACKEND=sdl \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     "$host" --program "$program" --out "$work/nodisplay" "$sample" > "$work/nodisplay.log" 2> "$work/nodisplay.err" ||
     status=$?
 [[ "$status" == 1 ]] || { echo "FAILED nodisplay: exit $status"; cat "$work/nodisplay.log"; failures=$((failures + 1)); }

@@ -18,7 +18,7 @@ cat > "$work/inner.sh" << 'INNER'
 set -uo pipefail
 host=$1; program=$2; sample=$3; work=$4
 source "$5/find_window.sh"
-KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
     "$host" --program "$program" --out "$work/run" "$sample" > "$work/host.txt" 2>&1 &
 pid=$!
 find_window
