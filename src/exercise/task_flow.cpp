@@ -103,10 +103,12 @@ void FormKartino::chooseplace() {
 std::vector<DesignBand> FormKartino::rightcontrols() const {
     const common::ScreenMetrics &sc = s_.sh.screen;
     std::vector<DesignBand> bands;
-    for (const ui::Control *c : {static_cast<const ui::Control *>(&LabelAufno), static_cast<const ui::Control *>(&CommandHilf),
-                                 static_cast<const ui::Control *>(&LabelWeiter)})
-        if (c->Visible() || c == &LabelWeiter)
-            bands.push_back({common::designy(sc, c->Top()), common::designy(sc, c->Top() + c->Height())});
+    auto take = [&](const ui::Control &c) {
+        bands.push_back({common::designy(sc, c.Top()), common::designy(sc, c.Top() + c.Height())});
+    };
+    if (LabelAufno.Visible()) take(LabelAufno);
+    if (CommandHilf.Visible()) take(CommandHilf);
+    take(LabelWeiter);
     return bands;
 }
 

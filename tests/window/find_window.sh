@@ -1,3 +1,20 @@
+# Sourced by the window tests, outside Xvfb and inside it.
+#
+# Under the sanitizers the leak check at exit would also look at what the X, D-Bus and SDL
+# libraries keep; the program's own leaks are the in-process tests' concern.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# Skips the test (exit 77) without xvfb-run and xdotool; makes the scratch folder `work`, removed
+# at the end.
+prepare_window_test() {
+    local tool
+    for tool in xvfb-run xdotool "$@"; do
+        command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+    done
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+}
+
 # Sourced by the window tests: waits up to twenty seconds for the program's window (title
 # "Taliform"; a fresh machine may build its font cache first) and sets `win` to its id; the
 # caller's program `pid` is stopped when none comes.

@@ -7,12 +7,8 @@
 set -uo pipefail
 host=$1 program=$2 sample=$3 sendclose=$4
 
-for tool in xvfb-run xdotool; do
-    command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/find_window.sh"
+prepare_window_test
 
 cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
@@ -25,9 +21,6 @@ record=$(printf '"c",0,15,"A",0,256,0\r\n\r\n' | od -An -c)
 # start NAME: the host and the program on a fresh copy of the sample; sets pid (the host's) and
 # child (the program's) once the start screen is shown.
 start() {
-    # Under the sanitizers the leak check at exit looks at the X and SDL libraries' memory as well;
-    # the program's own leaks are the in-process tests' concern.
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
     KARTINO_BACKEND=sdl KARTINO_TRACE="$work/$1.trace" SDL_AUDIODRIVER=dummy \
         "$host" --program "$program" --out "$work/$1" "$sample" > "$work/$1.host" 2>&1 &
     pid=$!

@@ -6,19 +6,15 @@
 set -uo pipefail
 host=$1 program=$2 sample=$3
 
-for tool in xvfb-run xdotool; do
-    command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/find_window.sh"
+prepare_window_test
 
 cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
 set -uo pipefail
 host=$1; program=$2; sample=$3; work=$4
 source "$5/find_window.sh"
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
+KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy \
     "$host" --program "$program" --out "$work/run" "$sample" > "$work/host.txt" 2>&1 &
 pid=$!
 find_window

@@ -6,17 +6,8 @@ set -uo pipefail
 program=$1
 close_helper=$2
 
-if ! command -v xvfb-run > /dev/null; then
-    echo "SKIPPED: xvfb-run is not installed (Debian package xvfb)"
-    exit 77
-fi
-if ! command -v xdotool > /dev/null; then
-    echo "SKIPPED: xdotool is not installed"
-    exit 77
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/find_window.sh"
+prepare_window_test
 
 cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
@@ -24,7 +15,7 @@ set -uo pipefail
 program=$1; close_helper=$2; work=$3
 source "$4/find_window.sh"
 cd "$work"
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$program" &
+KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=dummy "$program" &
 pid=$!
 find_window
 wait_for_trace "form FormUiDemo shown" "$work/trace.txt"

@@ -8,21 +8,14 @@
 set -uo pipefail
 host=$1 program=$2 examples=$3
 
-for tool in xvfb-run xdotool; do
-    command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/find_window.sh"
+prepare_window_test
 
 cat > "$work/inner.sh" << 'INNER'
 #!/usr/bin/env bash
 set -uo pipefail
 host=$1; program=$2; examples=$3; work=$4
 source "$5/find_window.sh"
-# Under the sanitizers: D-Bus, which SDL's audio start-up loads, keeps buffers it never frees, and
-# their stacks are not ours to suppress by name; our own leaks are the headless tests' concern.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
 KARTINO_BACKEND=sdl KARTINO_TRACE="$work/trace.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
     "$host" --program "$program" --out "$work/run" --exercise WELTK --block 2 --tasks 2 --hostoptions 128 \
     --featuremask 543 "$examples/world" > "$work/host.txt" 2>&1 &
