@@ -79,6 +79,15 @@ def exercise_file(title, texts, blocks):
     return lines
 
 
+def exercise_texts(own, prefix):
+    """The sixteen exercise texts: the data set's own texts 0 to 7, the prefix of text 10, and
+    the texts all three share (the km feedback, the result line, the value-line prefixes and the
+    demonstration's seconds)."""
+    assert len(own) == 8
+    return own + ["Sie lagen / km daneben.", "Mittlere Abweichung:", prefix, "Südliche Breite",
+                  "Nördliche Breite", "Westliche Länge", "Östliche Länge", "Zeit: / s"]
+
+
 def bits(*numbers):
     return "b" + format(sum(1 << n for n in numbers), "b") if numbers else "b0"
 
@@ -319,13 +328,10 @@ def build_world():
         r, a = vecpath.place_polar(WORLD_CENTRE, (p["x"], p["y"]))
         lst.append(list_line(p["region"], p["name"], p["country"], "Zeitzone " + p["zone"],
                              signed(p["lat"]), signed(p["lon"]), r, a))
-    texts = [
+    texts = exercise_texts([
         "Weltkarte", "Großstädte der Welt", "Schätzen Sie, wo die Stadt liegt, und klicken Sie dorthin.",
         "Stadt", "Land", "Zeitzone", "Je / km Abweichung kostet einen Punkt.",
-        "Wo liegt diese Stadt? Klicken Sie auf die Karte.", "Sie lagen / km daneben.",
-        "Mittlere Abweichung:", "Land: ", "Südliche Breite", "Nördliche Breite", "Westliche Länge",
-        "Östliche Länge", "Zeit: / s",
-    ]
+        "Wo liegt diese Stadt? Klicken Sie auf die Karte."], "Land: ")
     files = ["WELT.VEC", "Welt", "WELT.LST"]
     blocks = [
         dict(comment="Block 1: alle Städte in gemischter Folge, Toleranz 500 km",
@@ -475,13 +481,10 @@ def build_europe():
         write(root, f"KARTEN/{variant}.VEC", vec)
         write(root, f"UEB/DEUTSCH/{variant}.LST", lst)
         report("europe " + variant, root, recs)
-    texts = [
+    texts = exercise_texts([
         "Europa", "Hauptstädte Europas", "Klicken Sie auf den roten Punkt der gesuchten Hauptstadt.",
         "Hauptstadt", "Land", "Landessprache", "Jede richtige Antwort bringt 20 Punkte.",
-        "Wo liegt diese Hauptstadt? Klicken Sie auf ihren Punkt.", "Sie lagen / km daneben.",
-        "Mittlere Abweichung:", "Hauptstadt: ", "Südliche Breite", "Nördliche Breite", "Westliche Länge",
-        "Östliche Länge", "Zeit: / s",
-    ]
+        "Wo liegt diese Hauptstadt? Klicken Sie auf ihren Punkt."], "Hauptstadt: ")
     files = ["Westen/Osten/", "Europa", "Westen.LST"]
     blocks = [
         dict(comment="Block 1: mit Vorführung von höchstens zwei Minuten, Farbtest",
@@ -588,13 +591,10 @@ def build_iceland():
         r, a = vecpath.place_polar(ICELAND_CENTRE, (p["x"], p["y"]))
         lst.append(list_line(p["region"], p["name"], "Island", p["description"], signed(p["lat"]),
                              signed(p["lon"]), r, a))
-    texts = [
+    texts = exercise_texts([
         "Island", "Orte in Island", "Klicken Sie auf den gelben Punkt des gesuchten Ortes.",
         "Ort", "Landesteil", "Hinweis", "Jede richtige Antwort bringt 20 Punkte.",
-        "Wo liegt dieser Ort? Klicken Sie auf seinen Punkt.", "Sie lagen / km daneben.",
-        "Mittlere Abweichung:", "Landesteil: ", "Südliche Breite", "Nördliche Breite",
-        "Westliche Länge", "Östliche Länge", "Zeit: / s",
-    ]
+        "Wo liegt dieser Ort? Klicken Sie auf seinen Punkt."], "Landesteil: ")
     files = ["ISLAND.VEC", "Island", "ISLAND.LST"]
     blocks = [
         dict(comment="Block 1: Ortsnamen, drei Hilfen (Landesteil, Hinweis, Breite)",
