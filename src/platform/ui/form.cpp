@@ -78,6 +78,8 @@ void Form::Unload() {
     focused_ = nullptr;
     image_ = gfx::Surface();
     shown_ = gfx::Surface();
+    behind_.clear();
+    inStep_ = false;
     if (!app_.activeForm()) app_.activateTop();
 }
 
@@ -85,7 +87,23 @@ void Form::ensureLayers() {
     if (image_.width() == width_ && image_.height() == height_) return;
     image_.resize(width_, height_);
     resetBackground(image_);
-    shown_ = image_;
+    showImage();
+}
+
+void Form::showImage() {
+    if (shown_.width() == image_.width() && shown_.height() == image_.height()) {
+        behind_.assign(1, image_.bounds()); // copied when somebody looks
+    } else {
+        shown_ = image_;
+        behind_.clear();
+    }
+    inStep_ = true;
+}
+
+void Form::bringShownUp() const {
+    for (const gfx::Rect &r : behind_)
+        gfx::bitBlt(shown_, r.left, r.top, r.width(), r.height(), image_, r.left, r.top);
+    behind_.clear();
 }
 
 // ----- background
@@ -99,7 +117,7 @@ void Form::setBackColor(std::uint32_t colour) {
     backColor_ = resolveColour(colour);
     if (image_.width() == 0) return;
     resetBackground(image_);
-    shown_ = image_;
+    showImage();
     damage(shown_.bounds());
 }
 
@@ -107,7 +125,7 @@ void Form::setPicture(const gfx::Surface &picture) {
     picture_ = picture;
     if (image_.width() == 0) return;
     resetBackground(image_);
-    shown_ = image_;
+    showImage();
     if (visible_) invalidate(shown_.bounds());
 }
 
@@ -139,6 +157,7 @@ void Form::repaintInvalid() {
         restoreFromImage(r);
     if (autoRedraw_) return;
     clip_ = region;
+    bringShownUp();
     scratch_ = shown_;
     try {
         Form_Paint();
@@ -161,6 +180,14 @@ void Form::Refresh() {
 gfx::Rect Form::paint(const DrawOp &op) {
     ensureLayers();
     gfx::Rect changed;
+    if (autoRedraw_ && inStep_ && !painting()) {
+        // Every rectangle in behind_ was reported as damage when it was added, and a present
+        // copies it all: a change inside it needs no new report.
+        changed = op(image_);
+        if (addToRegion(behind_, changed)) damage(changed);
+        return changed;
+    }
+    bringShownUp();
     if (painting()) {
         // Draw on a copy of what is shown and keep only the part inside the paint region.
         changed = op(scratch_);
@@ -181,6 +208,7 @@ gfx::Rect Form::paint(const DrawOp &op) {
     } else {
         changed = op(shown_);
     }
+    if (!autoRedraw_ && !changed.empty()) inStep_ = false;
     damage(changed);
     return changed;
 }

@@ -58,7 +58,7 @@ void Form::PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour) {
 }
 
 std::int32_t Form::Point(double x, double y) const {
-    return gfx::formPoint(shown_, x, y);
+    return gfx::formPoint(shown(), x, y);
 }
 
 void Form::Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour,
@@ -105,8 +105,8 @@ double Form::TextHeight(std::string_view text) const {
 void Form::Cls() {
     ensureLayers();
     if (autoRedraw_) resetBackground(image_);
-    shown_ = image_;
-    if (painting()) scratch_ = shown_;
+    showImage();
+    if (painting()) scratch_ = shown();
     pen_.currentX = pen_.currentY = 0;
     damage(shown_.bounds());
 }

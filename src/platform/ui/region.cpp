@@ -8,10 +8,18 @@ constexpr std::size_t kMaxRects = 16;
 bool touches(const gfx::Rect &a, const gfx::Rect &b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
+
+bool contains(const gfx::Rect &outer, const gfx::Rect &inner) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
+           inner.bottom <= outer.bottom;
+}
 } // namespace
 
-void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
-    if (r.empty()) return;
+bool addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
+    if (r.empty()) return false;
+    // Most drawing calls change pixels inside what already changed: nothing to merge then.
+    for (const gfx::Rect &x : region)
+        if (contains(x, r)) return false;
     // Merge with every rectangle it touches, until it touches none.
     for (bool merged = true; merged;) {
         merged = false;
@@ -31,12 +39,13 @@ void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
             all = all.unite(x);
         region.assign(1, all);
     }
+    return true;
 }
 
 void addToExactRegion(std::vector<gfx::Rect> &region, const gfx::Rect &r) {
     if (r.empty()) return;
     for (const gfx::Rect &x : region)
-        if (x.intersect(r) == r) return;
+        if (contains(x, r)) return;
     std::erase_if(region, [&](const gfx::Rect &x) { return r.intersect(x) == x; });
     region.push_back(r);
     if (region.size() > 2 * kMaxRects) {
