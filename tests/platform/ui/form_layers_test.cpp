@@ -1,5 +1,6 @@
 // The two layers of a form: what AutoRedraw keeps, what a repaint restores, where Paint may draw.
 #include "platform/gfx/draw.hpp"
+#include "platform/gfx/flood.hpp"
 #include "platform/ui/label.hpp"
 #include "platform/ui/picture_box.hpp"
 #include "ui_fixture.hpp"
@@ -150,6 +151,62 @@ TEST_F(FormLayers, FloodFillUsesTheFillBrushAndShows) {
     app().present();
     EXPECT_EQ(screenAt(15, 15), kBlue);
     EXPECT_EQ(screenAt(25, 25), kWhite);
+}
+
+// Drawing once on the image and bringing what is shown up later must show exactly what drawing
+// every call on both layers showed. Seeded random sequences of lines, boxes, fills, self-copies,
+// Cls and AutoRedraw switches run on a form and on two plain surfaces that follow the rule
+// literally; after each step what is shown (as Point and the screen see it) must agree.
+TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.Show();
+    gfx::Surface image(64, 48, kWhite), shown(64, 48, kWhite);
+    std::uint32_t seed = 12345;
+    auto next = [&seed](int n) { return static_cast<int>((seed = seed * 1103515245u + 12345u) >> 16) % n; };
+    auto both = [&](bool autoRedraw, const auto &op) {
+        if (autoRedraw) op(image);
+        op(shown);
+    };
+    bool autoRedraw = false;
+    for (int step = 0; step < 2000; ++step) {
+        int x0 = next(70) - 3, y0 = next(54) - 3, x1 = next(70) - 3, y1 = next(54) - 3;
+        gfx::Colour c = next(2) ? kRed : kBlue;
+        switch (next(8)) {
+        case 0: form.setAutoRedraw(autoRedraw = !autoRedraw); break;
+        case 1:
+            form.Cls();
+            if (autoRedraw) image.fill(kWhite);
+            shown = image;
+            break;
+        case 2:
+            ui::BitBlt(form, x0, y0, 9, 7, form, x1, y1);
+            both(autoRedraw, [&](gfx::Surface &s) { gfx::bitBlt(s, x0, y0, 9, 7, shown, x1, y1); });
+            break;
+        case 3:
+            form.setFillStyle(0);
+            form.setFillColor(c);
+            form.FloodFill(x0, y0, kRed);
+            form.setFillStyle(1);
+            both(autoRedraw, [&](gfx::Surface &s) { gfx::floodFill(s, x0, y0, kRed, c); });
+            break;
+        case 4:
+            form.Line({{double(x0), double(y0)}}, {double(x1), double(y1)}, c, gfx::BoxMode::Filled);
+            both(autoRedraw, [&](gfx::Surface &s) { gfx::fillBox(s, x0, y0, x1, y1, c); });
+            break;
+        case 5: app().present(); break;
+        default:
+            form.Line({{double(x0), double(y0)}}, {double(x1), double(y1)}, c);
+            both(autoRedraw, [&](gfx::Surface &s) { gfx::line(s, x0, y0, x1, y1, c); });
+        }
+        ASSERT_EQ(form.Point(x1, y1), gfx::point(shown, x1, y1)) << "step " << step;
+        if (step % 50 == 0) {
+            app().present();
+            for (int y = 0; y < 48; ++y)
+                for (int x = 0; x < 64; ++x)
+                    ASSERT_EQ(screenAt(x, y), shown.at(x, y)) << "step " << step << " at " << x << "," << y;
+        }
+    }
 }
 
 } // namespace
