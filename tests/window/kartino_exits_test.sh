@@ -3,8 +3,11 @@
 # ended from outside in five of its states (the start screen, the demonstration, its closing
 # pause, a task waiting for its answer, a task answered): by SIGTERM, SIGINT and SIGHUP to the
 # program and by the window's close button; and once by a signal to the host, which passes it on.
+# And by the three signals while the error handler's message box is up (the map file is missing
+# when the start screen is left); the box is modal, so the window's close waits for its OK.
 # Each must end within a second with exit status 1, the cancel record of that state in R.DAT and
-# no other result file. One Xvfb serves every cell; the time each took is printed.
+# no other result file but the error log after a failure. One Xvfb serves every cell; the time
+# each took is printed.
 #   kartino_exits_test.sh KARTINO-HOST KARTINO SAMPLE-FOLDER SEND-CLOSE
 set -uo pipefail
 host=$1 program=$2 sample=$3 sendclose=$4
@@ -30,8 +33,14 @@ declare -A record=(
     [pause]='"c",0,15,"A",129,288,32\r\n\r\n'
     [task]='"c",0,15,"A",0,256,0\r\n\r\n'
     [answered]='"c",1,15,"A",129,288,0\r\n 0, T, 2,-\r\n'
+    [box]='"c",0,15,"A",0,256,0\r\n\r\n'
 )
-declare -A block=([start]=1 [demonstration]=2 [pause]=2 [task]=1 [answered]=2)
+declare -A block=([start]=1 [demonstration]=2 [pause]=2 [task]=1 [answered]=2 [box]=1)
+# The sample without its map, for the message box.
+cp -r "$sample" "$work/nomap"
+rm "$work/nomap/KARTEN/EUROPA.VEC"
+declare -A dataset=([box]="$work/nomap")
+declare -A logged=([box]=errwin.dat) # the result files besides R.DAT
 
 # reach STATE NAME: from the start screen into the state, as a trainee would.
 reach() {
@@ -58,6 +67,11 @@ reach() {
         xdotool mousemove --sync 429 536 click 1
         sleep 0.5
         ;;
+    box)
+        xdotool key Return
+        wait_for_trace 'msgbox errhandler|kartino|vec:fngrafin|53|File not found|Datei: K:\KARTEN\EUROPA.VEC' "$trace"
+        sleep 0.5
+        ;;
     esac
 }
 
@@ -70,7 +84,7 @@ start() {
     for attempt in 1 2 3; do
         KARTINO_BACKEND=sdl KARTINO_TRACE="$work/$2.trace" SDL_AUDIODRIVER=dummy \
             "$host" --program "$program" --out "$work/$2" --block "${block[$1]}" --tasks 2 \
-            "$sample" > "$work/$2.host" 2>&1 &
+            "${dataset[$1]:-$sample}" > "$work/$2.host" 2>&1 &
         pid=$!
         for _ in $(seq 1 200); do
             xdotool search --name '^Taliform$' > /dev/null 2>&1 && break
@@ -127,9 +141,13 @@ finish() {
     expected=$(printf "${record[$state]}" | od -An -c)
     [[ "$actual" == "$expected" ]] || { fail "$name" "R.DAT is"; od -An -c "$folder/R.DAT"; }
     local others
-    others=$(ls "$folder" | grep -vx -e instru -e R.DAT)
+    others=$(ls "$folder" | grep -vx -e instru -e R.DAT -e "${logged[$state]:-R.DAT}")
     [[ -z "$others" ]] || fail "$name" "other result files: $others"
     [[ "$(tail -n 1 "$work/$name.trace")" == "exit 1" ]] || fail "$name" "no exit line"
+    local left
+    for left in $helpers; do
+        kill -0 "$left" 2> /dev/null && { fail "$name" "process $left of the program is left behind"; kill "$left"; }
+    done
     if [[ $state == pause ]] && grep -qx "form FormDemo hidden" "$work/$name.trace"; then
         fail "$name" "the closing pause ran to its end"
     fi
@@ -141,6 +159,7 @@ cell() {
     local state=$1 way=$2 name="$1-$2"
     start "$state" "$name"
     reach "$state" "$name"
+    helpers=$(pgrep -P "$child") # the message box's process, while it is up
     local t0=$EPOCHREALTIME
     case $way in
     CLOSE) "$sendclose" "$(xdotool search --onlyvisible --name '^Taliform$' 2> /dev/null | tail -n 1)" ;;
@@ -156,6 +175,9 @@ for state in start demonstration pause task answered; do
     done
 done
 cell start HUP-HOST
+for way in TERM INT HUP; do
+    cell box "$way"
+done
 echo "the slowest end took $slowest ms"
 exit "$failures"
 INNER
