@@ -22,7 +22,6 @@ using ::testing::StartsWith;
 namespace {
 
 constexpr const char *goOn = "key 13\n";
-constexpr const char *abortKey = "key 27 4\n";
 
 class ExerciseRun : public testkit::ProgramRun {
   protected:
@@ -136,13 +135,6 @@ TEST_F(ExerciseRun, TheYesKeyDoesNothingWhileTheOfferIsHidden) {
     EXPECT_EQ(runtasks("key 74\nkey 78\n" + clickat(0)), 1);
     EXPECT_EQ(session().results.tasknumber, 1);
     EXPECT_EQ(session().results.repeatnumber, 0);
-}
-
-TEST_F(ExerciseRun, TheAbortKeyAfterOneAnswerLeavesTheCancelRecordWithThatAnswer) {
-    data.blocks[0].flags = "b1";
-    probe();
-    EXPECT_EQ(runtasks(clickat(0, 200) + abortKey), 1);
-    EXPECT_EQ(rdat(), "\"c\",1,15,\"A\",1,256,0\r\n 0, 0, 2,-\r\n"); // Paris, record 2 of the map
 }
 
 TEST_F(ExerciseRun, TheCrossHairFollowsTheMouseAndLeavesTheMapAsItWas) {

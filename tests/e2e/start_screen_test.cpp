@@ -1,6 +1,6 @@
 // The start screen driven as a trainee drives it, through the whole program on the headless
 // backend: the go-on label, the offer of a demonstration and the variant row, each reached and
-// left by mouse and by key, and the ways to quit from each.
+// left by mouse and by key (the ways to quit from each are in exit_matrix_test.cpp).
 #include "common/design_screen.hpp"
 #include "platform/gfx/png.hpp"
 #include "program_run.hpp"
@@ -19,9 +19,7 @@ namespace {
 constexpr const char *clickWeiter = "click 512 712\n";
 constexpr const char *clickJa = "click 752 712\n";
 constexpr const char *clickNein = "click 880 712\n";
-constexpr const char *clickCancel = "click 1003 17\n";
-constexpr const char *abortKey = "key 27 4\n"; // Alt+Esc, the host's default combination
-constexpr const char *endDemo = "key 69\n";    // E, the initial of the demonstration's end button
+constexpr const char *endDemo = "key 69\n"; // E, the initial of the demonstration's end button
 // The closing display pauses three seconds: one wait of that length after the end key ends it.
 constexpr const char *closingPause = "wait 3000\n";
 constexpr const char *bang = "sound K:\\all\\bang1.wav";
@@ -224,39 +222,6 @@ TEST_F(VariantRows, OnASmallerAreaTheRowStaysUnderTheQuestion) {
     const auto &question = form1().LabelVariantQuestion;
     EXPECT_EQ(question.Left(), 112 + 175); // ctlscreenx(140)
     EXPECT_GT(form1().varLabel(1).Left(), 112);
-}
-
-// Every state can be left with the abort key, the close box and the window's close; each
-// leaves the cancel record.
-TEST_F(StartScreen, EveryStateQuitsWithTheCancelRecord) {
-    data.settings.hostflags = 2048; // the close box is shown
-    struct State {
-        const char *name;
-        std::function<void()> prepare;
-        std::string record;
-    };
-    const std::vector<State> states = {
-        {"go on", [] {}, cancelRecord},
-        {"offer", [this] { offer(); }, "\"c\",0,15,\"A\",128,288,0\r\n\r\n"},
-        {"variants", [this] { variants("Europa/Asien/"); }, "\"c\",0,15,\"A\",128,288,0\r\n\r\n"},
-    };
-    for (const State &state : states) {
-        state.prepare();
-        for (const std::string way : {abortKey, clickCancel, "close\n"}) {
-            EXPECT_EQ(run(way + "key 13\n"), 1) << state.name << " " << way;
-            EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "exit 1")) << state.name << " " << way;
-            EXPECT_EQ(rdat(), state.record) << state.name << " " << way;
-            EXPECT_TRUE(form1().LabelCancel.Visible());
-        }
-    }
-    // The exercise form answers the same three.
-    data.blocks[0] = {};
-    data.blocks[0].mapfile = "EUROPA.VEC";
-    for (const std::string way : {abortKey, clickCancel, "close\n"}) {
-        EXPECT_EQ(run("key 13\n" + way + "key 13\n"), 1) << way;
-        EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormKartino shown", "exit 1")) << way;
-        EXPECT_EQ(rdat(), cancelRecord) << way;
-    }
 }
 
 // What the trainee sees of each state, on the full screen and on an 800 x 600 area.

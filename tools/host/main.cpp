@@ -116,7 +116,8 @@ int runProgram(const fs::path &program, const std::string &commandLine, const fs
         throw std::runtime_error(std::string("cannot start the program: ") + std::strerror(errno));
     }
     if (pid == 0) {
-        sigprocmask(SIG_SETMASK, &before, nullptr);
+        // The signals stay blocked through execv: one that the host passes on before the
+        // program has its handlers waits for them instead of killing it without a record.
         std::string path = program.string();
         std::string arg = commandLine;
         char *argv[] = {path.data(), arg.data(), nullptr};

@@ -1,6 +1,7 @@
 #include "platform/basic/termination.hpp"
 
 #include <csignal>
+#include <signal.h> // pthread_sigmask
 #include <initializer_list>
 
 namespace kartino::basic {
@@ -18,7 +19,15 @@ void installTerminationHandlers() {
     sa.sa_handler = onTerminationSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = 0; // no SA_RESTART: a blocking wait returns so the loop sees the request
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+    sigset_t termination;
+    sigemptyset(&termination);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(sig, &sa, nullptr);
+        sigaddset(&termination, sig);
+    }
+    // A launcher that starts the program with these signals blocked holds back one that comes
+    // before this point; it is noted now. Left blocked they would never reach the program.
+    pthread_sigmask(SIG_UNBLOCK, &termination, nullptr);
 }
 
 bool terminationRequested() { return requested != 0; }

@@ -1,8 +1,14 @@
-#include "platform/text/codepage.hpp"
 #include "platform/backend/sdl/sdl_services.hpp"
 
+#include "platform/backend/sdl/child_processes.hpp"
+#include "platform/basic/termination.hpp"
+#include "platform/text/codepage.hpp"
+
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace kartino::backend {
@@ -48,14 +54,35 @@ void SdlSound::play(const std::string &name, const std::string &path) {
     SDL_FreeWAV(data);
 }
 
+// The box waits for its OK on a thread of its own while this one looks for a termination
+// request every 25 ms, as the event loop does: a session ended from outside does not wait for
+// someone to press OK. The box, shown by SDL in a process of its own, is then ended; the report
+// goes to the standard error instead, and the caller's way out writes the record.
 void SdlMessageBox::show(const std::string &title, const std::vector<std::string> &lines) {
     trace_.line(ui::msgboxTraceLine(title, lines));
     std::string text;
     for (const std::string &l : lines)
         text += (text.empty() ? "" : "\n") + text::ansiToUtf8(l);
     std::string utf8Title = text::ansiToUtf8(title);
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Title.c_str(), text.c_str(), window_) != 0)
-        std::fprintf(stderr, "%s\n%s\n", utf8Title.c_str(), text.c_str());
+    int shown = -1;
+    if (!basic::terminationRequested()) {
+        std::atomic<bool> done = false;
+        std::thread box([&] {
+            shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Title.c_str(), text.c_str(),
+                                             window_);
+            done = true;
+        });
+        bool ended = false;
+        while (!done) {
+            if (!ended && basic::terminationRequested()) {
+                endchildprocesses();
+                ended = true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+        box.join();
+    }
+    if (shown != 0) std::fprintf(stderr, "%s\n%s\n", utf8Title.c_str(), text.c_str());
 }
 
 } // namespace kartino::backend
