@@ -84,10 +84,16 @@ SdlBackend::SdlBackend(SdlConfig config) : impl_(std::make_unique<Impl>(std::mov
     m.box = std::make_unique<SdlMessageBox>(m.trace, m.window);
 }
 
+// The backend goes when the program ends. Taking a full-screen window down makes SDL leave
+// full-screen mode and wait about 100 ms for the display's answer, which would delay the end
+// after a termination signal; the display frees the window with the process's connection, so
+// a full-screen window is simply left to it.
 SdlBackend::~SdlBackend() {
     impl_->sound.reset();
-    if (impl_->window) SDL_DestroyWindow(impl_->window);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (impl_->window && impl_->config.window) {
+        SDL_DestroyWindow(impl_->window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
 }
 
 ui::ScreenSize SdlBackend::screenSize() const {
