@@ -38,7 +38,7 @@ void Form::Show() {
     if (visible_) {
         if (app_.activeForm() != this) { // brought back to the top: repainted, then activated
             app_.formShown(*this);
-            invalidate(shown_.bounds());
+            invalidate(image_.bounds());
             repaintInvalid();
         }
         app_.activateTop();
@@ -48,7 +48,7 @@ void Form::Show() {
     app_.trace().line("form " + name_ + " shown");
     app_.formShown(*this);
     invalid_.clear();
-    invalidate(shown_.bounds());
+    invalidate(image_.bounds());
     repaintInvalid(); // erased to the background and painted before Activate
     app_.activateTop();
 }
@@ -78,7 +78,6 @@ void Form::Unload() {
     focused_ = nullptr;
     image_ = gfx::Surface();
     shown_ = gfx::Surface();
-    behind_.clear();
     inStep_ = false;
     if (!app_.activeForm()) app_.activateTop();
 }
@@ -91,19 +90,15 @@ void Form::ensureLayers() {
 }
 
 void Form::showImage() {
-    if (shown_.width() == image_.width() && shown_.height() == image_.height()) {
-        behind_.assign(1, image_.bounds()); // copied when somebody looks
-    } else {
-        shown_ = image_;
-        behind_.clear();
-    }
-    inStep_ = true;
+    inStep_ = true; // shown_ keeps its buffer for the next time the layers part
 }
 
-void Form::bringShownUp() const {
-    for (const gfx::Rect &r : behind_)
-        gfx::bitBlt(shown_, r.left, r.top, r.width(), r.height(), image_, r.left, r.top);
-    behind_.clear();
+gfx::Surface &Form::shownToChange() {
+    if (inStep_) {
+        shown_ = image_;
+        inStep_ = false;
+    }
+    return shown_;
 }
 
 // ----- background
@@ -118,7 +113,7 @@ void Form::setBackColor(std::uint32_t colour) {
     if (image_.width() == 0) return;
     resetBackground(image_);
     showImage();
-    damage(shown_.bounds());
+    damage(image_.bounds());
 }
 
 void Form::setPicture(const gfx::Surface &picture) {
@@ -126,7 +121,7 @@ void Form::setPicture(const gfx::Surface &picture) {
     if (image_.width() == 0) return;
     resetBackground(image_);
     showImage();
-    if (visible_) invalidate(shown_.bounds());
+    if (visible_) invalidate(image_.bounds());
 }
 
 void Form::clearPicture() {
@@ -137,7 +132,7 @@ void Form::clearPicture() {
 
 void Form::invalidate(const gfx::Rect &r) {
     if (!visible_) return;
-    addToExactRegion(invalid_, r.intersect(shown_.bounds()));
+    addToExactRegion(invalid_, r.intersect(image_.bounds()));
 }
 
 void Form::damage(const gfx::Rect &r) {
@@ -145,7 +140,7 @@ void Form::damage(const gfx::Rect &r) {
 }
 
 void Form::restoreFromImage(const gfx::Rect &r) {
-    gfx::bitBlt(shown_, r.left, r.top, r.width(), r.height(), image_, r.left, r.top);
+    if (!inStep_) gfx::bitBlt(shown_, r.left, r.top, r.width(), r.height(), image_, r.left, r.top);
     damage(r);
 }
 
@@ -157,8 +152,7 @@ void Form::repaintInvalid() {
         restoreFromImage(r);
     if (autoRedraw_) return;
     clip_ = region;
-    bringShownUp();
-    scratch_ = shown_;
+    scratch_ = shown();
     try {
         Form_Paint();
     } catch (...) {
@@ -171,7 +165,7 @@ void Form::repaintInvalid() {
 }
 
 void Form::Refresh() {
-    invalidate(shown_.bounds());
+    invalidate(image_.bounds());
     app_.present();
 }
 
@@ -180,35 +174,26 @@ void Form::Refresh() {
 gfx::Rect Form::paint(const DrawOp &op) {
     ensureLayers();
     gfx::Rect changed;
-    if (autoRedraw_ && inStep_ && !painting()) {
-        // Every rectangle in behind_ was reported as damage when it was added, and a present
-        // copies it all: a change inside it needs no new report.
-        changed = op(image_);
-        if (addToRegion(behind_, changed)) damage(changed);
-        return changed;
-    }
-    bringShownUp();
     if (painting()) {
         // Draw on a copy of what is shown and keep only the part inside the paint region.
+        gfx::Surface &shown = shownToChange();
         changed = op(scratch_);
         for (const gfx::Rect &c : clip_) {
             gfx::Rect keep = changed.intersect(c);
-            gfx::bitBlt(shown_, keep.left, keep.top, keep.width(), keep.height(), scratch_, keep.left,
-                        keep.top);
+            gfx::bitBlt(shown, keep.left, keep.top, keep.width(), keep.height(), scratch_, keep.left, keep.top);
         }
-        gfx::bitBlt(scratch_, changed.left, changed.top, changed.width(), changed.height(), shown_,
-                    changed.left, changed.top);
+        gfx::bitBlt(scratch_, changed.left, changed.top, changed.width(), changed.height(), shown, changed.left,
+                    changed.top);
         gfx::Rect all;
         for (const gfx::Rect &c : clip_)
             all = all.unite(changed.intersect(c));
         changed = all;
     } else if (autoRedraw_) {
         changed = op(image_);
-        changed = changed.unite(op(shown_));
+        if (!inStep_) changed = changed.unite(op(shown_));
     } else {
-        changed = op(shown_);
+        changed = op(shownToChange());
     }
-    if (!autoRedraw_ && !changed.empty()) inStep_ = false;
     damage(changed);
     return changed;
 }

@@ -3,10 +3,9 @@
 // methods and events.
 //
 // Two layers: the persistent image and what the form shows. With AutoRedraw true drawing goes
-// into the image, and what is shown follows it; with AutoRedraw false only into what is shown.
-// While both layers hold the same picture, an AutoRedraw drawing is done once, on the image,
-// and the rectangles it changed are copied to what is shown before anything reads or presents
-// it, so the trainee sees the same pixels as if every call had drawn on both layers. A region that must be redrawn (the
+// into both; with AutoRedraw false only into what is shown. While the two hold the same
+// picture they are one buffer: an AutoRedraw drawing is done once, and what is shown gets a
+// buffer of its own only when a drawing without AutoRedraw (or a Paint event) makes it differ. A region that must be redrawn (the
 // first show, a label hidden, shown, moved or given a new caption, Refresh, the form uncovered)
 // is copied back from the persistent image (which starts as the background: BackColor with the
 // Picture at its top-left corner) and, when AutoRedraw is false, Form_Paint is raised with all
@@ -124,10 +123,7 @@ class Form : public Canvas {
     const gfx::Surface &pixels() const override { return shown(); }
     gfx::Rect paint(const DrawOp &op) override;
     const gfx::Surface &image() const { return image_; }
-    const gfx::Surface &shown() const {
-        bringShownUp();
-        return shown_;
-    }
+    const gfx::Surface &shown() const { return inStep_ ? image_ : shown_; }
     bool painting() const { return !clip_.empty(); }
 
     // ----- controls and focus
@@ -150,8 +146,8 @@ class Form : public Canvas {
     void ensureLayers();
     void resetBackground(gfx::Surface &s) const;
     void restoreFromImage(const gfx::Rect &r);
-    void showImage();          // what is shown becomes the image: the layers are in step
-    void bringShownUp() const; // copies the image's newer rectangles to what is shown
+    void showImage();              // what is shown becomes the image again: one buffer
+    gfx::Surface &shownToChange(); // what is shown, in a buffer of its own
     gfx::Colour colourArg(std::optional<std::uint32_t> c) const;
 
     Application &app_;
@@ -164,12 +160,8 @@ class Form : public Canvas {
     gfx::Surface picture_;
     gfx::PenState pen_;
     FontSpec font_;
-    gfx::Surface image_, scratch_;
-    // What is shown, and the rectangles where the image is ahead of it (AutoRedraw drawing not
-    // copied yet); both change when a reader brings what is shown up to date.
-    mutable gfx::Surface shown_;
-    mutable std::vector<gfx::Rect> behind_;
-    bool inStep_ = false; // what is shown equals the image, once behind_ is copied
+    gfx::Surface image_, shown_, scratch_;
+    bool inStep_ = false; // what is shown is the image itself; shown_ is not in use
     std::vector<gfx::Rect> invalid_;
     std::vector<gfx::Rect> clip_; // while Form_Paint runs: the region drawing is clipped to
     std::vector<Control *> controls_;

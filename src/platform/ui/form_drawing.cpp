@@ -108,7 +108,7 @@ void Form::Cls() {
     showImage();
     if (painting()) scratch_ = shown();
     pen_.currentX = pen_.currentY = 0;
-    damage(shown_.bounds());
+    damage(image_.bounds());
 }
 
 } // namespace kartino::ui

@@ -15,11 +15,11 @@ bool contains(const gfx::Rect &outer, const gfx::Rect &inner) {
 }
 } // namespace
 
-bool addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
-    if (r.empty()) return false;
+void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
+    if (r.empty()) return;
     // Most drawing calls change pixels inside what already changed: nothing to merge then.
     for (const gfx::Rect &x : region)
-        if (contains(x, r)) return false;
+        if (contains(x, r)) return;
     // Merge with every rectangle it touches, until it touches none.
     for (bool merged = true; merged;) {
         merged = false;
@@ -39,7 +39,6 @@ bool addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
             all = all.unite(x);
         region.assign(1, all);
     }
-    return true;
 }
 
 void addToExactRegion(std::vector<gfx::Rect> &region, const gfx::Rect &r) {
