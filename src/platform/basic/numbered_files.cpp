@@ -5,6 +5,7 @@
 #include "platform/basic/output_file.hpp"
 
 #include <cerrno>
+#include <exception>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,8 +117,18 @@ void FileTable::close(int number) {
     if (f->out) f->out->commit(f->content);
 }
 
+// A file that fails to be written does not keep the others open: all are closed, and the
+// first failure is raised afterwards.
 void FileTable::closeAll() {
-    while (!files_.empty()) close(files_.begin()->first);
+    std::exception_ptr first;
+    while (!files_.empty()) {
+        try {
+            close(files_.begin()->first);
+        } catch (...) {
+            if (!first) first = std::current_exception();
+        }
+    }
+    if (first) std::rethrow_exception(first);
 }
 
 bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }
