@@ -215,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(Sessions, ResultFolderFaults, ::testing::Values("europe
 
 // The europe session (FB.DAT and R.DAT, exit code 0 when all goes well) with its result folder
 // in the way: what the trainee is shown, what is left in the folder, and the exit code. A real
-// write-protected folder does not stop root, so the refusal of every new file stands for it.
+// write-protected folder does not stop root, so the fault plan's refusal of new files stands for
+// it.
 TEST(ResultFolder, InTheWay) {
     const testkit::RecordedSession session = testkit::recordedsession("europe");
     const std::string rdat = testkit::sessionfile("europe", "expected/R.DAT");
@@ -225,6 +226,8 @@ TEST(ResultFolder, InTheWay) {
     const std::string rFailed = "kartino:run|";
     const std::string missing = "<missing>";
     const std::string folderEntry = ""; // a folder reads as empty
+    OutputFaults noNewFiles;
+    noNewFiles.refuseNewFiles(EACCES);
     const struct {
         const char *name;
         std::function<void(testkit::HostedSession &)> prepare;
@@ -242,13 +245,13 @@ TEST(ResultFolder, InTheWay) {
          missing,
          missing,
          missing},
+        // The folder takes no new files: FB.DAT cannot be created, R.DAT is rewritten in place.
         {"write-protected",
          {},
-         OutputFaults::fromThenOn(OutputFaults::Step::Open, 1, EACCES),
-         1,
-         {box + fbFailed + "70|Permission denied|Datei: K:\\ERGEBNIS\\FB.DAT",
-          box + rFailed + "70|Permission denied|Datei: K:\\ERGEBNIS\\R.DAT"},
-         kEarlierRecord,
+         noNewFiles,
+         0,
+         {box + fbFailed + "70|Permission denied|Datei: K:\\ERGEBNIS\\FB.DAT"},
+         withResult20(rdat, "1"),
          missing,
          missing},
         {"full",

@@ -1,8 +1,9 @@
 #pragma once
 // A planned failure on the output side of the numbered files, for tests: the Nth open, write
 // or close of an output file fails with a chosen system error (disk full, an I/O error, no
-// permission), or that step and every later one of its kind fail (a full disk, a folder that
-// refuses new files), or a termination signal arrives in the middle of the Nth write. The plan also
+// permission), or that step and every later one of its kind fail (a full disk), or a
+// termination signal arrives in the middle of the Nth write; and the folder may refuse new
+// files (write-protected, for a test that runs as root, whom permissions do not stop). The plan also
 // counts every step, so a test can play a session once to learn how many there are and then
 // fail each of them in turn. Real runs have no plan.
 #include <array>
@@ -26,6 +27,10 @@ class OutputFaults {
     int count(Step step) const { return counts_[static_cast<std::size_t>(step)]; }
     const std::string &hitFile() const { return hitFile_; } // the first file failed ("" for none)
 
+    // The folder takes no new files: creating one fails with `error` (files there stay writable).
+    void refuseNewFiles(int error) { newFileError_ = error; }
+    int newFileError() const { return newFileError_; }
+
     Kind kind() const { return kind_; }
     int error() const { return error_; }   // Fail: the errno the step fails with
     int signal() const { return signal_; } // Signal: the signal raised half-way through the write
@@ -35,6 +40,7 @@ class OutputFaults {
     int nth_ = 0;
     int error_ = EIO;
     bool onward_ = false;
+    int newFileError_ = 0;
     Kind kind_ = Kind::Fail;
     int signal_ = 0;
     std::array<int, 3> counts_{};

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -51,34 +52,79 @@ void syncFolder(const std::string &path) {
     ::close(fd);
 }
 
+// Writes all of [data, data + size); false with errno set when the system refuses.
+bool writeAll(int fd, const char *data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> readWhole(const std::string &path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string bytes;
+    char buf[16384];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ::close(fd);
+            if (n < 0) return std::nullopt;
+            return bytes;
+        }
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
 } // namespace
 
 OutputFile::OutputFile(const std::string &path, OpenMode mode, OutputFaults *faults)
     : target_(path), faults_(faults) {
     if (faultAt(OutputFaults::Step::Open)) raise(outputOpenError(faults_->error()));
+    struct stat st;
+    const bool exists = ::stat(path.c_str(), &st) == 0;
     if (mode == OpenMode::Append) {
-        struct stat st;
-        created_ = ::stat(path.c_str(), &st) != 0;
+        how_ = How::Append;
+        created_ = !exists;
+        if (created_ && refusedNewFile()) raise(outputOpenError(errno));
         fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
         if (fd_ < 0) raise(outputOpenError(errno));
         return;
     }
-    mode_t permissions = defaultPermissions();
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) raise(errPathFileAccess);
-        // A write-protected target refuses the open, as its truncation did.
-        int probe = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (probe < 0) raise(outputOpenError(errno));
-        ::close(probe);
-        permissions = st.st_mode & 07777;
-        // A link stays a link: the file it points to is the one replaced.
-        if (char *real = ::realpath(path.c_str(), nullptr)) {
-            target_ = real;
-            ::free(real);
-        }
+    if (!exists) {
+        openTemporary(defaultPermissions());
+        return;
     }
-    openTemporary(permissions);
+    if (S_ISDIR(st.st_mode)) raise(errPathFileAccess);
+    // A write-protected target refuses the open, as its truncation did.
+    int probe = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) raise(outputOpenError(errno));
+    // A link stays a link: the file it points to is the one replaced.
+    if (char *real = ::realpath(path.c_str(), nullptr)) {
+        target_ = real;
+        ::free(real);
+    }
+    try {
+        openTemporary(st.st_mode & 07777);
+        ::close(probe);
+    } catch (const RuntimeError &e) {
+        // A folder that takes no new files but holds a writable target: the target is rewritten
+        // in place at the commit, and its old bytes put back should that fail.
+        std::optional<std::string> old = readWhole(target_);
+        if (e.number() != errPermissionDenied || !old) {
+            ::close(probe);
+            throw;
+        }
+        how_ = How::InPlace;
+        fd_ = probe;
+        saved_ = std::move(*old);
+    }
 }
 
 OutputFile::~OutputFile() {
@@ -86,11 +132,17 @@ OutputFile::~OutputFile() {
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
+bool OutputFile::refusedNewFile() {
+    if (!faults_ || faults_->newFileError() == 0) return false;
+    errno = faults_->newFileError();
+    return true;
+}
+
 void OutputFile::openTemporary(mode_t permissions) {
     std::string folder = folderOf(target_);
     std::string name = "." + target_.substr(target_.rfind('/') + 1) + ".XXXXXX";
     std::string pattern = folder + "/" + name;
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    fd_ = refusedNewFile() ? -1 : ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0) raise(outputOpenError(errno));
     temporary_ = pattern;
     ::fchmod(fd_, permissions);
@@ -101,38 +153,27 @@ bool OutputFile::faultAt(OutputFaults::Step step) {
 }
 
 void OutputFile::commit(const std::string &data) {
-    if (temporary_.empty()) {
-        struct stat st;
-        if (::fstat(fd_, &st) == 0) appendStart_ = st.st_size;
-    }
+    struct stat st;
+    if (how_ == How::Append && ::fstat(fd_, &st) == 0) appendStart_ = st.st_size;
+    if (how_ == How::InPlace && ::ftruncate(fd_, 0) != 0) abandon(writeError(errno));
     writeData(data);
     syncAndClose();
-    if (temporary_.empty()) return;
+    if (how_ != How::Replace) return;
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) abandon(outputOpenError(errno));
     temporary_.clear();
     syncFolder(target_);
 }
 
 void OutputFile::writeData(const std::string &data) {
-    const bool planned = faultAt(OutputFaults::Step::Write);
-    std::size_t done = 0;
-    auto writeUpTo = [&](std::size_t end) {
-        while (done < end) {
-            ssize_t n = ::write(fd_, data.data() + done, end - done);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                abandon(writeError(errno));
-            }
-            done += static_cast<std::size_t>(n);
-        }
-    };
-    if (planned) {
+    std::size_t start = 0;
+    if (faultAt(OutputFaults::Step::Write)) {
         // The planned write stops half-way: with an error, or for a signal that arrives there.
-        writeUpTo(data.size() / 2);
+        start = data.size() / 2;
+        if (!writeAll(fd_, data.data(), start)) abandon(writeError(errno));
         if (faults_->kind() == OutputFaults::Kind::Fail) abandon(writeError(faults_->error()));
         ::kill(::getpid(), faults_->signal());
     }
-    writeUpTo(data.size());
+    if (!writeAll(fd_, data.data() + start, data.size() - start)) abandon(writeError(errno));
 }
 
 void OutputFile::syncAndClose() {
@@ -144,18 +185,34 @@ void OutputFile::syncAndClose() {
 }
 
 void OutputFile::abandon(int error) {
-    if (temporary_.empty() && created_) {
-        ::unlink(target_.c_str()); // Append to a file it created: none again
-    } else if (temporary_.empty()) {
-        // Append: back to the length the file had, so no part of this commit stays.
-        int cut = fd_ >= 0 ? ::ftruncate(fd_, appendStart_) : ::truncate(target_.c_str(), appendStart_);
-        (void)cut; // a file that cannot be cut back either is past helping
-    }
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
-    temporary_.clear();
+    switch (how_) {
+    case How::Replace:
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        break;
+    case How::Append:
+        // Back to the length the file had (or none), so no part of this commit stays.
+        if (created_) {
+            ::unlink(target_.c_str());
+        } else {
+            int cut = ::truncate(target_.c_str(), appendStart_);
+            (void)cut; // a file that cannot be cut back either is past helping
+        }
+        break;
+    case How::InPlace:
+        putBack();
+        break;
+    }
     raise(error);
+}
+
+void OutputFile::putBack() {
+    int fd = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return;
+    if (writeAll(fd, saved_.data(), saved_.size())) syncFailed(fd);
+    ::close(fd);
 }
 
 } // namespace kartino::basic

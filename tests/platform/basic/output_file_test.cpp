@@ -34,6 +34,12 @@ std::vector<std::string> folderEntries(const std::string &folder) {
     return names;
 }
 
+// A folder that takes no new files (write-protected, as root would not see it).
+OutputFaults refusingNewFiles(OutputFaults plan) {
+    plan.refuseNewFiles(EACCES);
+    return plan;
+}
+
 TEST(OutputFile, EachFailingStepLeavesTheFileAsItWas) {
     const std::string missing = "<missing>";
     const Case cases[] = {
@@ -51,6 +57,16 @@ TEST(OutputFile, EachFailingStepLeavesTheFileAsItWas) {
          errDiskFull, kOld},
         {"append, new file, write", OpenMode::Append, false, OutputFaults(Step::Write, 1, ENOSPC),
          errDiskFull, missing},
+        {"output, no new files: in place", OpenMode::Output, true, refusingNewFiles(OutputFaults()), 0,
+         "new line\r\n"},
+        {"output, no new files, write: put back", OpenMode::Output, true,
+         refusingNewFiles(OutputFaults(Step::Write, 1, ENOSPC)), errDiskFull, kOld},
+        {"output, no new files, close: put back", OpenMode::Output, true,
+         refusingNewFiles(OutputFaults(Step::Close, 1, EIO)), errDeviceIO, kOld},
+        {"output, no new files, new file", OpenMode::Output, false, refusingNewFiles(OutputFaults()),
+         errPermissionDenied, missing},
+        {"append, no new files, new file", OpenMode::Append, false, refusingNewFiles(OutputFaults()),
+         errPermissionDenied, missing},
         {"append, close: I/O error", OpenMode::Append, true, OutputFaults(Step::Close, 1, EIO), errDeviceIO,
          kOld},
         {"append, open: disk full", OpenMode::Append, true, OutputFaults(Step::Open, 1, ENOSPC), errDiskFull,
