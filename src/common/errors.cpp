@@ -23,20 +23,25 @@ bool regularFileExists(const std::string &path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Appends one line to errwin.dat in the result folder. A log that cannot be written (no result
-// folder, no permission) is passed over: the report in the box still reaches the trainee.
-void appendToLog(Services &sv, const Shared &sh, const std::string &line) {
+void closeAllQuietly(basic::FileTable &files) {
     try {
-        sv.files.closeAll();
+        files.closeAll();
+    } catch (const basic::RuntimeError &) {
+    }
+}
+
+// Closes all files, then appends one line to errwin.dat in the result folder. A log that cannot
+// be written (no result folder, no permission) is passed over: the report in the box still
+// reaches the trainee. Nor does an open file that fails to be written as it is closed here keep
+// the report out of the log.
+void appendToLog(Services &sv, const Shared &sh, const std::string &line) {
+    closeAllQuietly(sv.files);
+    try {
         sv.files.open(kLogFile, sh.settingspaths[9] + "errwin.dat", basic::OpenMode::Append);
         sv.files.print(kLogFile, line);
-        sv.files.closeAll();
     } catch (const basic::RuntimeError &) {
-        try {
-            sv.files.closeAll();
-        } catch (const basic::RuntimeError &) {
-        }
     }
+    closeAllQuietly(sv.files);
 }
 
 std::vector<std::string> boxLines(const std::string &message) {

@@ -66,10 +66,13 @@ void writesessionrecord(Session &s) {
     s.sv.files.write(resultFileNumber, {"e", basic::checkedInteger(r.tasknumber - 1)});
     s.sv.files.print(resultFileNumber, answerline(r));
     printprotocollines(s);
+    // The record counts as written only once it is on disk: a close that fails leaves the
+    // protocol lines and the answered tasks to the cancel record, and R.DAT to be created anew
+    // rather than appended to (it may still be an earlier session's).
+    s.sv.files.close(resultFileNumber);
     r.protocolcount = 0;
     r.resultwritten = true;
     r.answeredcount = 0;
-    s.sv.files.close(resultFileNumber);
     s.sh.currentfile.clear();
 }
 

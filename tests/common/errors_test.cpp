@@ -1,4 +1,5 @@
 #include "common/errors.hpp"
+#include "platform/basic/output_faults.hpp"
 #include "support/fake_services.hpp"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,23 @@ TEST(ErrHandler, WithoutCurrentFileAndWithError52) {
                             "bzw. Datei nicht gefunden\r\n");
     EXPECT_EQ(f.msgbox.boxes[0].lines.size(), 4u);
     EXPECT_EQ(f.msgbox.boxes[1].lines.back(), "bzw. Datei nicht gefunden");
+}
+
+// The report closes every open file first; one that fails to be written there (a full disk
+// that had room for a log line) keeps neither the other files open nor the line out of the log.
+TEST(ErrHandler, LogsEvenWhenAnOpenFileFailsAsItIsClosed) {
+    FakeServices f;
+    basic::OutputFaults plan(basic::OutputFaults::Step::Write, 1, ENOSPC);
+    f.files.setOutputFaults(&plan);
+    f.files.open(3, f.dir.file("X"), basic::OpenMode::Output);
+    f.files.print(3, "7");
+    f.files.open(4, f.dir.file("other"), basic::OpenMode::Output);
+    f.files.print(4, "kept");
+    errhandler(f.services, f.shared, basic::RuntimeError(6), "form1:load");
+    EXPECT_FALSE(f.files.isOpen(3) || f.files.isOpen(4));
+    EXPECT_EQ(testkit::readFile(f.dir.file("X")), "<missing>");
+    EXPECT_EQ(testkit::readFile(f.dir.file("other")), "kept\r\n");
+    EXPECT_EQ(f.errorLog(), "12-07-202609:30:15kartino,form1:load,6,Overflow\r\n");
 }
 
 TEST(ErrHandler, StillShowsTheBoxWhenTheLogCannotBeWritten) {

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -31,10 +30,6 @@ std::vector<std::string> sessions() {
     return names;
 }
 
-std::string sessionfile(const std::string &session, const std::string &name) {
-    return testkit::readFile(std::string(KARTINO_SESSIONS_DIR) + "/" + session + "/" + name);
-}
-
 std::string firstline(const std::string &text) {
     return text.substr(0, text.find_first_of("\r\n"));
 }
@@ -43,27 +38,13 @@ class GoldenSession : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenSession, LeavesExactlyTheExpectedFiles) {
     const std::string session = GetParam();
-    const std::string options = sessionfile(session, "host-options");
-    ASSERT_NE(options, "<missing>");
-    std::vector<std::string> words = host::optionwords(options);
-    ASSERT_FALSE(words.empty());
-    const std::string dataset = words.front();
-    std::string rest;
-    for (std::size_t i = 1; i < words.size(); ++i)
-        rest += words[i] + " ";
-    testkit::HostedSession run(dataset, rest);
-
-    ui::ScreenSize screen;
-    basic::CivilTime clock{2026, 12, 7, 0, 0, 0, 0};
-    ASSERT_EQ(std::sscanf(sessionfile(session, "screen").c_str(), "%dx%d", &screen.width, &screen.height), 2);
-    ASSERT_EQ(std::sscanf(sessionfile(session, "clock").c_str(), "%d:%d:%d", &clock.hour, &clock.minute,
-                          &clock.second),
-              3);
-    const int code = run.run(sessionfile(session, "script"), screen, clock);
-    EXPECT_EQ(std::to_string(code), firstline(sessionfile(session, "expected/exit-code")));
+    const testkit::RecordedSession recorded = testkit::recordedsession(session);
+    testkit::HostedSession run(recorded.dataset, recorded.options);
+    const int code = run.run(recorded);
+    EXPECT_EQ(std::to_string(code), firstline(testkit::sessionfile(session, "expected/exit-code")));
 
     for (const char *name : kResultFiles) {
-        const std::string expected = sessionfile(session, std::string("expected/") + name);
+        const std::string expected = testkit::sessionfile(session, std::string("expected/") + name);
         const std::string actual = run.resultfile(name);
         if (expected == actual) continue;
         std::ofstream(session + "-" + name + "-actual", std::ios::binary) << actual;

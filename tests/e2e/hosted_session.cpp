@@ -1,10 +1,32 @@
 #include "hosted_session.hpp"
 
+#include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 
 namespace kartino::testkit {
 
 namespace fs = std::filesystem;
+
+std::string sessionfile(const std::string &session, const std::string &name) {
+    return readFile(std::string(KARTINO_SESSIONS_DIR) + "/" + session + "/" + name);
+}
+
+RecordedSession recordedsession(const std::string &name) {
+    RecordedSession r;
+    r.name = name;
+    std::vector<std::string> words = host::optionwords(sessionfile(name, "host-options"));
+    if (words.empty()) throw std::runtime_error(name + ": no host-options");
+    r.dataset = words.front();
+    for (std::size_t i = 1; i < words.size(); ++i)
+        r.options += words[i] + " ";
+    r.script = sessionfile(name, "script");
+    if (std::sscanf(sessionfile(name, "screen").c_str(), "%dx%d", &r.screen.width, &r.screen.height) != 2 ||
+        std::sscanf(sessionfile(name, "clock").c_str(), "%d:%d:%d", &r.clock.hour, &r.clock.minute,
+                    &r.clock.second) != 3)
+        throw std::runtime_error(name + ": no screen or clock");
+    return r;
+}
 
 HostedSession::HostedSession(const std::string &dataset, const std::string &options)
     : options_(host::parseHostOptions(host::optionwords(options + " " + dataset))) {
@@ -16,9 +38,11 @@ HostedSession::HostedSession(const std::string &dataset, const std::string &opti
 
 int HostedSession::run(const std::string &script, ui::ScreenSize screen, basic::CivilTime clock) {
     program_.reset();
-    for (const char *name : {"R.DAT", "FB.DAT", "X", "XX", "errwin.dat"})
-        fs::remove(root.file(std::string(host::resultFolder) + "/" + name));
+    if (!keepresults)
+        for (const char *name : {"R.DAT", "FB.DAT", "X", "XX", "errwin.dat"})
+            fs::remove(root.file(std::string(host::resultFolder) + "/" + name));
     backend::HeadlessConfig c;
+    c.tracePath = tracepath;
     c.screen = screen;
     c.script = backend::parseScript(script);
     c.clockStart = clock;
@@ -26,6 +50,7 @@ int HostedSession::run(const std::string &script, ui::ScreenSize screen, basic::
     program_ = std::make_unique<app::Program>(*backend_, host::buildCommandLine(options_.cmd), [this](char letter) {
         return (letter | 0x20) == 'k' ? std::optional<std::string>(root.path()) : std::nullopt;
     });
+    program_->session().sv.files.setOutputFaults(faults);
     return program_->run();
 }
 

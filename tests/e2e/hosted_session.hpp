@@ -6,12 +6,23 @@
 #include "app/program.hpp"
 #include "host_options.hpp"
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/basic/output_faults.hpp"
 #include "support/temp_dir.hpp"
 
 #include <memory>
 #include <string>
 
 namespace kartino::testkit {
+
+// A golden session of tests/e2e/sessions/NAME: the sample, the host's options without it, the
+// trainee's script, the screen and the clock it starts at.
+struct RecordedSession {
+    std::string name, dataset, options, script;
+    ui::ScreenSize screen;
+    basic::CivilTime clock{2026, 12, 7, 0, 0, 0, 0};
+};
+RecordedSession recordedsession(const std::string &name);
+std::string sessionfile(const std::string &session, const std::string &name); // "<missing>" when absent
 
 class HostedSession {
   public:
@@ -21,12 +32,17 @@ class HostedSession {
     // Runs the program; returns its exit code. The program stays alive for inspection.
     int run(const std::string &script, ui::ScreenSize screen = {1024, 768}, basic::CivilTime clock = {2026, 12, 7, 10, 0, 0, 0});
 
+    int run(const RecordedSession &session) { return run(session.script, session.screen, session.clock); }
+
     std::string resultfile(const std::string &name) const; // "<missing>" when absent
     bool resultexists(const std::string &name) const;
     app::Program &program() { return *program_; }
     const host::HostOptions &options() const { return options_; }
 
     TempDir root; // drive K:
+    bool keepresults = false;              // run() leaves result files of an earlier run in place
+    basic::OutputFaults *faults = nullptr; // the output fault plan of the run
+    std::string tracepath;                 // the backend's trace ("" = none)
 
   private:
     host::HostOptions options_;

@@ -1,5 +1,7 @@
 #include "platform/basic/errors.hpp"
 
+#include <cerrno>
+
 namespace kartino::basic {
 
 std::string errorDescription(int number) {
@@ -40,5 +42,17 @@ RuntimeError::RuntimeError(int number, std::string source, std::string descripti
       source_(std::move(source)), description_(std::move(description)) {}
 
 void raise(int number) { throw RuntimeError(number); }
+
+int openErrorNumber(int err) {
+    switch (err) {
+    case ENOENT: return errPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return errPermissionDenied;
+    case EISDIR: return errPathFileAccess;
+    case ENOSPC: return errDiskFull;
+    default: return errPathFileAccess;
+    }
+}
 
 } // namespace kartino::basic

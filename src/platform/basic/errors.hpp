@@ -50,4 +50,7 @@ class RuntimeError : public std::runtime_error {
 
 [[noreturn]] void raise(int number);
 
+// The legacy error of a file that the system refused to open with `err` (an errno value).
+int openErrorNumber(int err);
+
 } // namespace kartino::basic

@@ -2,8 +2,10 @@
 
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
+#include "platform/basic/output_file.hpp"
 
 #include <cerrno>
+#include <exception>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,36 +16,12 @@ struct FileTable::File {
     OpenMode mode;
     std::string content; // input: the whole file; output: what waits to be written
     std::size_t pos = 0; // input position
-    int fd = -1;         // output descriptor
+    std::unique_ptr<OutputFile> out;
 
     bool atEnd() const { return pos >= content.size() || content[pos] == '\x1A'; }
 };
 
 namespace {
-
-int openErrorNumber(int err) {
-    switch (err) {
-    case ENOENT: return errPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS: return errPermissionDenied;
-    case EISDIR: return errPathFileAccess;
-    case ENOSPC: return errDiskFull;
-    default: return errPathFileAccess;
-    }
-}
-
-void writeAll(int fd, const std::string &data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            raise(errno == ENOSPC ? errDiskFull : errDeviceIO);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-}
 
 // A missing file in an existing folder is "File not found"; a missing folder "Path not found".
 int missingFileError(const std::string &path) {
@@ -126,9 +104,7 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
         }
         ::close(fd);
     } else {
-        int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Append ? O_APPEND : O_TRUNC);
-        f->fd = ::open(path.c_str(), flags, 0644);
-        if (f->fd < 0) raise(errno == ENOENT ? errPathNotFound : openErrorNumber(errno));
+        f->out = std::make_unique<OutputFile>(path, mode, faults_);
     }
     files_[number] = std::move(f);
 }
@@ -138,21 +114,21 @@ void FileTable::close(int number) {
     if (it == files_.end()) return;
     std::unique_ptr<File> f = std::move(it->second);
     files_.erase(it);
-    if (f->fd >= 0) {
-        int fd = f->fd;
-        try {
-            writeAll(fd, f->content);
-        } catch (...) {
-            ::close(fd);
-            throw;
-        }
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (f->out) f->out->commit(f->content);
 }
 
+// A file that fails to be written does not keep the others open: all are closed, and the
+// first failure is raised afterwards.
 void FileTable::closeAll() {
-    while (!files_.empty()) close(files_.begin()->first);
+    std::exception_ptr first;
+    while (!files_.empty()) {
+        try {
+            close(files_.begin()->first);
+        } catch (...) {
+            if (!first) first = std::current_exception();
+        }
+    }
+    if (first) std::rethrow_exception(first);
 }
 
 bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }

@@ -3,6 +3,7 @@
 // empty) and Append; Line Input, Input # list items, Write #, Print #, EOF, Close.
 // Input files are read whole at Open; output is written through at Close, or when the table
 // goes away, and synced to disk so the host finds it complete right after the process ends.
+// A file opened for Output replaces its target only when it is whole (output_file.hpp).
 #include "platform/basic/paths.hpp"
 #include "platform/basic/variant.hpp"
 
@@ -15,6 +16,8 @@
 namespace kartino::basic {
 
 enum class OpenMode { Input, Output, Append };
+
+class OutputFaults;
 
 class FileTable {
   public:
@@ -45,6 +48,9 @@ class FileTable {
 
     const PathResolver &paths() const { return paths_; }
 
+    // Tests only: the plan of a failing open, write or close of output files (null: none).
+    void setOutputFaults(OutputFaults *plan) { faults_ = plan; }
+
   private:
     struct File;
     File &get(int number, bool forInput);
@@ -53,6 +59,7 @@ class FileTable {
 
     const PathResolver &paths_;
     std::map<int, std::unique_ptr<File>> files_;
+    OutputFaults *faults_ = nullptr;
 };
 
 } // namespace kartino::basic
