@@ -4,6 +4,7 @@
 #include "platform/basic/numbers.hpp"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,6 +114,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
             ::close(fd);
             raise(errPathFileAccess);
         }
+        if (static_cast<std::uintmax_t>(st.st_size) > kMaxInputFileBytes) {
+            ::close(fd);
+            raise(errOutOfMemory);
+        }
         char buf[65536];
         for (;;) {
             ssize_t n = ::read(fd, buf, sizeof buf);
@@ -123,6 +128,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
             }
             if (n == 0) break;
             f->content.append(buf, static_cast<std::size_t>(n));
+            if (f->content.size() > kMaxInputFileBytes) {
+                ::close(fd);
+                raise(errOutOfMemory);
+            }
         }
         ::close(fd);
     } else {
