@@ -19,6 +19,7 @@ namespace kartino::exercise {
 namespace {
 
 constexpr std::int32_t kFeedbackDisplays = 0b100011100; // featuremask bits 2, 3, 4 and 8
+constexpr float kSecondsPerDay = 86400;
 constexpr std::int16_t kSummaryColour = 1, kSummaryBack = 0;
 
 } // namespace
@@ -27,6 +28,8 @@ void FormKartino::evaluateanswer() {
     session::ExerciseRun &ex = s_.ex;
     session::Results &r = s_.results;
     ex.answertime = s_.sv.clock.timer() - static_cast<float>(ex.taskstart);
+    // A task shown before midnight and answered after it: the time of day started again at 0.
+    if (ex.answertime < 0) ex.answertime += kSecondsPerDay;
     r.totaltime += ex.answertime;
     clearmessages();
     if (CommandHilf.Visible()) CommandHilf.setVisible(false);

@@ -189,4 +189,31 @@ TEST_F(StartupFailures, AMissingMapFileWhenGoingOn) {
                          stamp + "kartino,vec:fngrafin,53,File not found,Datei: K:\\KARTEN\\ASIEN.VEC");
 }
 
+// Data files far beyond what an exercise needs (1 GiB, sparse: nothing is written) are refused
+// unread, as a run-time error of their reader: a box, one log line, the cancel record.
+TEST_F(StartupFailures, DataFilesTooLargeToRead) {
+    struct Case {
+        std::string file, legacyPath, location;
+        std::vector<std::string> forms; // shown before the failure
+    };
+    const Case cases[] = {
+        {"KARTEN/EUROPA.VEC", "K:\\KARTEN\\EUROPA.VEC", "vec:fngrafin", {"form Form1 shown"}},
+        {"UEB/DEUTSCH/EUROPA.LST", "K:\\UEB\\DEUTSCH\\EUROPA.LST", "kartino:run",
+         {"form Form1 shown", "form FormKartino shown"}},
+    };
+    for (const Case &c : cases) {
+        data.write();
+        data.writemap("EUROPA.VEC");
+        fs::remove(data.root.file("ERGEBNIS/errwin.dat"));
+        fs::resize_file(data.root.file(c.file), std::uintmax_t{1} << 30);
+        EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1) << c.file;
+        std::vector<std::string> expected = c.forms;
+        expected.push_back("msgbox errhandler|kartino|" + c.location + "|7|Out of memory|Datei: " + c.legacyPath);
+        expected.push_back("exit 1");
+        EXPECT_EQ(trace(), expected);
+        expectLogAndRecord(stamp + "kartino," + c.location + ",7,Out of memory,Datei: " + c.legacyPath,
+                           "\"c\",0,15,\"A\",0,256,0\r\n\r\n");
+    }
+}
+
 } // namespace

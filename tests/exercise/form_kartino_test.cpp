@@ -114,6 +114,26 @@ TEST_F(FormKartinoTest, AClickOffTheTargetColourOnlyWarnsAndTheTaskWaits) {
     EXPECT_FALSE(form->LabelWeiter.Visible());
 }
 
+// The answer time goes into R.DAT (the task list and the mean times): across midnight it counts
+// on from the day before instead of going negative.
+TEST_F(FormKartinoTest, TheAnswerTimeOfATaskAcrossMidnight) {
+    const std::int64_t toMidnightMs = (86400 - (9 * 3600 + 30 * 60 + 15)) * std::int64_t{1000};
+    struct Case {
+        std::int64_t shownMs, answeredMs; // after the start at 09:30:15
+        float answertime;
+    } const cases[] = {{0, 2500, 2.5f}, {toMidnightMs - 4000, toMidnightMs + 6000, 10}};
+    std::int64_t now = 0;
+    for (const Case &c : cases) {
+        fake.clock.advance(c.shownMs - now);
+        s.ex.taskstart = fake.clock.timer();
+        fake.clock.advance(c.answeredMs - c.shownMs);
+        now = c.answeredMs;
+        form->evaluateanswer();
+        EXPECT_NEAR(s.ex.answertime, c.answertime, 0.01) << c.answeredMs;
+    }
+    EXPECT_NEAR(s.results.totaltime, 12.5, 0.02);
+}
+
 TEST_F(FormKartinoTest, TheAnswerMarkAtTheScreenCornerIsClippedAndErasedExactly) {
     form->Line(gfx::PenPoint{0, 2}, gfx::PenPoint{20, 2}, colour(4));
     const int before = painted();

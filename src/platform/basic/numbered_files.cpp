@@ -5,6 +5,7 @@
 #include "platform/basic/output_file.hpp"
 
 #include <cerrno>
+#include <cstdint>
 #include <exception>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -91,6 +92,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
             ::close(fd);
             raise(errPathFileAccess);
         }
+        if (static_cast<std::uintmax_t>(st.st_size) > kMaxInputFileBytes) {
+            ::close(fd);
+            raise(errOutOfMemory);
+        }
         char buf[65536];
         for (;;) {
             ssize_t n = ::read(fd, buf, sizeof buf);
@@ -101,6 +106,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
             }
             if (n == 0) break;
             f->content.append(buf, static_cast<std::size_t>(n));
+            if (f->content.size() > kMaxInputFileBytes) {
+                ::close(fd);
+                raise(errOutOfMemory);
+            }
         }
         ::close(fd);
     } else {

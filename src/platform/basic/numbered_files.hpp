@@ -7,6 +7,7 @@
 #include "platform/basic/paths.hpp"
 #include "platform/basic/variant.hpp"
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,6 +19,10 @@ namespace kartino::basic {
 enum class OpenMode { Input, Output, Append };
 
 class OutputFaults;
+// The largest file Open for Input takes: 16 MiB, two hundred times the largest map an exercise
+// has. A larger file (or a device that never ends) is refused with error 7 "Out of memory", which
+// its reader reports like any other run-time error, instead of being read whole.
+inline constexpr std::size_t kMaxInputFileBytes = std::size_t{16} << 20;
 
 class FileTable {
   public:

@@ -1,8 +1,11 @@
 // The headless script: every command, comments and blank lines, and bad lines by number.
 #include "platform/backend/headless/script.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace kartino::backend {
 namespace {
@@ -64,6 +67,40 @@ TEST(Script, ReportsEveryBadLineWithItsNumber) {
 
 TEST(Script, AMissingFileIsAnError) {
     EXPECT_THROW(readScriptFile("no/such/script.txt"), ScriptError);
+}
+
+std::string errorOf(auto &&f) {
+    try {
+        f();
+    } catch (const ScriptError &e) {
+        return e.what();
+    }
+    return "";
+}
+
+// A hundred thousand lines parse; as many bad ones give twenty reports and a count, a long word is
+// quoted short; a file beyond the bound, or one that never ends, is refused without being read whole.
+TEST(Script, HostileSizes) {
+    std::string many;
+    for (int i = 0; i < 100'000; ++i)
+        many += i % 2 ? "wait 1\n" : "key 13\n";
+    EXPECT_EQ(parseScript(many).size(), 100'000u);
+
+    std::string lines;
+    for (int i = 0; i < 100'000; ++i)
+        lines += "klick\n";
+    std::string bad = errorOf([&] { parseScript(lines); });
+    EXPECT_THAT(bad, ::testing::StartsWith("script line 1: unknown command 'klick'\nscript line 2: "));
+    EXPECT_THAT(bad, ::testing::EndsWith("script line 20: unknown command 'klick'\n... and 99980 more bad lines"));
+
+    EXPECT_EQ(errorOf([] { parseScript("wait " + std::string(1 << 20, '9')); }),
+              "script line 1: '" + std::string(40, '9') + "...' is not a whole number");
+
+    testkit::TempDir dir;
+    dir.write("big.script", "");
+    std::filesystem::resize_file(dir.file("big.script"), kMaxScriptBytes + 1);
+    for (const std::string &path : {dir.file("big.script"), std::string("/dev/zero")})
+        EXPECT_EQ(errorOf([&] { readScriptFile(path); }), "the script " + path + " is larger than 16 MiB");
 }
 
 } // namespace

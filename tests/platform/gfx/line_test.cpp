@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <random>
 
@@ -108,8 +107,9 @@ TEST(Line, ClippingKeepsThePixelsOfTheUnclippedLine) {
     }
 }
 
-TEST(Line, HugeAndNegativeCoordinatesAreQuickAndStayInside) {
-    auto start = std::chrono::steady_clock::now();
+// A line that stepped through its unclipped length would take seconds here: the test's CTest
+// timeout catches that, not a clock inside the test.
+TEST(Line, HugeAndNegativeCoordinatesStayInside) {
     Surface s(32, 24, kWhite);
     line(s, INT_MIN, INT_MIN, INT_MAX, INT_MAX, kBlack);
     line(s, INT_MAX, INT_MIN, INT_MIN, INT_MAX, kBlack);
@@ -117,7 +117,6 @@ TEST(Line, HugeAndNegativeCoordinatesAreQuickAndStayInside) {
     line(s, 5, -2000000000, 6, 2000000000, kBlack);
     line(s, INT_MIN, 3, INT_MAX, 3, kBlack);
     line(s, -5000000, -5000000, -4000000, -3000000, kBlack); // entirely outside
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
     // A diagonal through the corner meets the visible rows exactly where the unclipped one does.
     Pixels diagonal;
     for (int i = 0; i < 24; ++i)

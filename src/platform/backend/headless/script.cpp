@@ -35,6 +35,14 @@ std::vector<std::string> words(std::string_view line) {
     return out;
 }
 
+constexpr int kReportedErrors = 20; // bad lines named one by one; the rest are counted
+constexpr std::size_t kQuotedChars = 40;
+
+// A word of the script as an error quotes it, cut short when it is long.
+std::string quoted(const std::string &w) {
+    return "'" + (w.size() > kQuotedChars ? w.substr(0, kQuotedChars) + "..." : w) + "'";
+}
+
 bool toInt(const std::string &s, int &v) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return ec == std::errc() && end == s.data() + s.size();
@@ -45,7 +53,7 @@ std::string parseLine(std::string_view text, int number, std::vector<ScriptComma
     std::vector<std::string> w = words(text.substr(0, text.find('#')));
     if (w.empty()) return "";
     auto it = commands().find(w[0]);
-    if (it == commands().end()) return "unknown command '" + w[0] + "'";
+    if (it == commands().end()) return "unknown command " + quoted(w[0]);
     const Syntax &syn = it->second;
     int args = static_cast<int>(w.size()) - 1;
     if (args < syn.minArgs || args > syn.maxArgs)
@@ -62,7 +70,7 @@ std::string parseLine(std::string_view text, int number, std::vector<ScriptComma
     } else {
         int *slots[] = {&c.a, &c.b};
         for (int i = 0; i < args; ++i)
-            if (!toInt(w[i + 1], *slots[i])) return "'" + w[i + 1] + "' is not a whole number";
+            if (!toInt(w[i + 1], *slots[i])) return quoted(w[i + 1]) + " is not a whole number";
         if (syn.op == Op::Wait && c.a < 0) return "a wait cannot be negative";
         bool key = syn.op == Op::Key || syn.op == Op::KeyDown || syn.op == Op::KeyUp;
         if (key && (c.a < 0 || c.a > 255)) return "key code " + w[1] + " is outside 0..255";
@@ -77,6 +85,7 @@ std::string parseLine(std::string_view text, int number, std::vector<ScriptComma
 std::vector<ScriptCommand> parseScript(std::string_view text) {
     std::vector<ScriptCommand> out;
     std::string errors;
+    int bad = 0;
     int number = 0;
     std::size_t pos = 0;
     while (pos <= text.size()) {
@@ -86,11 +95,12 @@ std::vector<ScriptCommand> parseScript(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ++number;
         std::string error = parseLine(line, number, out);
-        if (!error.empty())
+        if (!error.empty() && ++bad <= kReportedErrors)
             errors += (errors.empty() ? "" : "\n") + ("script line " + std::to_string(number) + ": " + error);
         if (end == std::string_view::npos) break;
         pos = end + 1;
     }
+    if (bad > kReportedErrors) errors += "\n... and " + std::to_string(bad - kReportedErrors) + " more bad lines";
     if (!errors.empty()) throw ScriptError(errors);
     return out;
 }
@@ -98,9 +108,15 @@ std::vector<ScriptCommand> parseScript(std::string_view text) {
 std::vector<ScriptCommand> readScriptFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ScriptError("cannot read the script " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parseScript(text.str());
+    std::string text;
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxScriptBytes)
+            throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) +
+                              " MiB");
+    }
+    return parseScript(text);
 }
 
 } // namespace kartino::backend

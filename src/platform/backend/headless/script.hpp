@@ -12,7 +12,8 @@
 //   close                   the window's close button
 //   screenshot FILE.png     the screen as the trainee sees it
 //
-// Coordinates are screen pixels. Parsing reports every bad line with its line number.
+// Coordinates are screen pixels. Parsing reports the first twenty bad lines with their line
+// numbers and counts the others. A script file may hold at most kMaxScriptBytes.
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,7 +35,9 @@ class ScriptError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Throws ScriptError naming each bad line ("script line 3: unknown command 'klick'").
+inline constexpr std::size_t kMaxScriptBytes = std::size_t{16} << 20;
+
+// Throws ScriptError naming the bad lines ("script line 3: unknown command 'klick'").
 std::vector<ScriptCommand> parseScript(std::string_view text);
 std::vector<ScriptCommand> readScriptFile(const std::string &path);
 
