@@ -1,6 +1,7 @@
 #include "platform/basic/numbered_files.hpp"
 
 #include "platform/basic/errors.hpp"
+#include "platform/basic/memory_files.hpp"
 #include "platform/basic/numbers.hpp"
 
 #include <cerrno>
@@ -103,6 +104,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
     if (files_.count(number)) raise(errFileAlreadyOpen);
     if (legacyPath.empty()) raise(errBadFileNameOrNumber);
     std::string path = paths_.resolve(legacyPath);
+    if (paths_.memory()) {
+        openHeld(number, path, mode);
+        return;
+    }
     auto f = std::make_unique<File>();
     f->mode = mode;
     if (mode == OpenMode::Input) {
@@ -129,6 +134,27 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
         int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Append ? O_APPEND : O_TRUNC);
         f->fd = ::open(path.c_str(), flags, 0644);
         if (f->fd < 0) raise(errno == ENOENT ? errPathNotFound : openErrorNumber(errno));
+    }
+    files_[number] = std::move(f);
+}
+
+// A file held in memory is read from there, with the errors of a missing file or folder on
+// disk. The files in memory are read-only: what is opened for Output or Append is written to
+// the null device, through the same path as a file on disk.
+void FileTable::openHeld(int number, const std::string &path, OpenMode mode) {
+    const MemoryFiles &memory = *paths_.memory();
+    auto f = std::make_unique<File>();
+    f->mode = mode;
+    if (mode != OpenMode::Input) {
+        f->fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (f->fd < 0) raise(openErrorNumber(errno));
+    } else if (const std::string *bytes = memory.file(path)) {
+        f->content = *bytes;
+    } else {
+        if (memory.folder(path)) raise(errPathFileAccess);
+        std::size_t slash = path.rfind('/');
+        raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
+                                                                                     : errPathNotFound);
     }
     files_[number] = std::move(f);
 }

@@ -3,6 +3,8 @@
 // empty) and Append; Line Input, Input # list items, Write #, Print #, EOF, Close.
 // Input files are read whole at Open; output is written through at Close, or when the table
 // goes away, and synced to disk so the host finds it complete right after the process ends.
+// Over a path resolver that sees files in memory, input comes from there and output goes to the
+// null device.
 #include "platform/basic/paths.hpp"
 #include "platform/basic/variant.hpp"
 
@@ -47,6 +49,7 @@ class FileTable {
 
   private:
     struct File;
+    void openHeld(int number, const std::string &path, OpenMode mode);
     File &get(int number, bool forInput);
     const File *find(int number) const;
     std::string readField(File &f, bool numericTerminators, bool &quoted);
