@@ -138,27 +138,6 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
     files_[number] = std::move(f);
 }
 
-// A file held in memory is read from there, with the errors of a missing file or folder on
-// disk. The files in memory are read-only: what is opened for Output or Append is written to
-// the null device, through the same path as a file on disk.
-void FileTable::openHeld(int number, const std::string &path, OpenMode mode) {
-    const MemoryFiles &memory = *paths_.memory();
-    auto f = std::make_unique<File>();
-    f->mode = mode;
-    if (mode != OpenMode::Input) {
-        f->fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (f->fd < 0) raise(openErrorNumber(errno));
-    } else if (const std::string *bytes = memory.file(path)) {
-        f->content = *bytes;
-    } else {
-        if (memory.folder(path)) raise(errPathFileAccess);
-        std::size_t slash = path.rfind('/');
-        raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
-                                                                                     : errPathNotFound);
-    }
-    files_[number] = std::move(f);
-}
-
 void FileTable::close(int number) {
     auto it = files_.find(number);
     if (it == files_.end()) return;
@@ -186,6 +165,27 @@ bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }
 const FileTable::File *FileTable::find(int number) const {
     auto it = files_.find(number);
     return it == files_.end() ? nullptr : it->second.get();
+}
+
+// A file held in memory is read from there, with the errors of a missing file or folder on
+// disk. The files in memory are read-only: what is opened for Output or Append is written to
+// the null device, through the same path as a file on disk.
+void FileTable::openHeld(int number, const std::string &path, OpenMode mode) {
+    const MemoryFiles &memory = *paths_.memory();
+    auto f = std::make_unique<File>();
+    f->mode = mode;
+    if (mode != OpenMode::Input) {
+        f->fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (f->fd < 0) raise(openErrorNumber(errno));
+    } else if (const std::string *bytes = memory.file(path)) {
+        f->content = *bytes;
+    } else {
+        if (memory.folder(path)) raise(errPathFileAccess);
+        std::size_t slash = path.rfind('/');
+        raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
+                                                                                     : errPathNotFound);
+    }
+    files_[number] = std::move(f);
 }
 
 FileTable::File &FileTable::get(int number, bool forInput) {
