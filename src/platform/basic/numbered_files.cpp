@@ -168,22 +168,21 @@ const FileTable::File *FileTable::find(int number) const {
 }
 
 // A file held in memory is read from there, with the errors of a missing file or folder on
-// disk. The files in memory are read-only: what is opened for Output or Append is written to
-// the null device, through the same path as a file on disk.
+// disk. The files in memory are read-only: what is written to a file opened for Output or
+// Append has no file to go to and is dropped at Close.
 void FileTable::openHeld(int number, const std::string &path, OpenMode mode) {
     const MemoryFiles &memory = *paths_.memory();
     auto f = std::make_unique<File>();
     f->mode = mode;
-    if (mode != OpenMode::Input) {
-        f->fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (f->fd < 0) raise(openErrorNumber(errno));
-    } else if (const std::string *bytes = memory.file(path)) {
+    if (mode == OpenMode::Input) {
+        const std::string *bytes = memory.file(path);
+        if (!bytes) {
+            if (memory.folder(path)) raise(errPathFileAccess);
+            std::size_t slash = path.rfind('/');
+            raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
+                                                                                         : errPathNotFound);
+        }
         f->content = *bytes;
-    } else {
-        if (memory.folder(path)) raise(errPathFileAccess);
-        std::size_t slash = path.rfind('/');
-        raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
-                                                                                     : errPathNotFound);
     }
     files_[number] = std::move(f);
 }

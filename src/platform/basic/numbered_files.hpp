@@ -3,8 +3,6 @@
 // empty) and Append; Line Input, Input # list items, Write #, Print #, EOF, Close.
 // Input files are read whole at Open; output is written through at Close, or when the table
 // goes away, and synced to disk so the host finds it complete right after the process ends.
-// Over a path resolver that sees files in memory, input comes from there and output goes to the
-// null device.
 #include "platform/basic/paths.hpp"
 #include "platform/basic/variant.hpp"
 
@@ -49,6 +47,7 @@ class FileTable {
 
   private:
     struct File;
+    // Open over files held in memory: input from there, output dropped at Close.
     void openHeld(int number, const std::string &path, OpenMode mode);
     File &get(int number, bool forInput);
     const File *find(int number) const;
