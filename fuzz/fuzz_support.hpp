@@ -1,15 +1,19 @@
 #pragma once
-// What every fuzz target needs: a message box that shows nothing, a scratch file per process
-// (removed at exit) for readers that open files by name, and a check that stops the run.
+// What every fuzz target needs: a message box that shows nothing, the services of a session
+// whose files are held in memory (a reader finds only what the target put there, and what it
+// writes goes nowhere, so a run touches no file on disk), and a check that stops the run.
+//
+// Drive letters stand for folders of the memory ("K:\DATEN\charset" is "/K/DATEN/charset").
+// An input that holds several files separates them with the byte 0x1E (the record separator);
+// splitParts gives them in order.
 #include "common/services.hpp"
+#include "platform/basic/memory_files.hpp"
 #include "platform/ui/messagebox.hpp"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 #include <vector>
 
 namespace kartino::fuzzing {
@@ -21,34 +25,52 @@ class SilentBox : public ui::MessageBox {
     void show(const std::string &, const std::vector<std::string> &) override {}
 };
 
-// A file named `name` in a folder of this process's own.
-inline const std::string &scratchFile(const std::string &name) {
-    static const std::string path = [&name] {
-        auto dir = std::filesystem::temp_directory_path() / ("kartino-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        static const std::filesystem::path scratch = dir;
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratch, ignored);
-        });
-        return (dir / name).string();
-    }();
-    return path;
+inline constexpr char kPartSeparator = '\x1E';
+
+// The bytes split at each separator into at most `count` parts, the last one taking the rest
+// with its separators; missing parts are empty.
+inline std::vector<std::string> splitParts(std::string_view bytes, std::size_t count) {
+    std::vector<std::string> parts;
+    while (parts.size() + 1 < count) {
+        std::size_t end = bytes.find(kPartSeparator);
+        if (end == std::string_view::npos) break;
+        parts.emplace_back(bytes.substr(0, end));
+        bytes.remove_prefix(end + 1);
+    }
+    parts.emplace_back(bytes);
+    parts.resize(count);
+    return parts;
 }
 
-// The bytes after the first `skip` written as the scratch file `name`, and the services of a
-// session around it; endsession throws SessionEnded. The error log goes to a folder that does
-// not exist, so a report costs no disk traffic.
+inline std::string_view bytesOf(const std::uint8_t *data, std::size_t size) {
+    return {reinterpret_cast<const char *>(data), size};
+}
+
+// The services of a session over files in memory; endsession throws SessionEnded. The error
+// log goes to "K:\ERGEBNIS\errwin.dat", that is nowhere.
 struct FuzzSession {
+    FuzzSession() { sh.settingspaths[9] = "K:\\ERGEBNIS\\"; }
+    // The bytes after the first `skip` held as the file `name` of drive K:, named by `file`.
     FuzzSession(const std::string &name, const std::uint8_t *data, std::size_t size, std::size_t skip)
-        : file(scratchFile(name)) {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(data + skip), static_cast<std::streamsize>(size - skip));
-        sh.settingspaths[9] = file + ".no-folder/";
+        : FuzzSession() {
+        file = hold("K:\\" + name, bytesOf(data + skip, size - skip));
     }
 
-    const std::string &file;
-    basic::PathResolver paths{[](char) { return std::optional<std::string>(); }};
+    // Holds `bytes` as the file `legacyPath` (a drive letter and "\"); returns the path.
+    std::string hold(const std::string &legacyPath, std::string_view bytes) {
+        std::string path = "/" + legacyPath.substr(0, 1) + legacyPath.substr(2);
+        for (char &c : path)
+            if (c == '\\') c = '/';
+        memory.put(path, std::string(bytes));
+        return legacyPath;
+    }
+
+    std::string file;
+    basic::MemoryFiles memory;
+    basic::PathResolver paths{[](char letter) -> std::optional<std::string> {
+                                  return "/" + std::string(1, static_cast<char>(letter & ~0x20));
+                              },
+                              memory};
     basic::FileTable files{paths};
     basic::FakeClock clock;
     basic::Random rnd;

@@ -7,16 +7,14 @@
 #include "content/place_list.hpp"
 #include "content/target_display.hpp"
 #include "content/task_presentation.hpp"
-#include "platform/backend/headless/headless_backend.hpp"
 #include "platform/basic/errors.hpp"
-#include "platform/ui/application.hpp"
 #include "platform/ui/label.hpp"
 #include "platform/ui/picture_box.hpp"
 
 #include "fuzz_support.hpp"
+#include "fuzz_ui.hpp"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -38,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                      static_cast<std::uint8_t>(n), 7};
     s.sh.screen = {160, 120, 160, 120, 96, 96};
     s.settings.listfile = "liste.lst";
-    s.settings.langfolder = std::filesystem::path(fuzz.file).parent_path().string() + "/";
+    s.settings.langfolder = "K:\\";
     s.settings.listto = -1;
     s.task.taskflags = static_cast<std::int16_t>(data[0] | (data[1] & 0x3F) << 8);
     s.task.pointmode = (data[1] & 0x40) != 0;
@@ -46,11 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     s.map.messagerow = static_cast<std::int16_t>(data[0] % 6);
     s.map.mapcentrex = 320, s.map.mapcentrey = 256, s.map.maptop = 82;
 
-    backend::HeadlessConfig config;
-    config.screen = {160, 120};
-    backend::HeadlessBackend headless(std::move(config));
-    ui::Application app(headless);
-    ui::Form form(app, "FormKartino");
+    fuzzing::HeadlessApp headless({160, 120});
+    ui::Form form(headless.app, "FormKartino");
     ui::PictureBox save(form, "PictureSave");
     ui::Label cancel(form, "LabelCancel");
     form.setAutoRedraw(true);

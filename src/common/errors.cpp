@@ -2,8 +2,6 @@
 
 #include "common/fields.hpp"
 
-#include <sys/stat.h>
-
 namespace kartino::common {
 
 namespace {
@@ -16,11 +14,6 @@ bool malformedName(std::string_view name) {
     for (unsigned char c : name)
         if (c < 32 || c == '<' || c == '>' || c == '|' || c == '"') return true;
     return false;
-}
-
-bool regularFileExists(const std::string &path) {
-    struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 void closeAllQuietly(basic::FileTable &files) {
@@ -71,7 +64,7 @@ bool fnfileexists(Services &sv, Shared &sh, const std::string &file, std::string
         message = err.source() + "," + std::string(context) + "," + std::to_string(err.number()) + "," +
                   err.description() + ",bzw. Datei nicht gefunden" + ",Datei: " + file;
     } else {
-        if (regularFileExists(sv.paths.resolve(file))) return true;
+        if (sv.paths.isFile(file)) return true;
         message = sv.exename + "," + std::string(context) + ",Datei nicht gefunden," + file;
     }
     appendToLog(sv, sh, sv.clock.date() + "," + sv.clock.time() + "," + message);

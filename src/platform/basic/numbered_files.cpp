@@ -1,6 +1,7 @@
 #include "platform/basic/numbered_files.hpp"
 
 #include "platform/basic/errors.hpp"
+#include "platform/basic/memory_files.hpp"
 #include "platform/basic/numbers.hpp"
 #include "platform/basic/output_file.hpp"
 
@@ -82,6 +83,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
     if (files_.count(number)) raise(errFileAlreadyOpen);
     if (legacyPath.empty()) raise(errBadFileNameOrNumber);
     std::string path = paths_.resolve(legacyPath);
+    if (paths_.memory()) {
+        openHeld(number, path, mode);
+        return;
+    }
     auto f = std::make_unique<File>();
     f->mode = mode;
     if (mode == OpenMode::Input) {
@@ -145,6 +150,26 @@ bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }
 const FileTable::File *FileTable::find(int number) const {
     auto it = files_.find(number);
     return it == files_.end() ? nullptr : it->second.get();
+}
+
+// A file held in memory is read from there, with the errors of a missing file or folder on
+// disk. The files in memory are read-only: what is written to a file opened for Output or
+// Append has no file to go to and is dropped at Close.
+void FileTable::openHeld(int number, const std::string &path, OpenMode mode) {
+    const MemoryFiles &memory = *paths_.memory();
+    auto f = std::make_unique<File>();
+    f->mode = mode;
+    if (mode == OpenMode::Input) {
+        const std::string *bytes = memory.file(path);
+        if (!bytes) {
+            if (memory.folder(path)) raise(errPathFileAccess);
+            std::size_t slash = path.rfind('/');
+            raise(memory.folder(slash == std::string::npos ? "" : path.substr(0, slash)) ? errFileNotFound
+                                                                                         : errPathNotFound);
+        }
+        f->content = *bytes;
+    }
+    files_[number] = std::move(f);
 }
 
 FileTable::File &FileTable::get(int number, bool forInput) {

@@ -58,6 +58,8 @@ class FileTable {
 
   private:
     struct File;
+    // Open over files held in memory: input from there, output dropped at Close.
+    void openHeld(int number, const std::string &path, OpenMode mode);
     File &get(int number, bool forInput);
     const File *find(int number) const;
     std::string readField(File &f, bool numericTerminators, bool &quoted);

@@ -1,5 +1,6 @@
 #include "platform/basic/paths.hpp"
 
+#include "platform/basic/memory_files.hpp"
 #include "platform/text/codepage.hpp"
 
 #include <cstdlib>
@@ -57,22 +58,17 @@ std::string foldDisk(std::string_view name) {
     return out;
 }
 
-// The entry of folder `dir` that matches `component` without regard to case, if any.
-std::optional<std::string> findEntry(const std::string &dir, const std::string &component) {
+// The names in folder `dir` on disk.
+std::vector<std::string> diskEntries(const std::string &dir) {
+    std::vector<std::string> names;
     DIR *d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return std::nullopt;
-    const std::string wanted = foldAnsi(component);
-    std::optional<std::string> found;
+    if (!d) return names;
     while (dirent *e = ::readdir(d)) {
         std::string_view n = e->d_name;
-        if (n == "." || n == "..") continue;
-        if (foldDisk(n) == wanted) {
-            found = std::string(n);
-            break;
-        }
+        if (n != "." && n != "..") names.emplace_back(n);
     }
     ::closedir(d);
-    return found;
+    return names;
 }
 
 std::string join(const std::string &dir, const std::string &name) {
@@ -85,6 +81,21 @@ std::string join(const std::string &dir, const std::string &name) {
 
 PathResolver::PathResolver() : lookup_(&PathResolver::driveFromEnvironment) {}
 PathResolver::PathResolver(DriveLookup lookup) : lookup_(std::move(lookup)) {}
+PathResolver::PathResolver(DriveLookup lookup, const MemoryFiles &memory)
+    : lookup_(std::move(lookup)), memory_(&memory) {}
+
+bool PathResolver::existsAt(const std::string &path) const {
+    if (memory_) return memory_->file(path) || memory_->folder(path);
+    return existsOnDisk(path);
+}
+
+// The entry of folder `dir` that matches `component` without regard to case, if any.
+std::optional<std::string> PathResolver::findEntry(const std::string &dir, const std::string &component) const {
+    const std::string wanted = foldAnsi(component);
+    for (const std::string &name : memory_ ? memory_->entries(dir) : diskEntries(dir))
+        if (foldDisk(name) == wanted) return name;
+    return std::nullopt;
+}
 
 std::optional<std::string> PathResolver::driveFromEnvironment(char letter) {
     std::string var = "KARTINO_DRIVE_";
@@ -111,7 +122,7 @@ std::string PathResolver::mapDrive(std::string_view path) const {
 
 std::string PathResolver::resolve(std::string_view legacyPath) const {
     std::string p = mapDrive(legacyPath);
-    if (p.empty() || existsOnDisk(p)) return p;
+    if (p.empty() || existsAt(p)) return p;
 
     std::vector<std::string> parts;
     std::string current = p.front() == '/' ? "/" : "";
@@ -125,7 +136,7 @@ std::string PathResolver::resolve(std::string_view legacyPath) const {
     bool matching = true;
     for (const std::string &part : parts) {
         std::string exact = join(current, part);
-        if (matching && !existsOnDisk(exact) && part != "." && part != "..") {
+        if (matching && !existsAt(exact) && part != "." && part != "..") {
             if (auto found = findEntry(current, part)) {
                 current = join(current, *found);
                 continue;
@@ -140,13 +151,21 @@ std::string PathResolver::resolve(std::string_view legacyPath) const {
 
 bool PathResolver::exists(std::string_view legacyPath) const {
     std::string r = resolve(legacyPath);
-    return !r.empty() && existsOnDisk(r);
+    return !r.empty() && existsAt(r);
 }
 
 bool PathResolver::isDirectory(std::string_view legacyPath) const {
-    struct stat st;
     std::string r = resolve(legacyPath);
+    if (memory_) return !r.empty() && memory_->folder(r);
+    struct stat st;
     return !r.empty() && statOk(r, &st) && S_ISDIR(st.st_mode);
+}
+
+bool PathResolver::isFile(std::string_view legacyPath) const {
+    std::string r = resolve(legacyPath);
+    if (memory_) return memory_->file(r) != nullptr;
+    struct stat st;
+    return !r.empty() && statOk(r, &st) && S_ISREG(st.st_mode);
 }
 
 } // namespace kartino::basic

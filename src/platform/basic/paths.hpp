@@ -4,13 +4,15 @@
 // KARTINO_DRIVE_<LETTER> (a folder), and a name not found as written is matched component by
 // component without regard to letter case (also when the data names it in the ANSI code page
 // and the file system holds it in UTF-8). Every file the program opens or creates goes
-// through here.
+// through here. Given files held in memory, it sees those instead of the disk.
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kartino::basic {
+
+class MemoryFiles;
 
 class PathResolver {
   public:
@@ -19,18 +21,28 @@ class PathResolver {
     // By default drive letters are looked up in the environment.
     PathResolver();
     explicit PathResolver(DriveLookup lookup);
+    // Sees only the files of `memory` (which must outlive the resolver), never the disk.
+    PathResolver(DriveLookup lookup, const MemoryFiles &memory);
 
     // The path on this machine: the existing file or folder it names if there is one, else the
     // path that creating it would use (the existing folders matched, the rest as written).
     std::string resolve(std::string_view legacyPath) const;
     bool exists(std::string_view legacyPath) const;
     bool isDirectory(std::string_view legacyPath) const;
+    bool isFile(std::string_view legacyPath) const;
+
+    // The files in memory this resolver sees, or null when it sees the disk.
+    const MemoryFiles *memory() const { return memory_; }
 
     static std::optional<std::string> driveFromEnvironment(char letter);
 
   private:
     std::string mapDrive(std::string_view path) const;
+    bool existsAt(const std::string &path) const;
+    std::optional<std::string> findEntry(const std::string &dir, const std::string &component) const;
+
     DriveLookup lookup_;
+    const MemoryFiles *memory_ = nullptr;
 };
 
 } // namespace kartino::basic
