@@ -2,6 +2,7 @@
 #include "common/palette.hpp"
 #include "common/palette_composer.hpp"
 #include "platform/basic/errors.hpp"
+#include "support/error_number.hpp"
 #include "support/fake_services.hpp"
 
 #include <gtest/gtest.h>
@@ -124,12 +125,7 @@ Shared withEgaTable() {
 }
 
 int errorOf(Shared &sh, const std::string &header) {
-    try {
-        composepalette(sh, header);
-    } catch (const basic::RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
+    return testkit::errorOf([&] { composepalette(sh, header); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "session/exercise_header.hpp"
 #include "session/startup_values.hpp"
 #include "platform/basic/errors.hpp"
+#include "support/error_number.hpp"
 #include "support/fake_services.hpp"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,9 @@
 using namespace kartino;
 using namespace kartino::session;
 
-namespace {
+using kartino::testkit::errorOf;
 
-int errorOf(auto &&f) {
-    try {
-        f();
-    } catch (const basic::RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
-}
+namespace {
 
 TEST(CommandLine, FixedColumns) {
     Settings st;

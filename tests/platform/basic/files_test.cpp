@@ -1,5 +1,6 @@
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbered_files.hpp"
+#include "support/error_number.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 using namespace kartino::basic;
 using kartino::testkit::readFile;
 using kartino::testkit::TempDir;
+
+using kartino::testkit::errorOf;
 
 namespace {
 
@@ -21,14 +24,6 @@ class Files : public ::testing::Test {
     void openInput(std::string_view bytes) {
         dir.write("in.txt", bytes);
         files.open(1, dir.file("in.txt"), OpenMode::Input);
-    }
-    int errorOf(auto &&f) {
-        try {
-            f();
-        } catch (const RuntimeError &e) {
-            return e.number();
-        }
-        return 0;
     }
 };
 

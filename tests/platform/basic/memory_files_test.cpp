@@ -2,6 +2,7 @@
 #include "platform/basic/errors.hpp"
 #include "platform/basic/memory_files.hpp"
 #include "platform/basic/numbered_files.hpp"
+#include "support/error_number.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 using namespace kartino::basic;
 using kartino::testkit::readFile;
 using kartino::testkit::TempDir;
+
+using kartino::testkit::errorOf;
 
 namespace {
 
@@ -22,14 +25,6 @@ class MemoryFilesTest : public ::testing::Test {
         memory.put(root + "/UEB/DEUTSCH/prb", "ja\r\n");
         dir.write("disk/only", "on disk");
         dir.write("disk/Daten/STDVGA64", "on disk");
-    }
-    int errorOf(auto &&f) {
-        try {
-            f();
-        } catch (const RuntimeError &e) {
-            return e.number();
-        }
-        return 0;
     }
 
     TempDir dir;

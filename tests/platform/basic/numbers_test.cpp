@@ -1,5 +1,6 @@
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
+#include "support/error_number.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,7 @@
 
 using namespace kartino::basic;
 
-namespace {
-
-int errorOf(auto &&f) {
-    try {
-        f();
-    } catch (const RuntimeError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
+using kartino::testkit::errorOf;
 
 TEST(Str, FormatsLikeTheLegacyRuntime) {
     EXPECT_EQ(Str(std::int16_t{459}), " 459");
