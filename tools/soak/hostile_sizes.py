@@ -11,7 +11,6 @@ cases write some tens of megabytes in all.
     hostile_sizes.py --host build/kartino-host --program build/kartino --examples examples
 """
 
-import argparse
 import os
 import shutil
 import sys
@@ -20,7 +19,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from soak import find_nocase, run_limited  # noqa: E402
+from soak import find_nocase, program_arguments, run_limited  # noqa: E402
 
 MILLION = 1_000_000
 MAP = "KARTEN/EUROPA.VEC"
@@ -74,10 +73,7 @@ CASES = [
 
 
 def main():
-    p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    p.add_argument("--host", type=Path, required=True)
-    p.add_argument("--program", type=Path, required=True)
-    p.add_argument("--examples", type=Path, required=True)
+    p = program_arguments(__doc__.splitlines()[0])
     p.add_argument("--timeout", type=float, default=120)
     args = p.parse_args()
     failed = 0

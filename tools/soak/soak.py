@@ -104,11 +104,17 @@ def spread(values):
     return f"min {min(values) / 1024:.1f} MB, median {statistics.median(values) / 1024:.1f} MB, max {max(values) / 1024:.1f} MB"
 
 
-def main():
-    p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def program_arguments(description):
+    """A parser with the arguments every runner here takes: the host player, the program, the samples."""
+    p = argparse.ArgumentParser(description=description)
     p.add_argument("--host", type=Path, required=True)
     p.add_argument("--program", type=Path, required=True)
     p.add_argument("--examples", type=Path, required=True)
+    return p
+
+
+def main():
+    p = program_arguments(__doc__.splitlines()[0])
     p.add_argument("--sessions", type=int, default=20)
     p.add_argument("--seed", type=int, default=1, help="seed of the first session; session i has seed + i")
     p.add_argument("--timeout", type=float, default=60, help="seconds one session may take")
