@@ -4,6 +4,7 @@
 #include "platform/basic/memory_files.hpp"
 #include "platform/basic/numbers.hpp"
 #include "platform/basic/output_file.hpp"
+#include "platform/basic/read_all.hpp"
 
 #include <cerrno>
 #include <cstdint>
@@ -101,20 +102,10 @@ void FileTable::open(int number, std::string_view legacyPath, OpenMode mode) {
             ::close(fd);
             raise(errOutOfMemory);
         }
-        char buf[65536];
-        for (;;) {
-            ssize_t n = ::read(fd, buf, sizeof buf);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                ::close(fd);
-                raise(errDeviceIO);
-            }
-            if (n == 0) break;
-            f->content.append(buf, static_cast<std::size_t>(n));
-            if (f->content.size() > kMaxInputFileBytes) {
-                ::close(fd);
-                raise(errOutOfMemory);
-            }
+        ReadAll read = readAll(fd, f->content, kMaxInputFileBytes);
+        if (read != ReadAll::Whole) {
+            ::close(fd);
+            raise(read == ReadAll::TooLong ? errOutOfMemory : errDeviceIO);
         }
         ::close(fd);
     } else {

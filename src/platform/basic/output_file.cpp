@@ -1,6 +1,7 @@
 #include "platform/basic/output_file.hpp"
 
 #include "platform/basic/errors.hpp"
+#include "platform/basic/read_all.hpp"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -69,17 +70,10 @@ std::optional<std::string> readWhole(const std::string &path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::string bytes;
-    char buf[16384];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            if (n < 0) return std::nullopt;
-            return bytes;
-        }
-        bytes.append(buf, static_cast<std::size_t>(n));
-    }
+    ReadAll read = readAll(fd, bytes, std::string::npos);
+    ::close(fd);
+    if (read != ReadAll::Whole) return std::nullopt;
+    return bytes;
 }
 
 } // namespace
