@@ -1,9 +1,12 @@
 #include "platform/backend/headless/script.hpp"
 
+#include "platform/basic/read_all.hpp"
+
 #include <charconv>
-#include <fstream>
+#include <fcntl.h>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 namespace kartino::backend {
 
@@ -106,16 +109,14 @@ std::vector<ScriptCommand> parseScript(std::string_view text) {
 }
 
 std::vector<ScriptCommand> readScriptFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScriptError("cannot read the script " + path);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw ScriptError("cannot read the script " + path);
     std::string text;
-    char chunk[65536];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxScriptBytes)
-            throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) +
-                              " MiB");
-    }
+    basic::ReadAll read = basic::readAll(fd, text, kMaxScriptBytes);
+    ::close(fd);
+    if (read == basic::ReadAll::TooLong)
+        throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB");
+    if (read == basic::ReadAll::Failed) throw ScriptError("cannot read the script " + path);
     return parseScript(text);
 }
 
