@@ -1,5 +1,6 @@
 #include "platform/gfx/png.hpp"
 #include "support/golden.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each test in a folder of its own: the tests run as parallel processes.
 struct GoldenFiles : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / "kartino-golden-test";
-    void SetUp() override {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        unsetenv("KARTINO_UPDATE_GOLDEN");
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    TempDir scratch;
+    fs::path dir = scratch.path();
+    void SetUp() override { unsetenv("KARTINO_UPDATE_GOLDEN"); }
     std::string ref() const { return (dir / "ref.png").string(); }
     std::string actual() const { return (dir / "case-actual.png").string(); }
 };
