@@ -1,4 +1,4 @@
-// Raster layer: the cross-hair step, whole-screen flood fills against memset, and random lines
+// Raster layer: the cross-hair step, whole-screen and country flood fills against memset, and random lines
 // against Cairo (antialiasing off) on the same surface size.
 #include "platform/gfx/draw.hpp"
 #include "platform/gfx/flood.hpp"
@@ -6,7 +6,9 @@
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 
+#include <cmath>
 #include <cstring>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -71,6 +73,59 @@ void BM_FloodFillMemsetBaseline(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
 }
 BENCHMARK(BM_FloodFillMemsetBaseline)->Args({1024, 768})->Args({1920, 1080});
+
+// A country of a map: a closed, irregular outline (bays and capes, about 3 percent of a
+// 1024 x 768 screen) in the border colour, filled from inside as the map's fill command does.
+// The fill colour alternates, so every iteration repaints the whole country.
+struct Country {
+    Surface screen{1024, 768, rgb(0, 90, 0)};
+    int pixels = 0; // inside the outline
+
+    Country() {
+        const double cx = 500, cy = 380, radius = 80, pi = 3.14159265358979;
+        auto at = [&](int k) {
+            double t = 2 * pi * k / 360, r = radius * (1 + 0.25 * std::sin(3 * t) + 0.1 * std::sin(7 * t + 1));
+            return std::pair<int, int>{static_cast<int>(cx + r * std::cos(t)), static_cast<int>(cy + r * std::sin(t))};
+        };
+        for (int k = 0; k < 360; ++k) {
+            auto [x0, y0] = at(k);
+            auto [x1, y1] = at(k + 1);
+            line(screen, x0, y0, x1, y1, rgb(0, 0, 0));
+            screen.set(x1, y1, rgb(0, 0, 0));
+        }
+        Rect r = floodFill(screen, 500, 380, rgb(0, 0, 0), rgb(200, 0, 0));
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                pixels += screen.at(x, y) == rgb(200, 0, 0);
+    }
+};
+
+void BM_FloodFillCountry(benchmark::State &state) {
+    Country country;
+    Colour colours[2] = {rgb(0, 0, 255), rgb(200, 0, 0)};
+    int i = 0;
+    for (auto _ : state) {
+        Rect r = floodFill(country.screen, 500, 380, rgb(0, 0, 0), colours[i++ & 1]);
+        benchmark::DoNotOptimize(r);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * country.pixels);
+    state.counters["share%"] = 100.0 * country.pixels / (1024 * 768);
+}
+BENCHMARK(BM_FloodFillCountry);
+
+// Baseline: memset of as many pixels as the country has.
+void BM_FloodFillCountryMemsetBaseline(benchmark::State &state) {
+    Country country;
+    int i = 0;
+    for (auto _ : state) {
+        std::memset(country.screen.row(300), (i++ & 1) ? 0xFF : 0x00,
+                    static_cast<std::size_t>(country.pixels) * sizeof(Colour));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * country.pixels);
+}
+BENCHMARK(BM_FloodFillCountryMemsetBaseline);
 
 struct Segment {
     int x0, y0, x1, y1;

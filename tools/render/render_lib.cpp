@@ -19,6 +19,7 @@
 #include <iostream>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <sstream>
 
 namespace kartino::render {
@@ -156,12 +157,14 @@ void drawrecords(Tool &t, const Options &o, Rendering &r) {
                                    : " (records 0 to " + std::to_string(last) + ")"));
     if (last < 0) r.notes.push_back(o.input + ":1: the record count of the header leaves nothing to draw");
 
-    const SourceLines lines(readbytes(t.paths.resolve(o.input)));
+    std::optional<SourceLines> lines; // read again only to name the line of a fault
     vecgraphics::PixelSurface surface(r.picture);
     for (int i = o.record.value_or(0); i <= (o.record ? *o.record : last); ++i) {
         call.record = static_cast<std::int16_t>(i);
-        if (auto fault = vecgraphics::drawrecord(t.s.vs, t.s.vt, t.s.sh, t.rnd, surface, call))
-            r.faults.push_back(faultreport(o, lines, *fault));
+        if (auto fault = vecgraphics::drawrecord(t.s.vs, t.s.vt, t.s.sh, t.rnd, surface, call)) {
+            if (!lines) lines.emplace(readbytes(t.paths.resolve(o.input)));
+            r.faults.push_back(faultreport(o, *lines, *fault));
+        }
     }
 }
 
@@ -175,14 +178,32 @@ DesignPoint mapcentre(std::int16_t mapscale, std::int16_t minusvalue, std::int16
     return c;
 }
 
-Rendering render(const Options &options) {
-    Tool t;
+struct LoadedMap {
+    Tool tool;
+    Rendering rendering; // the notes of loading; the picture and faults come with drawing
+};
+
+LoadedMapPtr load(const Options &options) {
+    LoadedMapPtr map(new LoadedMap);
+    readvectorfile(map->tool, options);
+    readheader(map->tool, options);
+    readpalette(map->tool, options, map->rendering);
+    return map;
+}
+
+Rendering draw(LoadedMap &map, const Options &options) {
     Rendering r;
-    readvectorfile(t, options);
-    readheader(t, options);
-    readpalette(t, options, r);
-    drawrecords(t, options, r);
+    r.notes = map.rendering.notes;
+    drawrecords(map.tool, options, r);
     return r;
+}
+
+void LoadedMapDeleter::operator()(LoadedMap *map) const {
+    delete map;
+}
+
+Rendering render(const Options &options) {
+    return draw(*load(options), options);
 }
 
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -43,6 +44,16 @@ struct Rendering {
 
 // Throws InputError when nothing can be drawn.
 Rendering render(const Options &options);
+
+// The same in two halves, for drawing one map many times: the vector file, its header and the
+// palette read once, then the picture drawn from them. Both throw InputError as render does.
+struct LoadedMap;
+struct LoadedMapDeleter {
+    void operator()(LoadedMap *map) const;
+};
+using LoadedMapPtr = std::unique_ptr<LoadedMap, LoadedMapDeleter>;
+LoadedMapPtr load(const Options &options);
+Rendering draw(LoadedMap &map, const Options &options);
 
 // The whole tool: reads the arguments, draws, writes the PNG. Reports go to `err`, the usage
 // text for --help to `out`. Returns the exit code.
