@@ -45,9 +45,9 @@ class Fill {
         stack_.reserve(256);
     }
     ~Fill() {
-        if (damage_.empty()) return;
-        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(damage_.top) * bytesPerRow_,
-                  painted_.begin() + static_cast<std::ptrdiff_t>(damage_.bottom) * bytesPerRow_,
+        if (top_ >= bottom_) return;
+        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(top_) * bytesPerRow_,
+                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * bytesPerRow_,
                   std::uint8_t{0});
     }
     Fill(const Fill &) = delete;
@@ -61,7 +61,7 @@ class Fill {
             stack_.pop_back();
             fillRow(seg);
         }
-        return damage_;
+        return damage();
     }
 
   private:
@@ -80,7 +80,9 @@ class Fill {
         thread_local std::vector<std::uint8_t> bitmap;
         return bitmap;
     }
-    Rect damage_;
+    // The painted bounds, kept as plain numbers: they grow with every span.
+    int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+    Rect damage() const { return top_ < bottom_ ? Rect{left_, top_, right_, bottom_} : Rect{}; }
 
     const std::uint8_t *bits(int y) const {
         return painted_.data() + static_cast<std::size_t>(y) * bytesPerRow_;
@@ -154,17 +156,24 @@ class Fill {
     void paintSpan(Colour *row, int y, int l, int r) { // [l, r)
         if (l >= r) return;
         fillPixels(row + l, r - l, paint_);
+        // The bits of [l, r): a mask for the first and the last byte, whole bytes between.
         std::uint8_t *done = painted_.data() + static_cast<std::size_t>(y) * bytesPerRow_;
-        int x = l;
-        for (; x < r && (x & 7) != 0; ++x)
-            done[x >> 3] |= static_cast<std::uint8_t>(1u << (x & 7));
-        if (x + 8 <= r) {
-            std::fill(done + (x >> 3), done + (r >> 3), std::uint8_t{0xFF});
-            x = r & ~7;
+        const int first = l >> 3, last = (r - 1) >> 3;
+        const auto head = static_cast<std::uint8_t>(0xFFu << (l & 7));
+        const auto tail = static_cast<std::uint8_t>(0xFFu >> (7 - ((r - 1) & 7)));
+        if (first == last) {
+            done[first] |= head & tail;
+        } else {
+            done[first] |= head;
+            std::fill(done + first + 1, done + last, std::uint8_t{0xFF});
+            done[last] |= tail;
         }
-        for (; x < r; ++x)
-            done[x >> 3] |= static_cast<std::uint8_t>(1u << (x & 7));
-        damage_ = damage_.unite({l, y, r, y + 1});
+        if (top_ >= bottom_) {
+            left_ = l, top_ = y, right_ = r, bottom_ = y + 1;
+        } else {
+            left_ = std::min(left_, l), right_ = std::max(right_, r);
+            top_ = std::min(top_, y), bottom_ = std::max(bottom_, y + 1);
+        }
     }
     void push(int y, int xl, int xr, int dy) {
         if (y + dy >= 0 && y + dy < height_) stack_.push_back({y, xl, xr, dy});
@@ -177,10 +186,10 @@ class Fill {
         int x = runLeft(row, done, x1);
         int l;
         if (x < x1) {
+            // The run through x1, painted as one span with its part right of x1.
             l = x + 1;
-            paintSpan(row, y, l, x1 + 1);
             if (l < x1) push(y, l, x1 - 1, -dy); // overhang on the left: back towards the parent
-            x = x1 + 1;
+            x = x1;
         } else {
             x = skip(row, done, x, x2);
             l = x;
@@ -188,7 +197,7 @@ class Fill {
         }
         while (true) {
             int end = runRight(row, done, x);
-            paintSpan(row, y, x, end);
+            paintSpan(row, y, l, end);
             x = end;
             push(y, l, x - 1, dy);
             if (x > x2 + 1) push(y, x2 + 1, x - 1, -dy); // overhang on the right
