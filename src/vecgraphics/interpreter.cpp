@@ -204,8 +204,9 @@ void Interpreter::singlecommand(char letter, bool lower) {
 }
 
 void Interpreter::steppoint() {
-    st_.stepdx = st_.steplen * std::cos(st_.vecangle * st_.degtorad);
-    st_.stepdy = st_.steplen * std::sin(st_.vecangle * st_.degtorad);
+    const DirectionCache::CosSin d = st_.directions.of(st_.vecangle * st_.degtorad);
+    st_.stepdx = st_.steplen * d.cos;
+    st_.stepdy = st_.steplen * d.sin;
     st_.endx = st_.penx + st_.vecscalex * st_.stepdx * 0.25;
     st_.endy = st_.peny - st_.vecscaley * st_.stepdy * 0.25;
 }

@@ -3,6 +3,8 @@
 // position are set again by every call; the point slots, the last step and the shared register
 // keep what earlier calls and records left, so a record can return to a point another one
 // stored.
+#include "vecgraphics/direction_cache.hpp"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,6 +28,7 @@ struct VecState {
     std::string token, cmdletter, cmdarg;
     // Shared register: fill colour of the badges, repeat count of "W", dot colour of "X".
     std::int16_t auxvalue = 0;
+    DirectionCache directions; // the steps' cosines and sines, kept across records
 };
 
 } // namespace kartino::vecgraphics
