@@ -59,7 +59,7 @@ void BM_FloodFill(benchmark::State &state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
 }
-BENCHMARK(BM_FloodFill)->Args({1024, 768})->Args({1920, 1080});
+BENCHMARK(BM_FloodFill)->Args({800, 600})->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160});
 
 // Baseline: memset of the same pixel buffer.
 void BM_FloodFillMemsetBaseline(benchmark::State &state) {
@@ -72,7 +72,7 @@ void BM_FloodFillMemsetBaseline(benchmark::State &state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
 }
-BENCHMARK(BM_FloodFillMemsetBaseline)->Args({1024, 768})->Args({1920, 1080});
+BENCHMARK(BM_FloodFillMemsetBaseline)->Args({800, 600})->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160});
 
 // A country of a map: a closed, irregular outline (bays and capes, about 3 percent of a
 // 1024 x 768 screen) in the border colour, filled from inside as the map's fill command does.
