@@ -23,6 +23,9 @@ struct Rect {
     int height() const { return bottom - top; }
     bool empty() const { return right <= left || bottom <= top; }
     bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool contains(const Rect &o) const {
+        return left <= o.left && o.right <= right && top <= o.top && o.bottom <= bottom;
+    }
     Rect intersect(const Rect &o) const;
     Rect unite(const Rect &o) const; // the smallest rectangle holding both (an empty one counts as nothing)
     bool operator==(const Rect &) const = default;

@@ -15,8 +15,7 @@
 namespace kartino::ui {
 
 Application::Application(Backend &backend)
-    : backend_(backend), screen_(backend.screenSize()), dpi_(backend.dpi()), cursor_(backend),
-      screen_surface_(screen_.width, screen_.height) {}
+    : backend_(backend), screen_(backend.screenSize()), dpi_(backend.dpi()), cursor_(backend) {}
 
 Application::~Application() = default;
 
@@ -73,7 +72,7 @@ void Application::unregisterForm(Form *f) {
 void Application::formShown(Form &f) {
     std::erase(zorder_, &f);
     zorder_.push_back(&f);
-    addToRegion(damage_, screen_surface_.bounds());
+    addToRegion(damage_, backend_.screen().bounds());
 }
 
 void Application::formHidden(Form &f) {
@@ -81,7 +80,7 @@ void Application::formHidden(Form &f) {
     std::erase(zorder_, &f);
     if (captureForm_ == &f) captureForm_ = nullptr, capture_ = nullptr;
     if (!wasTop) return;
-    addToRegion(damage_, screen_surface_.bounds());
+    addToRegion(damage_, backend_.screen().bounds());
     if (Form *below = activeForm()) { // uncovered: repainted before it is activated
         below->invalidate(below->shown().bounds());
         below->repaintInvalid();
@@ -106,7 +105,7 @@ void Application::controlGone(const Control *c) {
 }
 
 void Application::damage(const Form &f, const gfx::Rect &r) {
-    if (&f == activeForm()) addToRegion(damage_, r.intersect(screen_surface_.bounds()));
+    if (&f == activeForm()) addToRegion(damage_, r.intersect(backend_.screen().bounds()));
 }
 
 // ----- the loop
@@ -193,16 +192,17 @@ void Application::processPaints() {
 }
 
 void Application::compose(const gfx::Rect &r) {
+    gfx::Surface &screen = backend_.screen();
     Form *top = activeForm();
     if (!top) {
-        screen_surface_.fill(r, 0);
+        screen.fill(r, 0);
         return;
     }
     const gfx::Surface &shown = top->shown();
-    gfx::bitBlt(screen_surface_, r.left, r.top, r.width(), r.height(), shown, r.left, r.top);
+    gfx::bitBlt(screen, r.left, r.top, r.width(), r.height(), shown, r.left, r.top);
     for (int pass = 0; pass < 2; ++pass) // windowless labels first, then the buttons above them
         for (const Control *c : top->controls())
-            if (c->windowed() == (pass == 1)) c->compose(screen_surface_, r);
+            if (c->windowed() == (pass == 1)) c->compose(screen, r);
 }
 
 void Application::present() {
@@ -212,7 +212,7 @@ void Application::present() {
     rects.swap(damage_);
     for (const gfx::Rect &r : rects)
         compose(r);
-    backend_.present(screen_surface_, rects);
+    backend_.present(rects);
 }
 
 } // namespace kartino::ui

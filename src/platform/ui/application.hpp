@@ -67,7 +67,7 @@ class Application {
 
     // ----- state
     Form *activeForm() const; // the topmost shown form
-    const gfx::Surface &screen() const { return screen_surface_; }
+    const gfx::Surface &screen() const { return backend_.screen(); }
     void present(); // repaint invalid regions, compose the damage and present it
 
     // ----- used by forms and controls
@@ -96,7 +96,6 @@ class Application {
     ScreenSize screen_;
     int dpi_;
     CursorCounter cursor_;
-    gfx::Surface screen_surface_;
     std::vector<gfx::Rect> damage_;
     std::vector<Form *> forms_;   // every form of the program
     std::vector<Form *> zorder_;  // shown forms, bottom to top

@@ -47,9 +47,12 @@ class Backend {
     // GetCursorPos, in screen pixels.
     virtual ScreenPoint cursorPos() const = 0;
 
-    // Shows the given rectangles of `screen` (a screen-sized surface); the rest of what is on
-    // the screen stays as it was. Cost follows the rectangles, not the screen.
-    virtual void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) = 0;
+    // The screen-sized surface the forms are composed into. The backend keeps it as what the
+    // screen shows, so the screen exists once, not once on each side.
+    virtual gfx::Surface &screen() = 0;
+    // Shows the given rectangles of screen(); the rest of what is on the screen stays as it was.
+    // Cost follows the rectangles, not the screen.
+    virtual void present(const std::vector<gfx::Rect> &damage) = 0;
 
     // The next input event. With `wait`, blocks until an event comes or the clock's
     // monotonicMs() reaches `deadlineMs` (a timer is due; nullopt is returned), and returns

@@ -62,6 +62,10 @@ void Form::Hide() {
     if (!visible_) return;
     visible_ = false;
     invalid_.clear();
+    // Shown again, the form is restored from its image and repainted; until then what it showed
+    // needs no buffer of its own.
+    shown_ = gfx::Surface();
+    showImage();
     app_.trace().line("form " + name_ + " hidden");
     app_.formHidden(*this);
 }
@@ -152,7 +156,9 @@ void Form::repaintInvalid() {
         restoreFromImage(r);
     if (autoRedraw_) return;
     clip_ = region;
-    scratch_ = shown();
+    // A paint of the whole form draws straight on what is shown; only a partial one needs a
+    // copy to draw on, whose part inside the region is kept.
+    if (!paintsWholeForm()) scratch_ = shown();
     try {
         Form_Paint();
     } catch (...) {
@@ -174,7 +180,9 @@ void Form::Refresh() {
 gfx::Rect Form::paint(const DrawOp &op) {
     ensureLayers();
     gfx::Rect changed;
-    if (painting()) {
+    if (painting() && paintsWholeForm()) {
+        changed = op(shownToChange());
+    } else if (painting()) {
         // Draw on a copy of what is shown and keep only the part inside the paint region.
         gfx::Surface &shown = shownToChange();
         changed = op(scratch_);

@@ -125,6 +125,7 @@ class Form : public Canvas {
     const gfx::Surface &image() const { return image_; }
     const gfx::Surface &shown() const { return inStep_ ? image_ : shown_; }
     bool painting() const { return !clip_.empty(); }
+    bool paintsWholeForm() const { return clip_.size() == 1 && clip_.front().contains(image_.bounds()); }
 
     // ----- controls and focus
     const std::vector<Control *> &controls() const { return controls_; }

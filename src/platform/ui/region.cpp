@@ -8,18 +8,13 @@ constexpr std::size_t kMaxRects = 16;
 bool touches(const gfx::Rect &a, const gfx::Rect &b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
-
-bool contains(const gfx::Rect &outer, const gfx::Rect &inner) {
-    return outer.left <= inner.left && inner.right <= outer.right && outer.top <= inner.top &&
-           inner.bottom <= outer.bottom;
-}
 } // namespace
 
 void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
     if (r.empty()) return;
     // Most drawing calls change pixels inside what already changed: nothing to merge then.
     for (const gfx::Rect &x : region)
-        if (contains(x, r)) return;
+        if (x.contains(r)) return;
     // Merge with every rectangle it touches, until it touches none.
     for (bool merged = true; merged;) {
         merged = false;
@@ -44,7 +39,7 @@ void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
 void addToExactRegion(std::vector<gfx::Rect> &region, const gfx::Rect &r) {
     if (r.empty()) return;
     for (const gfx::Rect &x : region)
-        if (contains(x, r)) return;
+        if (x.contains(r)) return;
     std::erase_if(region, [&](const gfx::Rect &x) { return r.intersect(x) == x; });
     region.push_back(r);
     if (region.size() > 2 * kMaxRects) {

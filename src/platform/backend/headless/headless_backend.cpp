@@ -30,11 +30,6 @@ ui::Sound &HeadlessBackend::sound() {
     return *sound_;
 }
 
-void HeadlessBackend::present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) {
-    for (const gfx::Rect &r : damage)
-        gfx::bitBlt(framebuffer_, r.left, r.top, r.width(), r.height(), screen, r.left, r.top);
-}
-
 // Advances the clock through the current wait, stopping early at the deadline (the rest of the
 // wait stays pending). True when the deadline has been reached.
 bool HeadlessBackend::runWait(std::optional<std::int64_t> deadlineMs) {

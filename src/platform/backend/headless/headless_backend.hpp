@@ -49,7 +49,8 @@ class HeadlessBackend final : public ui::Backend {
     ui::Sound &sound() override;
     void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
     ui::ScreenPoint cursorPos() const override { return mouse_; }
-    void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) override;
+    gfx::Surface &screen() override { return framebuffer_; }
+    void present(const std::vector<gfx::Rect> &) override {} // the framebuffer is the screen
     std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override;
 
     // For tests and the demonstration.

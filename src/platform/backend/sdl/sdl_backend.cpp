@@ -30,7 +30,7 @@ struct SdlBackend::Impl {
     SDL_Window *window = nullptr;
     ui::ScreenSize size;
     int dpi = 96;
-    gfx::Surface copy; // what the window shows, to re-present after the window lost its pixels
+    gfx::Surface copy; // the screen the forms are composed into; shown again when the window lost its pixels
     std::unique_ptr<SdlSound> sound;
     std::unique_ptr<SdlMessageBox> box;
 
@@ -161,9 +161,11 @@ void SdlBackend::Impl::blit(const std::vector<gfx::Rect> &rects) {
     if (!shown.empty()) SDL_UpdateWindowSurfaceRects(window, shown.data(), static_cast<int>(shown.size()));
 }
 
-void SdlBackend::present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) {
-    for (const gfx::Rect &r : damage)
-        gfx::bitBlt(impl_->copy, r.left, r.top, r.width(), r.height(), screen, r.left, r.top);
+gfx::Surface &SdlBackend::screen() {
+    return impl_->copy;
+}
+
+void SdlBackend::present(const std::vector<gfx::Rect> &damage) {
     impl_->blit(damage);
 }
 
