@@ -52,7 +52,8 @@ std::string itemat(const TextLines &lines, std::size_t offset) {
     return b.substr(offset, (end == std::string::npos ? b.size() : end) - offset);
 }
 
-void checkflagwords(Context &c, const ExerciseFile &e, const std::vector<std::size_t> &reads, int block) {
+void checkflagwords(Context &c, const CheckSession &cs, const ExerciseFile &e, const std::vector<std::size_t> &reads,
+                    int block) {
     static const char *const names[] = {"exercise flags", "demonstration flags", "presentation flags",
                                         "help options"};
     static const std::regex literal("\\s*[bB][01]*\\s*|\\s*-?[0-9]+\\s*");
@@ -61,8 +62,8 @@ void checkflagwords(Context &c, const ExerciseFile &e, const std::vector<std::si
         const std::string item = itemat(e.lines, reads[first + k]);
         if (!std::regex_match(item, literal))
             c.findings.warning(e.shown, e.lines.lineat(reads[first + k]),
-                               "block " + std::to_string(block) + ": the " + names[k] + " \"" + item +
-                                   "\" are not a bit string \"b0101…\": anything but 1 counts as 0");
+                               "block " + std::to_string(block) + ": the " + names[k] + " " +
+                                   quoted(text::oemToAnsi(item, cs.services.oempage)) + " are not a bit string \"b0101…\": anything but 1 counts as 0");
     }
 }
 
@@ -122,7 +123,7 @@ void checkblock(Context &c, const ExerciseFile &e, int block, const std::string 
     const auto reads = cs.readsof(session::exerciseFileNumber);
     const std::size_t first = reads.size() - kBlockReads;
     BlockRef ref{e.shown, e.lines.lineat(reads[first + 8]), block};
-    checkflagwords(c, e, reads, block);
+    checkflagwords(c, cs, e, reads, block);
     session::deriveflags(cs.s);
     checktexts(c, e, cs.s.settings, e.lines.lineat(reads[first + 4]), block);
     if (block == 1) {

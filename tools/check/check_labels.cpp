@@ -41,7 +41,7 @@ void checklabels(Context &c, const LanguageFile &language) {
         const auto read = static_cast<std::size_t>(languageread(l.text));
         const int line = read < language.lines.size() ? language.lines[read] : 0;
         c.findings.warning(language.shown, line,
-                           "text " + std::to_string(l.text) + " \"" + text + "\" is " + std::to_string(width) +
+                           "text " + std::to_string(l.text) + " " + quoted(text) + " is " + std::to_string(width) +
                                " pixels wide at 640 x 480; " + l.label + " is " + std::to_string(l.width));
     }
 }

@@ -37,6 +37,14 @@ std::optional<Located> named(Context &c, const std::string &name, const std::str
 }
 
 bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
+    // The count in columns 1 to 3 of the header: the records the reader loads.
+    const double count = basic::Val(m.maplines.text(1).substr(0, 3));
+    if (count > vecgraphics::kRecordSlots) {
+        c.findings.error(m.map.shown, 1,
+                         "the header's count " + common::trim(basic::Str(count)) + " passes the reader's limit of " +
+                             std::to_string(vecgraphics::kRecordSlots) + " records");
+        return false;
+    }
     try {
         session::readexerciseheader(cs.s);
     } catch (const SessionEnded &) {
@@ -50,10 +58,11 @@ bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
         return false;
     }
     const int loaded = cs.s.vt.itemcount + 1;
-    if (loaded < m.maprecords.records())
+    if (loaded != m.maprecords.records())
         c.findings.warning(m.map.shown, 1,
                            "the header's count loads " + std::to_string(loaded) + " records; the file holds " +
-                               std::to_string(m.maprecords.records()));
+                               std::to_string(m.maprecords.records()) +
+                               (loaded > m.maprecords.records() ? " (the records beyond are empty)" : ""));
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/basic/errors.hpp"
 #include "platform/basic/numbers.hpp"
+#include "platform/text/codepage.hpp"
 #include "platform/ui/application.hpp"
 #include "platform/ui/form.hpp"
 #include "vecgraphics/vector_reader.hpp"
@@ -88,12 +89,18 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
     return ok;
 }
 
-// The count after "/l" in the header the region texts are read from, at most the table's 100.
-bool checkregions(Context &c, const CheckSession &cs, const MapFiles &m) {
-    std::string header = m.list ? std::string() : cs.s.vt.headerline;
+// The count after "/l" in the header the region texts are read from (the list file's beside a
+// map, else the map's); 0 without "/l".
+int regioncount(const CheckSession &cs, const MapFiles &m) {
+    std::string header = cs.s.vt.headerline;
     if (m.list) header = m.listlines->text(1).size() > 3 ? std::string(m.listlines->text(1).substr(3)) : "";
-    if (header.find("/l") == std::string::npos) return true;
-    const int n = basic::CInt(basic::Val(common::fnnextfield(header)));
+    if (header.find("/l") == std::string::npos) return 0;
+    return basic::CInt(basic::Val(common::fnnextfield(header)));
+}
+
+// At most the table's 100 region texts.
+bool checkregions(Context &c, const CheckSession &cs, const MapFiles &m) {
+    const int n = regioncount(cs, m);
     if (n <= session::kRegionTexts) return true;
     c.findings.error(m.list ? m.list->shown : m.map.shown, 1,
                      "the header names " + std::to_string(n) + " region texts; the table holds " +
@@ -126,6 +133,23 @@ gfx::Surface drawnmap(const ui::Form &form) {
     return map;
 }
 
+// The region code of a place shown or given as help: within the table, and one the header names.
+void checkregioncode(Context &c, const CheckSession &cs, const MapFiles &m, const PlaceText &t,
+                     const std::string &name, const std::string &code) {
+    const session::Settings &st = cs.s.settings;
+    if (!common::fnbitset(st.exerciseflags3, 0) && !common::fnbitset(st.helpoptions, 0)) return;
+    const double region = basic::Val(code);
+    const int n = regioncount(cs, m);
+    if (region < 0 || region > session::kRegionTexts)
+        c.findings.error(t.file, t.line,
+                         name + ": region code " + code + " is outside the table of " +
+                             std::to_string(session::kRegionTexts) + " region texts");
+    else if (region < 1 || region > n)
+        c.findings.warning(t.file, t.line,
+                           name + ": region code " + code + " names none of the header's " + std::to_string(n) +
+                               " region texts: the region is shown empty");
+}
+
 void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::Surface &map) {
     const session::Session &s = cs.s;
     const session::MapGeometry &g = s.map;
@@ -134,7 +158,8 @@ void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::
         const auto index = static_cast<std::size_t>(p);
         const auto &columns = s.places.placecolumns[index];
         const auto t = placetext(c, cs, m, p);
-        const std::string name = "place " + std::to_string(s.places.placenumber[index]) + " (" + columns[1] + ")";
+        const std::string name = "place " + std::to_string(s.places.placenumber[index]) + " (" + text::ansiToUtf8(columns[1]) + ")";
+        checkregioncode(c, cs, m, *t, name, columns[0]);
         content::DesignPoint at;
         try {
             at = content::placeposition(s, static_cast<std::int16_t>(p));

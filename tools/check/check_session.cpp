@@ -11,6 +11,7 @@ CheckSession::CheckSession(Dataset &dataset)
     : files(dataset.paths()),
       services{dataset.paths(), files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }} {
     files.setReadLog(&reads);
+    services.oempage = text::oemCodePageFromEnvironment(); // as the program reads its data files
     s.sh.settingspaths = dataset.settingspaths();
     // No folder can exist below /dev/null: the readers' error log is never written.
     s.sh.settingspaths[9] = "/dev/null/";

@@ -1,9 +1,13 @@
 #include "findings.hpp"
 
+#include "platform/text/codepage.hpp"
+
 #include <algorithm>
 #include <ostream>
 
 namespace kartino::check {
+
+std::string quoted(const std::string &ansi) { return "\"" + text::ansiToUtf8(ansi) + "\""; }
 
 void Findings::add(Finding f) {
     const auto same = [&f](const Finding &g) {

@@ -16,6 +16,9 @@ struct Finding {
     std::string message;
 };
 
+// A text of the data (held in the ANSI code page, as the program holds it) as reports show it.
+std::string quoted(const std::string &ansi);
+
 class Findings {
   public:
     void error(const std::string &file, int line, const std::string &message);
