@@ -96,6 +96,8 @@ const Broken kBroken[] = {
      "KARTEN/ISLAND.VEC:1: warning: the header's count loads 23 records; the file holds 24", 0},
     {"FillLeaks", "iceland", [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "\r\n*Island", "\r\nC9,f9,\r\n*Island"); },
      "KARTEN/ISLAND.VEC:4: warning: record 1: the fill", 0},
+    {"RecordRangePastTheMap", "iceland", [](auto d) { edit(d + islan, "3,23,0", "3,40,0"); },
+     "UEB/DEUTSCH/ISLAN:26: error: block 1: the record range 3 to 40 passes the map's records 0 to 23", 1},
     {"PlaceWithEightFields", "iceland", [](auto d) { edit(d + islandlist, "212.97,-1", "212.97"); },
      "UEB/DEUTSCH/ISLAND.LST:5: error: the place of record 3 has 8 fields", 1},
     {"ListFileTooShort", "iceland", [](auto d) { cut(d + islandlist, 10); },

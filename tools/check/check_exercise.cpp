@@ -122,7 +122,7 @@ void checkblock(Context &c, const ExerciseFile &e, int block, const std::string 
     }
     const auto reads = cs.readsof(session::exerciseFileNumber);
     const std::size_t first = reads.size() - kBlockReads;
-    BlockRef ref{e.shown, e.lines.lineat(reads[first + 8]), block};
+    BlockRef ref{e.shown, e.lines.lineat(reads[first + 8]), e.lines.lineat(reads[first + 11]), block};
     checkflagwords(c, cs, e, reads, block);
     session::deriveflags(cs.s);
     checktexts(c, e, cs.s.settings, e.lines.lineat(reads[first + 4]), block);

@@ -56,9 +56,27 @@ std::optional<PlaceText> placetext(Context &c, const CheckSession &cs, const Map
     return PlaceText{m.list->shown, line, std::string(text.empty() ? text : text.substr(1)) + ","};
 }
 
+// The block's record range within the map's records: past the last record the reader loads empty
+// records, which the places then take for record 0.
+bool checkrange(Context &c, const session::Session &s, const MapFiles &m) {
+    const int records = m.maprecords.records();
+    const int last = s.settings.listto == -1 ? s.vt.itemcount : s.settings.listto;
+    const std::string where = "block " + std::to_string(m.from.block) + ": the record range " +
+                              std::to_string(s.settings.listfrom) + " to " + std::to_string(s.settings.listto);
+    if (s.settings.listfrom < 0 || last < s.settings.listfrom)
+        c.findings.error(m.from.file, m.from.rangeline, where + " holds no record");
+    else if (last >= records)
+        c.findings.error(m.from.file, m.from.rangeline,
+                         where + " passes the map's records 0 to " + std::to_string(records - 1));
+    else
+        return true;
+    return false;
+}
+
 // The nine fields of every place, as the text the list loader will split.
 bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
     session::Session &s = scratch.s;
+    if (!checkrange(c, s, m)) return false;
     s.vt.keepnames = -1;
     const vecgraphics::ThinningSettings all{0, s.settings.taskcount};
     try {
@@ -66,7 +84,7 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
                                                s.settings.listto);
         content::splitnumbers(s);
     } catch (const SessionEnded &) {
-        c.findings.error(m.from.file, m.from.line + 1,
+        c.findings.error(m.from.file, m.from.rangeline,
                          "block " + std::to_string(m.from.block) + ": the record range " +
                              std::to_string(s.settings.listfrom) + " to " + std::to_string(s.settings.listto) +
                              " cannot be loaded: " + scratch.box.reason());
@@ -194,6 +212,7 @@ void checkplaces(Context &c, CheckSession &cs, const MapFiles &m) {
         CheckSession scratch(c.dataset);
         scratch.s.settings = cs.s.settings;
         scratch.s.vt.headerline = cs.s.vt.headerline;
+        scratch.s.vt.itemcount = cs.s.vt.itemcount;
         if (!checkfields(c, scratch, m) || !checkregions(c, cs, m)) return;
     }
     MapForm f(cs);

@@ -41,11 +41,12 @@ void checklabels(Context &c, const LanguageFile &language);
 void checkexercise(Context &c, const std::string &name);
 
 // One map (with its list) as a block of an exercise plays it: `settings` holds the block's
-// values, with the map and list file of one variant; `from` names the block's line of file
-// names (the exercise file, 1-based line).
+// values, with the map and list file of one variant; `from` names the block's lines of file
+// names and of the record range in the exercise file.
 struct BlockRef {
     std::string file;
-    int line = 0;
+    int line = 0;      // the map and list file names
+    int rangeline = 0; // the record range
     int block = 1;
 };
 void checkmap(Context &c, const session::Settings &settings, const BlockRef &from);

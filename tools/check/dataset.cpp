@@ -3,7 +3,6 @@
 #include "host_lib.hpp"
 #include "host_options.hpp"
 
-#include <system_error>
 
 namespace kartino::check {
 
@@ -19,7 +18,6 @@ Dataset::Dataset(fs::path folder, std::string language)
 
 std::string Dataset::shown(const std::string &path) const {
     std::string resolved = paths_.resolve(path);
-    std::error_code ec;
     fs::path relative = fs::path(resolved).lexically_relative(folder_);
     if (relative.empty() || relative.native().starts_with("..")) return resolved;
     return relative.generic_string();

@@ -20,6 +20,8 @@ struct Located {
 class Dataset {
   public:
     Dataset(std::filesystem::path folder, std::string language);
+    Dataset(const Dataset &) = delete; // the path layer looks up the folder of this object
+    Dataset &operator=(const Dataset &) = delete;
 
     basic::PathResolver &paths() { return paths_; }
     const std::array<std::string, 16> &settingspaths() const { return settingspaths_; }
