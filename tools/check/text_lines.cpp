@@ -1,31 +1,31 @@
 #include "text_lines.hpp"
 
+#include "source_lines.hpp"
+
+#include "platform/basic/numbered_files.hpp"
+#include "platform/basic/read_all.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace kartino::check {
 
 std::string filebytes(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return bytes;
+    // As much as the readers take: a larger file is reported by them.
+    if (basic::readAll(fd, bytes, basic::kMaxInputFileBytes) != basic::ReadAll::Whole) bytes.clear();
+    ::close(fd);
+    return bytes;
 }
 
 TextLines::TextLines(std::string bytes) : bytes_(std::move(bytes)) {
-    const std::size_t size = std::min(bytes_.size(), bytes_.find('\x1A'));
-    std::size_t pos = 0;
-    while (pos < size) {
-        std::size_t end = pos;
-        while (end < size && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
-        starts_.push_back(pos);
-        ends_.push_back(end);
-        pos = end;
-        if (pos < size && bytes_[pos] == '\r') {
-            ++pos;
-            if (pos < size && bytes_[pos] == '\n') ++pos;
-        } else if (pos < size) {
-            ++pos; // a lone LF
-        }
+    for (std::string_view line : render::splitlines(bytes_)) {
+        starts_.push_back(static_cast<std::size_t>(line.data() - bytes_.data()));
+        ends_.push_back(starts_.back() + line.size());
     }
 }
 

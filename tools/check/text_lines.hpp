@@ -9,7 +9,7 @@
 
 namespace kartino::check {
 
-// The bytes of a file of this machine; empty when it cannot be read.
+// The bytes of a file of this machine; empty when it cannot be read or passes what the readers take.
 std::string filebytes(const std::string &path);
 
 class TextLines {
