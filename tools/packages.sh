@@ -1,6 +1,6 @@
 # Debian packages the build, the tests and the tools need; sourced by run-tests and run-example.
 KARTINO_PACKAGES=(
-    cmake ninja-build g++ clang pkg-config
+    cmake ninja-build g++ clang pkg-config dpkg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation fonts-noto-mono
     libcairo2-dev libclang-rt-14-dev python3

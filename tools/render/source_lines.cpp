@@ -4,9 +4,6 @@
 
 namespace kartino::render {
 
-namespace {
-
-// The file's lines as the reader's Line Input sees them.
 std::vector<std::string_view> splitlines(std::string_view bytes) {
     bytes = bytes.substr(0, bytes.find('\x1A'));
     std::vector<std::string_view> lines;
@@ -25,6 +22,8 @@ std::vector<std::string_view> splitlines(std::string_view bytes) {
     }
     return lines;
 }
+
+namespace {
 
 bool continuedheader(std::string_view line1) {
     return line1.size() > 3 && line1.back() == ';';

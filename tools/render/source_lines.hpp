@@ -10,6 +10,9 @@
 
 namespace kartino::render {
 
+// The file's lines as the reader's Line Input sees them, without their ends.
+std::vector<std::string_view> splitlines(std::string_view bytes);
+
 class SourceLines {
   public:
     explicit SourceLines(std::string_view bytes);

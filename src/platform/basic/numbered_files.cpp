@@ -178,8 +178,13 @@ bool FileTable::eof(int number) const {
     return f->atEnd();
 }
 
+void FileTable::logRead(int number, std::size_t offset) {
+    if (readLog_) readLog_->push_back({number, offset});
+}
+
 std::string FileTable::lineInput(int number) {
     File &f = get(number, true);
+    logRead(number, f.pos);
     if (f.atEnd()) raise(errInputPastEnd);
     std::size_t start = f.pos;
     // A plain scan: find_first_of with a set of three runs a search per character.
@@ -193,9 +198,11 @@ std::string FileTable::lineInput(int number) {
 
 // One Input # field. Quoted fields run to the next quote; unquoted ones to a comma or line
 // end, and for numbers also to a blank or tab. The delimiter that follows is consumed.
-std::string FileTable::readField(File &f, bool numericTerminators, bool &quoted) {
+std::string FileTable::readField(int number, bool numericTerminators, bool &quoted) {
+    File &f = get(number, true);
     const std::string &s = f.content;
     while (!f.atEnd() && isBlankOrTab(s[f.pos])) ++f.pos;
+    logRead(number, f.pos);
     if (f.atEnd()) raise(errInputPastEnd);
     quoted = false;
     std::string field;
@@ -224,19 +231,19 @@ std::string FileTable::readField(File &f, bool numericTerminators, bool &quoted)
 
 std::string FileTable::inputString(int number) {
     bool quoted;
-    return readField(get(number, true), false, quoted);
+    return readField(number, false, quoted);
 }
 
 double FileTable::inputNumber(int number) {
     bool quoted;
-    return Val(readField(get(number, true), true, quoted));
+    return Val(readField(number, true, quoted));
 }
 
 std::int16_t FileTable::inputInteger(int number) { return CInt(inputNumber(number)); }
 
 Variant FileTable::inputVariant(int number) {
     bool quoted;
-    std::string field = readField(get(number, true), true, quoted);
+    std::string field = readField(number, true, quoted);
     if (quoted) return Variant(field);
     if (field.empty()) return Variant();
     if (looksNumeric(field)) return numericVariant(field);

@@ -19,6 +19,13 @@ namespace kartino::basic {
 enum class OpenMode { Input, Output, Append };
 
 class OutputFaults;
+
+// Where one Line Input or Input # item of an input file began: the file's number and the byte
+// offset in it (the end of the file for a read that found nothing left).
+struct ReadStart {
+    int number = 0;
+    std::size_t offset = 0;
+};
 // The largest file Open for Input takes: 16 MiB, two hundred times the largest map an exercise
 // has. A larger file (or a device that never ends) is refused with error 7 "Out of memory", which
 // its reader reports like any other run-time error, instead of being read whole.
@@ -53,6 +60,10 @@ class FileTable {
 
     const PathResolver &paths() const { return paths_; }
 
+    // Tools that name the line of each item they check: every read of an input file from now
+    // on appends where it began to `log` (null: no log).
+    void setReadLog(std::vector<ReadStart> *log) { readLog_ = log; }
+
     // Tests only: the plan of a failing open, write or close of output files (null: none).
     void setOutputFaults(OutputFaults *plan) { faults_ = plan; }
 
@@ -62,11 +73,13 @@ class FileTable {
     void openHeld(int number, const std::string &path, OpenMode mode);
     File &get(int number, bool forInput);
     const File *find(int number) const;
-    std::string readField(File &f, bool numericTerminators, bool &quoted);
+    std::string readField(int number, bool numericTerminators, bool &quoted);
+    void logRead(int number, std::size_t offset);
 
     const PathResolver &paths_;
     std::map<int, std::unique_ptr<File>> files_;
     OutputFaults *faults_ = nullptr;
+    std::vector<ReadStart> *readLog_ = nullptr;
 };
 
 } // namespace kartino::basic

@@ -1,0 +1,30 @@
+#include "check_session.hpp"
+
+namespace kartino::check {
+
+std::string ReportBox::reason() const {
+    if (last.size() < 4) return "cannot be read";
+    return last[3] + " (error " + last[2] + ")";
+}
+
+CheckSession::CheckSession(Dataset &dataset)
+    : files(dataset.paths()),
+      services{dataset.paths(), files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }} {
+    files.setReadLog(&reads);
+    services.oempage = text::oemCodePageFromEnvironment(); // as the program reads its data files
+    s.sh.settingspaths = dataset.settingspaths();
+    // No folder can exist below /dev/null: the readers' error log is never written.
+    s.sh.settingspaths[9] = "/dev/null/";
+    s.settings.langfolder = dataset.langfolder();
+    s.settings.taskcount = 10;
+    s.settings.blocknumber = 1;
+}
+
+std::vector<std::size_t> CheckSession::readsof(int number) const {
+    std::vector<std::size_t> offsets;
+    for (const basic::ReadStart &r : reads)
+        if (r.number == number) offsets.push_back(r.offset);
+    return offsets;
+}
+
+} // namespace kartino::check
