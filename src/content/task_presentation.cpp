@@ -107,7 +107,7 @@ void printsecondtext(session::Session &s, MapForm &f) {
     if (!flag(s, 2)) return;
     session::Presentation &t = s.task;
     std::string text = placetext(s, 2);
-    if (flag(s, 6)) text += s.settings.exercisetexts[10];
+    if (flag(s, 6)) text += s.settings.exercisetexts[session::kSecondTextExtra];
     double x = textx(s, f.form, text);
     if (t.currentrow < s.map.messagerow) {
         t.currentrow = checkedInteger(t.currentrow + 1);
@@ -154,8 +154,7 @@ void drawbadge(session::Session &s, MapForm &f) {
 
 // Step 7: the value lines of columns 4 and 5 in the right-hand column, on rows 3 and 4.
 void printvaluelines(session::Session &s, MapForm &f) {
-    const auto &texts = s.settings.exercisetexts;
-    const std::array<std::string, 4> prefixes{texts[11], texts[12], texts[13], texts[14]};
+    const std::array<std::string, 4> prefixes = session::valueprefixes(s.settings);
     if (flag(s, 4)) common::helpvalueline(f.form, s.sh, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
     if (flag(s, 5)) common::helpvalueline(f.form, s.sh, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
 }
