@@ -27,7 +27,8 @@ void setmapcolours(Settings &st) {
 std::string parameterblock(std::string_view header) {
     const std::size_t open = header.find('<');
     const std::size_t close = header.find('>');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open) basic::raise(basic::errInvalidCall);
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+        basic::raise(basic::errInvalidCall);
     return std::string(header.substr(open + 1, close - open - 1));
 }
 
