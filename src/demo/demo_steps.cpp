@@ -94,8 +94,8 @@ void FormDemo::Timer1_Timer() {
         LabelSekunden.setVisible(true);
     } else {
         // The number keeps the blank Str puts before it: "Zeit: 12 s".
-        LabelSekunden.setCaption(
-            common::fnreplace(s_.settings.exercisetexts[session::kDemoTimeText], " /", basic::Str(demoseconds_)) + " ");
+        const std::string &timetext = s_.settings.exercisetexts[session::kDemoTimeText];
+        LabelSekunden.setCaption(common::fnreplace(timetext, " /", basic::Str(demoseconds_)) + " ");
     }
     fitlabel(LabelSekunden);
 }

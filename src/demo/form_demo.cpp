@@ -80,7 +80,8 @@ void FormDemo::Form_Load() {
     CommandWeiter.setCaption(text[session::kDemoForwardText]);
     CommandZurueck.setCaption(text[session::kDemoBackText]);
     CommandEsc.setCaption(text[session::kDemoEndText]);
-    demokeys_ = initial(text[session::kDemoForwardText]) + initial(text[session::kDemoBackText]) + initial(text[session::kDemoEndText]);
+    demokeys_ = initial(text[session::kDemoForwardText]) + initial(text[session::kDemoBackText]) +
+                initial(text[session::kDemoEndText]);
     if (!s_.settings.demoonly) {
         demoseconds_ = 0;
         Timer1.setInterval(1000);

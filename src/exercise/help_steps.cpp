@@ -50,7 +50,8 @@ void FormKartino::showhelp() {
             text = s_.places.regiontexts[static_cast<std::size_t>(region)];
         } else {
             text = columns[static_cast<std::size_t>(*kind)];
-            if (*kind == 2 && common::fnbitset(st.helpoptions, 6)) text = st.exercisetexts[session::kSecondTextExtra] + text;
+            if (*kind == 2 && common::fnbitset(st.helpoptions, 6))
+                text = st.exercisetexts[session::kSecondTextExtra] + text;
         }
         common::printcell(*this, s_.sh, text, row, ex.helpcolumn, kHelpColour, kHelpBack);
     } else if (kind == 4) {

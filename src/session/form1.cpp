@@ -91,7 +91,8 @@ void Form1::startup() {
     if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, loadLocation)) endsession(s_);
     readsettingsfile(s_);
 
-    st.langfolder = s_.sh.settingspaths[common::kExerciseRoot] + s_.sh.settingspaths[common::kLanguageName] + "\\";
+    st.langfolder =
+        s_.sh.settingspaths[common::kExerciseRoot] + s_.sh.settingspaths[common::kLanguageName] + "\\";
     readcommandline(st, commandline_);
     setstartvalues(s_);
     s_.sv.rnd.Randomize(st.randomseed);

@@ -35,6 +35,7 @@ void readprb(Session &s) {
     s.sh.currentfile = s.settings.langfolder + "prb";
     s.sv.files.open(languageFileNumber, s.sh.currentfile, basic::OpenMode::Input);
 
+    // The file holds the numbered texts in this order, by their entry numbers in `Texts::text`.
     t.prbheader1 = r.line();
     t.prbheader2 = r.line();
     for (int n : {0, 1, 2, 3, 53, 4, 5, 6}) t.text[static_cast<std::size_t>(n)] = r.line();
@@ -93,7 +94,8 @@ void buildinstructionlines(Session &s) {
     add(t.instructionlist[kMapIntroText]);
     if (st.flagbit1) {
         add(t.instructionlist[kFindTaskText]);
-        add(t.instructionlist[kToleranceBefore] + st.exerciseparam.toString() + t.instructionlist[kToleranceAfter]);
+        add(t.instructionlist[kToleranceBefore] + st.exerciseparam.toString() +
+            t.instructionlist[kToleranceAfter]);
     } else if (st.flagbit0) {
         add(t.instructionlist[kFindTaskText]);
     } else {

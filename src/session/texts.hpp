@@ -40,12 +40,12 @@ inline constexpr std::size_t kRightTextPlain = 73;      // kRightText without it
 inline constexpr std::size_t kWrongTextPlain = 74;      // kWrongText without its exclamation marks
 
 // Entries of `Texts::instructionlist`.
-inline constexpr std::size_t kHelpTimesText = 4;     // after the number of help steps
-inline constexpr std::size_t kMapIntroText = 5;      // first line of the instruction screen
-inline constexpr std::size_t kFindTaskText = 6;      // how a place is answered
-inline constexpr std::size_t kToleranceBefore = 7;   // before the allowed error in kilometres
-inline constexpr std::size_t kToleranceAfter = 8;    // after the allowed error
-inline constexpr std::size_t kPointsText = 13;       // before the points of the summary line
+inline constexpr std::size_t kHelpTimesText = 4;   // after the number of help steps
+inline constexpr std::size_t kMapIntroText = 5;    // first line of the instruction screen
+inline constexpr std::size_t kFindTaskText = 6;    // how a place is answered
+inline constexpr std::size_t kToleranceBefore = 7; // before the allowed error in kilometres
+inline constexpr std::size_t kToleranceAfter = 8;  // after the allowed error
+inline constexpr std::size_t kPointsText = 13;     // before the points of the summary line
 
 // Entries of `Texts::helptexts`.
 inline constexpr std::size_t kHelpIntroText = 1; // that the program helps
