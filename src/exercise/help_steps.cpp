@@ -39,7 +39,7 @@ void FormKartino::showhelp() {
     const std::int16_t index = s_.run.taskindex;
     if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
     const auto &columns = s_.places.placecolumns[static_cast<std::size_t>(index)];
-    const std::array<std::string, 4> prefixes = session::valueprefixes(st);
+    const std::array<std::string, 4> prefixes = session::valuePrefixes(st);
     const bool bothvalues = common::fnbitset(st.helpoptions, 7) != 0;
 
     if (kind && *kind <= 3) {

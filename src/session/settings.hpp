@@ -106,7 +106,7 @@ inline constexpr std::size_t kValuePrefixes = 11;    // the four prefixes of the
 inline constexpr std::size_t kDemoTimeText = 15;     // "left / right" of the demonstration's seconds
 
 // The prefixes of the value lines: column 4 negative and other, column 5 negative and other.
-inline std::array<std::string, 4> valueprefixes(const Settings &st) {
+inline std::array<std::string, 4> valuePrefixes(const Settings &st) {
     const auto first = st.exercisetexts.begin() + kValuePrefixes;
     return {first[0], first[1], first[2], first[3]};
 }
