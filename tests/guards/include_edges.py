@@ -13,7 +13,7 @@ PLATFORM = {"platform/basic", "platform/text", "platform/gfx", "platform/ui"}
 ALLOWED = {
     "platform/gfx": set(),
     "platform/text": {"platform/gfx"},
-    "platform/basic": {"platform/text"},  # path matching compares names in the OEM code page
+    "platform/basic": {"platform/text"},  # data file names, in code page 1252, become UTF-8 on disk
     "platform/ui": {"platform/basic", "platform/text", "platform/gfx"},
     "platform/backend/headless": PLATFORM,
     "platform/backend/sdl": PLATFORM,
