@@ -54,7 +54,7 @@ void BM_FngrafinWholeFile(benchmark::State &state) {
     SilentBox box;
     common::Services sv{paths, files, clock, rnd, box, {}, {}, [] { throw std::runtime_error("failed"); }};
     common::Shared sh;
-    sh.settingspaths[9] = dir.string() + "/";
+    sh.settingspaths[common::kResultFolder] = dir.string() + "/";
     vecgraphics::VectorTables vt;
     vt.keepnames = -1;
     for (auto _ : state) {

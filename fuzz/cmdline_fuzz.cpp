@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\CVOR", parts[1]);
     session::Session s(fuzz.sv);
-    s.sh.settingspaths[9] = fuzz.sh.settingspaths[9];
+    s.sh.settingspaths[common::kResultFolder] = fuzz.sh.settingspaths[common::kResultFolder];
     session::Settings &st = s.settings;
     try {
         st.hostfolder = session::hostfolderof(commandline);

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::string> parts = fuzzing::splitParts(fuzzing::bytesOf(data, size), 2);
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\DATEN\\charset", parts[0]);
-    fuzz.sh.settingspaths[0] = "K:\\DATEN\\";
-    fuzz.sh.settingspaths[15] = "DEUTSCH";
+    fuzz.sh.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
+    fuzz.sh.settingspaths[common::kLanguageName] = "DEUTSCH";
     for (std::size_t k = 0; k < 64; ++k)
         fuzz.sh.pal64[k] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k * 2),
                             static_cast<std::uint8_t>(k * 3)};

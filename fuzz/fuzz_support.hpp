@@ -49,7 +49,7 @@ inline std::string_view bytesOf(const std::uint8_t *data, std::size_t size) {
 // The services of a session over files in memory; endsession throws SessionEnded. The error
 // log goes to "K:\ERGEBNIS\errwin.dat", that is nowhere.
 struct FuzzSession {
-    FuzzSession() { sh.settingspaths[9] = "K:\\ERGEBNIS\\"; }
+    FuzzSession() { sh.settingspaths[common::kResultFolder] = "K:\\ERGEBNIS\\"; }
     // The bytes after the first `skip` held as the file `name` of drive K:, named by `file`.
     FuzzSession(const std::string &name, const std::uint8_t *data, std::size_t size, std::size_t skip)
         : FuzzSession() {

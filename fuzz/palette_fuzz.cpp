@@ -11,7 +11,7 @@ using namespace kartino;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\DATEN\\stdvga64", fuzzing::bytesOf(data, size));
-    fuzz.sh.settingspaths[0] = "K:\\DATEN\\";
+    fuzz.sh.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
     try {
         common::readpal64(fuzz.sv, fuzz.sh);
         fuzzing::check(!fuzz.files.isOpen(2));

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz.hold("K:\\UEB\\DEUTSCH\\liste.lst", parts[1]);
     fuzzing::HeadlessApp headless({160, 120});
     session::Session s(fuzz.sv);
-    s.sh.settingspaths[9] = fuzz.sh.settingspaths[9];
+    s.sh.settingspaths[common::kResultFolder] = fuzz.sh.settingspaths[common::kResultFolder];
     s.sh.screen = {160, 120, 160, 120, 96, 96};
     s.settings.langfolder = "K:\\UEB\\DEUTSCH\\";
     s.settings.listfile = "liste.lst";

@@ -3,7 +3,7 @@ KARTINO_PACKAGES=(
     cmake ninja-build g++ clang pkg-config dpkg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation fonts-noto-mono
-    libcairo2-dev libclang-rt-14-dev python3
+    libcairo2-dev libclang-rt-14-dev python3 clang-format
     xvfb xdotool openbox
 )
 

@@ -11,10 +11,10 @@ std::int16_t ReadCharset(Services &sv, Shared &sh) {
     constexpr int charsetfile = 2;
     try {
         sv.files.close(charsetfile);
-        sh.currentfile = sh.settingspaths[0] + "charset";
+        sh.currentfile = sh.settingspaths[kDataFolder] + "charset";
         sv.files.open(charsetfile, sh.currentfile, basic::OpenMode::Input);
         std::int16_t result = 0;
-        const std::string key = ucase(sh.settingspaths[15]);
+        const std::string key = ucase(sh.settingspaths[kLanguageName]);
         while (!sv.files.eof(charsetfile)) {
             std::string line = sv.files.lineInput(charsetfile);
             if (line.empty()) continue;

@@ -30,7 +30,7 @@ void closeAllQuietly(basic::FileTable &files) {
 void appendToLog(Services &sv, const Shared &sh, const std::string &line) {
     closeAllQuietly(sv.files);
     try {
-        sv.files.open(kLogFile, sh.settingspaths[9] + "errwin.dat", basic::OpenMode::Append);
+        sv.files.open(kLogFile, sh.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
         sv.files.print(kLogFile, line);
     } catch (const basic::RuntimeError &) {
     }
@@ -86,7 +86,7 @@ void logerror(Services &sv, const Shared &sh, std::string_view message) {
     while (sv.files.isOpen(number))
         ++number; // the first free file number
     try {
-        sv.files.open(number, sh.settingspaths[9] + "errwin.dat", basic::OpenMode::Append);
+        sv.files.open(number, sh.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
         sv.files.print(number, sv.clock.date() + sv.clock.time() + std::string(message));
         sv.files.close(number);
     } catch (const basic::RuntimeError &) {

@@ -14,7 +14,7 @@ std::uint8_t CByte(double value) {
 }
 
 void readpal64(Services &sv, Shared &sh) {
-    readpalettefile(sv, sh, sh.settingspaths[0] + "stdvga64");
+    readpalettefile(sv, sh, sh.settingspaths[kDataFolder] + "stdvga64");
 }
 
 void readpalettefile(Services &sv, Shared &sh, const std::string &file) {

@@ -12,6 +12,7 @@
 #include "platform/ui/messagebox.hpp"
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -45,7 +46,7 @@ struct Shared {
     ScreenMetrics screen;
     AbortKey abortkey;
     std::string keylist;                          // comma-separated key codes
-    std::array<std::string, 16> settingspaths;    // folders from the settings file
+    std::array<std::string, 16> settingspaths;    // folders from the settings file (entries below)
     std::string currentfile;                      // the data file being opened, for error reports
     std::string linebuffer;                       // shared buffer of the palette and header readers
     bool isnt = true;
@@ -55,6 +56,14 @@ struct Shared {
     std::int16_t charsetnumber = 0;
     std::int32_t savedcursorcount = 0;
 };
+
+// Entries of `Shared::settingspaths` that the program uses.
+inline constexpr std::size_t kDataFolder = 0;    // palette, charset and the palette carrier bitmap
+inline constexpr std::size_t kExerciseRoot = 1;  // first part of the exercise folder
+inline constexpr std::size_t kMapFolder = 5;     // base of map files named without a folder
+inline constexpr std::size_t kResultFolder = 9;  // R.DAT, FB.DAT, X, XX, instru and errwin.dat
+inline constexpr std::size_t kLanguageName = 15; // the exercise folder's second part and the
+                                                 // key of the charset file
 
 } // namespace kartino::common
 

@@ -91,16 +91,16 @@ void drawframe(ui::Form &form, const Shared &sh, int grey) {
 }
 
 void helpvalueline(ui::Form &form, const Shared &sh, std::int16_t row, std::int16_t column, int line,
-                   std::string_view valuetext, const std::array<std::string, 4> &valueprefixes) {
+                   std::string_view valuetext, const std::array<std::string, 4> &valuePrefixes) {
     const ScreenMetrics &m = sh.screen;
     const bool negative = !valuetext.empty() && valuetext.front() == '-';
     const std::size_t first = line == 1 ? 0 : 2;
-    const std::string &prefix = valueprefixes[first + (negative ? 0 : 1)];
+    const std::string &prefix = valuePrefixes[first + (negative ? 0 : 1)];
     // The first character is the sign; it only chooses the prefix.
     const std::string_view digits = valuetext.empty() ? valuetext : valuetext.substr(1);
 
     double widest = 0;
-    for (const std::string &p : valueprefixes)
+    for (const std::string &p : valuePrefixes)
         widest = std::max(widest, form.TextWidth(p));
     const std::int16_t w = basic::CInt(widest + form.TextWidth("100.00"));
 

@@ -47,9 +47,9 @@ void drawframe(ui::Form &form, const Shared &sh, int grey);
 
 // Prints value line `line` (1, or else 2) of a place at grid row and column: the prefix chosen by the
 // sign of `valuetext` (its first character), then the rest of `valuetext` right-aligned behind
-// the widest prefix. `valueprefixes` are the exercise's prefixes for line 1 with "-", line 1
+// the widest prefix. `valuePrefixes` are the exercise's prefixes for line 1 with "-", line 1
 // otherwise, line 2 with "-", line 2 otherwise. Leaves ForeColor at colour 1.
 void helpvalueline(ui::Form &form, const Shared &sh, std::int16_t row, std::int16_t column, int line,
-                   std::string_view valuetext, const std::array<std::string, 4> &valueprefixes);
+                   std::string_view valuetext, const std::array<std::string, 4> &valuePrefixes);
 
 } // namespace kartino::common

@@ -16,7 +16,8 @@ using common::maxdesignx;
 using common::maxdesigny;
 using session::MapGeometry;
 
-// Step 1: the frame each scale code brings; other maps find their rectangle on the drawing.
+// Frame: the centre and rectangle each scale code brings (the world map also draws its box);
+// other maps find their rectangle on the drawing.
 void setframe(session::Session &s, ui::Form &form) {
     MapGeometry &m = s.map;
     m.mapcentrex = kMapCentreX;
@@ -45,7 +46,8 @@ bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-// Step 4: every loaded record from the map centre, the optional layers as the switches say.
+// Records: every loaded record drawn from the map centre, the optional layers as the switches
+// say.
 void drawrecords(session::Session &s, ui::Form &form) {
     const common::ScreenMetrics &sc = s.sh.screen;
     std::int16_t x = basic::CInt(common::screenx(sc, s.map.mapcentrex));
@@ -58,8 +60,8 @@ void drawrecords(session::Session &s, ui::Form &form) {
     }
 }
 
-// Step 5: the screen colours of the target colours, as the form really shows them; the last
-// probe stays on pixel (0, 0).
+// Colour probes: the screen colours of the target colours, as the form really shows them; the
+// last probe stays on pixel (0, 0). Then shuffleflag and shuffletaken change places.
 void readbackcolours(session::Session &s, ui::Form &form) {
     auto probe = [&](int colour) {
         form.PSet(gfx::PenPoint{0, 0}, common::palcolor(s.sh, colour));
@@ -84,10 +86,10 @@ void walk(std::int16_t &bound, std::int16_t from, std::int16_t to, const PixelAt
     }
 }
 
-// Step 6: the map rectangle found on the drawing, along the centre row and column, on maps that
-// bring no frame of their own. World and regional maps keep the fixed rectangle of their frame:
-// with land at their centre a walk would stop at the first black pixel of the land above it and
-// cut off the map's northern part for the header, the messages and the clicks.
+// Rectangle: the map rectangle found on the drawing, along the centre row and column, on maps
+// that bring no frame of their own. World and regional maps keep the fixed rectangle of their
+// frame: with land at their centre a walk would stop at the first black pixel of the land above
+// it and cut off the map's northern part for the header, the messages and the clicks.
 void findrectangle(session::Session &s, ui::Form &form) {
     if (s.settings.mapscale <= 0) return;
     MapGeometry &m = s.map;
@@ -123,9 +125,11 @@ bool layerskipped(int record, int last, const MapGeometry &map, const session::S
 void mapsetup(session::Session &s, ui::Form &form) {
     MapGeometry &m = s.map;
     setframe(s, form);
+    // Centre shift: the header's "/-" and "/=" move the centre left and up.
     m.mapcentrex = basic::checkedLong(std::int64_t{m.mapcentrex} - s.settings.minusvalue);
     m.mapcentrey = basic::checkedLong(std::int64_t{m.mapcentrey} - s.settings.equalvalue);
 
+    // Header switches: the optional layers' "/r", "/b", "/d", and "/l" for the question row.
     const std::string &header = s.vt.headerline;
     m.switchr = contains(header, "/r");
     m.switchb = contains(header, "/b");
@@ -136,16 +140,20 @@ void mapsetup(session::Session &s, ui::Form &form) {
     readbackcolours(s, form);
     findrectangle(s, form);
 
+    // Top line: the map's upper edge, except on the regional map.
     const common::ScreenMetrics &sc = s.sh.screen;
     if (s.settings.mapscale != kRegionalMap)
         form.Line(gfx::PenPoint{common::screenx(sc, m.mapleft), common::screeny(sc, m.maptop)},
                   gfx::PenPoint{common::screenx(sc, m.mapright), common::screeny(sc, m.maptop)},
                   common::palcolor(s.sh, 8));
 
+    // Message row: how many of the header rows (tops 14 to 78) begin at or above the map's top;
+    // the last of them takes the messages.
     m.messagerow = 0;
     for (int rowtop : {14, 30, 46, 62, 78})
         if (rowtop <= m.maptop) ++m.messagerow;
 
+    // Graticule.
     if (s.settings.flagbit11) drawgraticule(s, form);
 }
 

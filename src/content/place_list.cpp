@@ -76,7 +76,7 @@ void loadplacelist(session::Session &s, ui::Form &form) {
     s.vt.keepnames = -1;
     s.places.listloaded = false;
     if (!common::trim(st.mapfile).empty()) {
-        readplaces(s, common::fnfullpath(st.mapfile, s.sh.settingspaths[5]));
+        readplaces(s, common::fnfullpath(st.mapfile, s.sh.settingspaths[common::kMapFolder]));
         s.places.listloaded = true;
     }
     if (!common::trim(st.listfile).empty()) {

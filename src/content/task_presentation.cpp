@@ -53,12 +53,12 @@ double textx(const session::Session &s, const ui::Form &form, const std::string 
     return common::screenx(sc, 320) - form.TextWidth(text) / 2;
 }
 
-// Step 2: how many of the place's texts go on their own rows.
+// Text count: how many of the place's texts go on their own rows.
 void counttextlines(session::Session &s) {
     s.task.textlines = static_cast<std::int16_t>((flag(s, 1) ? 1 : 0) + (flag(s, 2) ? 1 : 0));
 }
 
-// Step 3: the rows the texts start on, centred in the rows above the map (row 2 with the
+// Rows: the rows the texts start on, centred in the rows above the map (row 2 with the
 // alternative colour set); one row lower with a centred region text.
 void placerows(session::Session &s) {
     session::Presentation &t = s.task;
@@ -69,7 +69,7 @@ void placerows(session::Session &s) {
     if (flag(s, 11) && s.map.messagerow >= 2) t.currentrow = checkedInteger(t.currentrow + 1);
 }
 
-// Step 4: the first text, in colour 1 when a second text follows.
+// First text: in colour 1 when a second text follows.
 void printfirsttext(session::Session &s, MapForm &f) {
     if (!flag(s, 1)) return;
     session::Presentation &t = s.task;
@@ -101,13 +101,13 @@ void drawnamemarker(session::Session &s, MapForm &f, double x) {
     }
 }
 
-// Step 5: the second text on the next row, or beside the first in the right-hand column when
-// the rows above the map are used up; on the first row with bit 12.
+// Second text: on the next row, or beside the first in the right-hand column when the rows
+// above the map are used up; on the first row with bit 12.
 void printsecondtext(session::Session &s, MapForm &f) {
     if (!flag(s, 2)) return;
     session::Presentation &t = s.task;
     std::string text = placetext(s, 2);
-    if (flag(s, 6)) text += s.settings.exercisetexts[10];
+    if (flag(s, 6)) text += s.settings.exercisetexts[session::kSecondTextExtra];
     double x = textx(s, f.form, text);
     if (t.currentrow < s.map.messagerow) {
         t.currentrow = checkedInteger(t.currentrow + 1);
@@ -125,7 +125,7 @@ void printsecondtext(session::Session &s, MapForm &f) {
     drawnamemarker(s, f, x);
 }
 
-// Step 6: the third text in a badge at the top left (further down below the place's picture,
+// Badge: the third text in a badge at the top left (further down below the place's picture,
 // over the middle of the header on a world map).
 void drawbadge(session::Session &s, MapForm &f) {
     if (!flag(s, 3)) return;
@@ -152,15 +152,14 @@ void drawbadge(session::Session &s, MapForm &f) {
     form.Print(text);
 }
 
-// Step 7: the value lines of columns 4 and 5 in the right-hand column, on rows 3 and 4.
+// Value lines: those of columns 4 and 5 in the right-hand column, on rows 3 and 4.
 void printvaluelines(session::Session &s, MapForm &f) {
-    const auto &texts = s.settings.exercisetexts;
-    const std::array<std::string, 4> prefixes{texts[11], texts[12], texts[13], texts[14]};
+    const std::array<std::string, 4> prefixes = session::valuePrefixes(s.settings);
     if (flag(s, 4)) common::helpvalueline(f.form, s.sh, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
     if (flag(s, 5)) common::helpvalueline(f.form, s.sh, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
 }
 
-// Step 8: the region text of the place's region code, in the right-hand column or centred.
+// Region text: the text of the place's region code, in the right-hand column or centred.
 void printregiontext(session::Session &s, MapForm &f) {
     if (!flag(s, 0)) return;
     const session::Presentation &t = s.task;
@@ -174,7 +173,7 @@ void printregiontext(session::Session &s, MapForm &f) {
     common::printrow(f.form, s.sh, text, row, x, kRegionText, kNoBackground);
 }
 
-// Step 9: the place's own record as a small picture at the top left.
+// Place picture: the place's own record as a small picture at the top left.
 void drawplacepicture(session::Session &s, MapForm &f) {
     if (!s.places.listloaded) return;
     const common::ScreenMetrics &sc = s.sh.screen;
@@ -184,7 +183,7 @@ void drawplacepicture(session::Session &s, MapForm &f) {
                          common::scalex(sc, 4), 0, -1, common::scaley(sc, 4));
 }
 
-// Step 10: the longitude labels above the regional map's graticule.
+// Longitude labels: those above the regional map's graticule.
 void printlongitudes(session::Session &s, MapForm &f) {
     if (s.settings.mapscale != kRegionalMap || !s.settings.flagbit11) return;
     common::printcell(f.form, s.sh, "10", 5, 23, kLabelColour, kLabelBackground);
@@ -192,7 +191,7 @@ void printlongitudes(session::Session &s, MapForm &f) {
     common::printcell(f.form, s.sh, "10", 5, 45, kLabelColour, kLabelBackground);
 }
 
-// Step 11: the painted close box, which the header's blanking may have covered.
+// Close box: the painted close box, which the header's blanking may have covered.
 void redrawcancelbox(MapForm &f) {
     if (f.LabelCancel.Visible()) common::drawcancelbox(f.form, f.LabelCancel);
 }
@@ -207,6 +206,7 @@ void clearheader(session::Session &s, MapForm &f) {
                                            &f.LabelCancel});
 }
 
+// The steps in their order; each later one relies on the rows the earlier ones left.
 void presenttask(session::Session &s, MapForm &f) {
     clearheader(s, f);
     counttextlines(s);

@@ -94,8 +94,8 @@ void FormDemo::Timer1_Timer() {
         LabelSekunden.setVisible(true);
     } else {
         // The number keeps the blank Str puts before it: "Zeit: 12 s".
-        LabelSekunden.setCaption(
-            common::fnreplace(s_.settings.exercisetexts[15], " /", basic::Str(demoseconds_)) + " ");
+        const std::string &timetext = s_.settings.exercisetexts[session::kDemoTimeText];
+        LabelSekunden.setCaption(common::fnreplace(timetext, " /", basic::Str(demoseconds_)) + " ");
     }
     fitlabel(LabelSekunden);
 }
@@ -113,7 +113,7 @@ void FormDemo::demoend() {
     s_.results.offeranswer = static_cast<double>(s_.sv.clock.timer()) - s_.settings.demostart;
 
     const common::ScreenMetrics &sc = s_.sh.screen;
-    const std::string &closing = s_.texts.text[46];
+    const std::string &closing = s_.texts.text[session::kDemoClosingText];
     setCurrentX(common::screenx(sc, 320) - TextWidth(closing) / 2);
     setCurrentY(common::fnmin(common::screeny(sc, 479) - TextHeight(closing),
                               common::screeny(sc, basic::checkedInteger((s_.settings.limit9 - 1) * 16))));

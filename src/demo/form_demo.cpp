@@ -77,10 +77,11 @@ void FormDemo::Form_Load() {
     PictureSave.resize(t.markboxw, t.markboxh);
 
     const auto &text = s_.texts.text;
-    CommandWeiter.setCaption(text[71]);
-    CommandZurueck.setCaption(text[72]);
-    CommandEsc.setCaption(text[47]);
-    demokeys_ = initial(text[71]) + initial(text[72]) + initial(text[47]);
+    CommandWeiter.setCaption(text[session::kDemoForwardText]);
+    CommandZurueck.setCaption(text[session::kDemoBackText]);
+    CommandEsc.setCaption(text[session::kDemoEndText]);
+    demokeys_ = initial(text[session::kDemoForwardText]) + initial(text[session::kDemoBackText]) +
+                initial(text[session::kDemoEndText]);
     if (!s_.settings.demoonly) {
         demoseconds_ = 0;
         Timer1.setInterval(1000);

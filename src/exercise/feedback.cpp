@@ -25,16 +25,6 @@ constexpr int kWrongTextBit = 3;
 // Any of these bits asks for the kilometre text in distance mode.
 constexpr const char *kSolutionMask = "b100011100";
 
-// Instruction texts of the find mode.
-constexpr std::size_t kRightText = 3;
-constexpr std::size_t kWrongText = 53;
-constexpr std::size_t kRightTextPlain = 73; // the right-answer text without its "!"
-// Exercise texts of the distance mode and of the demonstration time.
-constexpr std::size_t kKilometreText = 8;
-constexpr std::size_t kMeanErrorText = 9;
-constexpr std::size_t kDemoTimeText = 15;
-constexpr std::size_t kPointsText = 13; // instructionlist entry before the points
-
 constexpr const char *kPlaceholder = " /";
 
 bool featurebit(const session::Session &s, int bit) {
@@ -61,7 +51,7 @@ void showmessage(session::Session &s, ui::Form &form, double centre) {
 
 void findmodefeedback(session::Session &s, ui::Form &form) {
     const bool right = s.ex.answercorrect;
-    s.ex.messagetext = s.texts.text[right ? kRightText : kWrongText];
+    s.ex.messagetext = s.texts.text[right ? session::kRightText : session::kWrongText];
     if (featurebit(s, right ? kFanfareBit : kWarningBit))
         form.app().sndPlaySound(right ? s.settings.fanfaresound : s.settings.warnsound);
     if (featurebit(s, right ? kRightTextBit : kWrongTextBit)) showmessage(s, form, 320);
@@ -69,7 +59,7 @@ void findmodefeedback(session::Session &s, ui::Form &form) {
 
 void distancemodefeedback(session::Session &s, ui::Form &form) {
     if ((common::fnbits(kSolutionMask) & s.settings.featuremask) == 0) return;
-    s.ex.messagetext = common::fnreplace(s.settings.exercisetexts[kKilometreText], kPlaceholder,
+    s.ex.messagetext = common::fnreplace(s.settings.exercisetexts[session::kKilometreText], kPlaceholder,
                                          Str(basic::CInt(s.ex.lastdeviation)));
     showmessage(s, form, 312);
 }
@@ -86,15 +76,15 @@ std::string feedbackline1(const session::Session &s) {
     if (s.settings.flagbit0) {
         // Integer arithmetic up to the division, as the right-answer count is an Integer.
         double percent = basic::checkedInteger(s.results.correctcount * 100) / taskdivisor(s);
-        return s.texts.text[kRightTextPlain] + " " + Str(common::ROUNDX(percent, 2)) + "%";
+        return s.texts.text[session::kRightTextPlain] + " " + Str(common::ROUNDX(percent, 2)) + "%";
     }
     // The kilometre sum is a Single, and so is its mean.
     float mean = s.ex.deviationsum / static_cast<float>(taskdivisor(s));
-    return s.settings.exercisetexts[kMeanErrorText] + Str(common::ROUNDX(mean, 2)) + " km.";
+    return s.settings.exercisetexts[session::kMeanErrorText] + Str(common::ROUNDX(mean, 2)) + " km.";
 }
 
 std::string feedbackline2(const session::Session &s) {
-    return common::fnreplace(s.settings.exercisetexts[kDemoTimeText], kPlaceholder,
+    return common::fnreplace(s.settings.exercisetexts[session::kDemoTimeText], kPlaceholder,
                              Str(common::ROUNDX(s.results.offeranswer.toDouble(), 2))) +
            ".";
 }
@@ -118,7 +108,7 @@ void writefeedbackfile(session::Session &s) {
         bool second = r.offeranswer.toDouble() > 0;
         std::string line2 = second ? feedbackline2(s) : std::string();
         try {
-            s.sh.currentfile = s.sh.settingspaths[9] + "FB.DAT";
+            s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + "FB.DAT";
             s.sv.files.close(feedbackFileNumber);
             s.sv.files.open(feedbackFileNumber, s.sh.currentfile, basic::OpenMode::Output);
             s.sv.files.print(feedbackFileNumber, common::fnoem(s.sv, line1));
@@ -155,7 +145,7 @@ void recordanswer(session::Session &s, std::int32_t answervalue) {
 std::string summaryline(const session::Session &s) {
     std::string line = feedbackline1(s);
     if (s.results.repeatnumber == 0)
-        line += "    " + s.texts.instructionlist[kPointsText] + " " +
+        line += "    " + s.texts.instructionlist[session::kPointsText] + " " +
                 Str(common::ROUNDX(s.results.result2.toDouble(), 2));
     return line;
 }

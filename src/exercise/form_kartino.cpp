@@ -78,10 +78,10 @@ void FormKartino::Form_Load() {
     LabelCancel.setVisible(common::fnbitset(s_.settings.hostflags, 11) != 0);
 
     setBackColor(common::palcolor(s_.sh, 0));
-    LabelWeiter.setCaption(s_.texts.text[61]);
-    CommandHilf.setCaption(s_.texts.text[50]);
-    CommandJa.setCaption(s_.texts.text[0]);
-    CommandNein.setCaption(s_.texts.text[1]);
+    LabelWeiter.setCaption(s_.texts.text[session::kGoOnText]);
+    CommandHilf.setCaption(s_.texts.text[session::kHelpButtonText]);
+    CommandJa.setCaption(s_.texts.text[session::kYesText]);
+    CommandNein.setCaption(s_.texts.text[session::kNoText]);
     LabelAufno.setForeColor(common::palcolor(s_.sh, 10));
 
     // The help button and the go-on label sit at the right edge: low down, or in the middle of
@@ -172,9 +172,9 @@ void FormKartino::Form_KeyDown(int &KeyCode, int Shift) {
     if (KeyCode == kF1) {
         showhelp();
     } else if (CommandJa.Visible()) {
-        if (common::iskeyof(KeyCode, s_.texts.text[56]))
+        if (common::iskeyof(KeyCode, s_.texts.text[session::kYesKey]))
             CommandJa_Click();
-        else if (common::iskeyof(KeyCode, s_.texts.text[57]))
+        else if (common::iskeyof(KeyCode, s_.texts.text[session::kNoKey]))
             CommandNein_Click();
     } else if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) {
         LabelWeiter_Click();

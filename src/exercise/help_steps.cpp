@@ -39,8 +39,7 @@ void FormKartino::showhelp() {
     const std::int16_t index = s_.run.taskindex;
     if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
     const auto &columns = s_.places.placecolumns[static_cast<std::size_t>(index)];
-    const auto &texts = st.exercisetexts;
-    const std::array<std::string, 4> prefixes{texts[11], texts[12], texts[13], texts[14]};
+    const std::array<std::string, 4> prefixes = session::valuePrefixes(st);
     const bool bothvalues = common::fnbitset(st.helpoptions, 7) != 0;
 
     if (kind && *kind <= 3) {
@@ -51,7 +50,8 @@ void FormKartino::showhelp() {
             text = s_.places.regiontexts[static_cast<std::size_t>(region)];
         } else {
             text = columns[static_cast<std::size_t>(*kind)];
-            if (*kind == 2 && common::fnbitset(st.helpoptions, 6)) text = texts[10] + text;
+            if (*kind == 2 && common::fnbitset(st.helpoptions, 6))
+                text = st.exercisetexts[session::kSecondTextExtra] + text;
         }
         common::printcell(*this, s_.sh, text, row, ex.helpcolumn, kHelpColour, kHelpBack);
     } else if (kind == 4) {

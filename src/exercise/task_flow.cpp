@@ -177,17 +177,18 @@ void FormKartino::endofrun() {
 void FormKartino::offerrepetition() {
     session::Results &r = s_.results;
     const common::ScreenMetrics &sc = s_.sh.screen;
-    const auto &texts = s_.texts.repeattexts;
     r.statusflags = static_cast<std::int16_t>(r.statusflags | common::fnbits("b100"));
     s_.sv.files.close(kRepeatFile);
     s_.sv.files.close(session::repeatFileNumber);
     s_.sh.currentfile.clear();
 
-    const std::string first = texts[1] + basic::Str(s_.settings.taskcount) + " " + texts[2] +
-                              basic::Str(r.repeatcount) + " " + texts[3] + texts[4];
+    const auto &texts = s_.texts.repeattexts;
+    const std::string first = texts[session::kRepeatLead] + basic::Str(s_.settings.taskcount) + " " +
+                              texts[session::kRepeatMiddle] + basic::Str(r.repeatcount) + " " +
+                              texts[session::kRepeatAfter] + texts[session::kRepeatEnd];
     setCurrentX(common::screenx(sc, 320) - TextWidth(first) / 2);
     Print(first);
-    const std::string question = texts[5] + "?";
+    const std::string question = texts[session::kRepeatQuestion] + "?";
     const std::int16_t row = s_.map.messagerow < 1 ? std::int16_t{28} : s_.map.messagerow;
     const double designtop = common::screeny(sc, checkedInteger(checkedInteger(row - 1) * 16));
     if (s_.settings.switchx) {
@@ -217,8 +218,8 @@ void FormKartino::CommandJa_Click() {
     session::Results &r = s_.results;
     s_.settings.taskcount = r.repeatcount;
     common::incr(r.repeatnumber);
-    session::protocolline(s_, "2", s_.texts.text[56], r.repeatcount);
-    s_.sh.currentfile = s_.sh.settingspaths[9] + r.repeatfile;
+    session::protocolline(s_, "2", s_.texts.text[session::kYesKey], r.repeatcount);
+    s_.sh.currentfile = s_.sh.settingspaths[common::kResultFolder] + r.repeatfile;
     if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, "formkartino:commandja_click"))
         session::endsession(s_);
     s_.sv.files.open(kRepeatFile, s_.sh.currentfile, basic::OpenMode::Input);
@@ -234,7 +235,7 @@ void FormKartino::CommandJa_Click() {
 void FormKartino::CommandNein_Click() {
     CommandJa.setVisible(false);
     CommandNein.setVisible(false);
-    session::protocolline(s_, "2", s_.texts.text[57], s_.results.repeatcount);
+    session::protocolline(s_, "2", s_.texts.text[session::kNoKey], s_.results.repeatcount);
     clearlists();
     showsystemcursor();
     session::finishsession(s_);

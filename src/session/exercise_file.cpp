@@ -65,7 +65,7 @@ void readexercisefile(Session &s) {
 
 void splitvariants(Settings &st) {
     for (std::size_t slash = st.mapfile.find('/'); slash != std::string::npos; slash = st.mapfile.find('/')) {
-        if (st.variantcount >= maxVariants) basic::raise(9);
+        if (st.variantcount >= maxVariants) basic::raise(basic::errSubscript);
         const std::string name = st.mapfile.substr(0, slash);
         st.mapfile.erase(0, slash + 1);
         st.variantnames[static_cast<std::size_t>(++st.variantcount)] = name;

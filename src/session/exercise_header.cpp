@@ -27,7 +27,8 @@ void setmapcolours(Settings &st) {
 std::string parameterblock(std::string_view header) {
     const std::size_t open = header.find('<');
     const std::size_t close = header.find('>');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open) basic::raise(5);
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+        basic::raise(basic::errInvalidCall);
     return std::string(header.substr(open + 1, close - open - 1));
 }
 
@@ -85,7 +86,7 @@ void readexerciseheader(Session &s) {
     s.vt.keepnames = 0;
     st.shuffletaken = st.shuffleflag;
     st.shuffleflag = false;
-    const std::string path = common::fnfullpath(st.mapfile, s.sh.settingspaths[5]);
+    const std::string path = common::fnfullpath(st.mapfile, s.sh.settingspaths[common::kMapFolder]);
     const vecgraphics::ThinningSettings thinning{0, st.taskcount};
     s.vt.itemcount = vecgraphics::fngrafin(s.sv, s.sh, s.vt, thinning, path, 0, -1);
     parseexerciseheader(s, s.vt.headerline);

@@ -91,7 +91,8 @@ void Form1::startup() {
     if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, loadLocation)) endsession(s_);
     readsettingsfile(s_);
 
-    st.langfolder = s_.sh.settingspaths[1] + s_.sh.settingspaths[15] + "\\";
+    st.langfolder =
+        s_.sh.settingspaths[common::kExerciseRoot] + s_.sh.settingspaths[common::kLanguageName] + "\\";
     readcommandline(st, commandline_);
     setstartvalues(s_);
     s_.sv.rnd.Randomize(st.randomseed);
@@ -103,7 +104,7 @@ void Form1::startup() {
     readexercise();
     deriveflags(s_);
     splitdemotext(st);
-    LabelVariantQuestion.setCaption(s_.texts.text[54]);
+    LabelVariantQuestion.setCaption(s_.texts.text[kVariantQuestionText]);
     if (st.demoonly) demonstrationonly();
 
     sethelpallowed(s_);
@@ -157,7 +158,7 @@ void Form1::showstartscreen() {
     } else if (s_.settings.offeractive) {
         for (ui::Label *l : {&LabelOfferQuestion, &LabelJa, &LabelNein}) l->setVisible(true);
     } else {
-        LabelWeiter.setCaption(s_.texts.text[61]);
+        LabelWeiter.setCaption(s_.texts.text[kGoOnText]);
         LabelWeiter.setVisible(true);
     }
     buildinstructionlines(s_);

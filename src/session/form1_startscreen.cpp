@@ -19,7 +19,7 @@ namespace kartino::session {
 
 void Form1::offersetup() {
     Settings &st = s_.settings;
-    LabelOfferQuestion.setCaption(s_.texts.text[45]);
+    LabelOfferQuestion.setCaption(s_.texts.text[kOfferQuestionText]);
     // On one line, however long the question: the label grows to the left of the yes button.
     common::fitcaption(LabelOfferQuestion, LabelOfferQuestion.Caption(),
                        LabelOfferQuestion.Left() + LabelOfferQuestion.Width());
@@ -104,7 +104,7 @@ void Form1::offerUsed() {
     Settings &st = s_.settings;
     st.offeraccepted = true;
     s_.results.offerflags = basic::checkedInteger(s_.results.offerflags | common::fnbits("b100000"));
-    protocolline(s_, "5", s_.texts.text[56], -1);
+    protocolline(s_, "5", s_.texts.text[kYesKey], -1);
     readheader();
     hidebehind();
     st.demostart = s_.sv.clock.timer();
@@ -115,7 +115,7 @@ void Form1::offerUsed() {
 
 void Form1::offerDenied() {
     s_.settings.offeraccepted = false;
-    protocolline(s_, "5", s_.texts.text[57], -1);
+    protocolline(s_, "5", s_.texts.text[kNoKey], -1);
     leavetoexercise();
 }
 
@@ -145,9 +145,9 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift) {
         else
             app().sndPlaySound(s_.settings.warnsound);
     } else if (LabelJa.Visible()) {
-        if (common::iskeyof(KeyCode, s_.texts.text[56]))
+        if (common::iskeyof(KeyCode, s_.texts.text[kYesKey]))
             offerUsed();
-        else if (common::iskeyof(KeyCode, s_.texts.text[57]))
+        else if (common::iskeyof(KeyCode, s_.texts.text[kNoKey]))
             offerDenied();
     }
     if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) LabelWeiter_Click();
@@ -155,8 +155,8 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift) {
 
 void Form1::Form_Paint() {
     if (LabelCancel.Visible()) common::drawcancelbox(*this, LabelCancel);
-    if (LabelJa.Visible()) drawlabelbutton(s_, LabelJa, s_.texts.text[0], 12, 0);
-    if (LabelNein.Visible()) drawlabelbutton(s_, LabelNein, s_.texts.text[1], 12, 0);
+    if (LabelJa.Visible()) drawlabelbutton(s_, LabelJa, s_.texts.text[kYesText], 12, 0);
+    if (LabelNein.Visible()) drawlabelbutton(s_, LabelNein, s_.texts.text[kNoText], 12, 0);
     for (int i = 1; i <= s_.settings.variantshown; ++i)
         if (varLabel(i).Visible())
             drawlabelbutton(s_, varLabel(i), s_.settings.variantnames[static_cast<std::size_t>(i)], 10, 0);

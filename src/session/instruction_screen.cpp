@@ -85,7 +85,7 @@ void drawinstructions(Session &s, ui::Form &form) {
     const common::ScreenMetrics &m = s.sh.screen;
     drawwordmark(s, form);
 
-    s.sh.currentfile = s.sh.settingspaths[9] + "instru";
+    s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + "instru";
     bool opened = true;
     try {
         s.sv.files.open(instructionFileNumber, s.sh.currentfile, basic::OpenMode::Input);

@@ -35,6 +35,7 @@ void readprb(Session &s) {
     s.sh.currentfile = s.settings.langfolder + "prb";
     s.sv.files.open(languageFileNumber, s.sh.currentfile, basic::OpenMode::Input);
 
+    // The file holds the numbered texts in this order, by their entry numbers in `Texts::text`.
     t.prbheader1 = r.line();
     t.prbheader2 = r.line();
     for (int n : {0, 1, 2, 3, 53, 4, 5, 6}) t.text[static_cast<std::size_t>(n)] = r.line();
@@ -47,19 +48,19 @@ void readprb(Session &s) {
     r.item();
     r.item();
     r.range(34, 42);
-    t.text[48] = common::trim(r.item());
+    t.text[kTrimmedText] = common::trim(r.item());
     r.texts({43, 44, 45, 46, 49, 50, 51, 52});
     r.range(66, 72);
     r.texts({47, 58, 59, 61});
-    t.text[62] = s.sv.files.inputString(languageFileNumber);
-    s.sh.keylist = t.text[62]; // the go-on keys, for fninlist
+    t.text[kGoOnKeys] = s.sv.files.inputString(languageFileNumber);
+    s.sh.keylist = t.text[kGoOnKeys]; // the go-on keys, for fninlist
     r.texts({60, 63, 64, 65, 75, 76});
     s.sv.files.close(languageFileNumber);
 
-    t.text[56] = common::ucase(t.text[0].substr(0, 1));
-    t.text[57] = common::ucase(t.text[1].substr(0, 1));
-    t.text[73] = withoutExclamation(t.text[3]);
-    t.text[74] = withoutExclamation(t.text[53]);
+    t.text[kYesKey] = common::ucase(t.text[kYesText].substr(0, 1));
+    t.text[kNoKey] = common::ucase(t.text[kNoText].substr(0, 1));
+    t.text[kRightTextPlain] = withoutExclamation(t.text[kRightText]);
+    t.text[kWrongTextPlain] = withoutExclamation(t.text[kWrongText]);
 }
 
 } // namespace
@@ -89,25 +90,26 @@ void buildinstructionlines(Session &s) {
         ++n;
         t.instructionlines[static_cast<std::size_t>(n)] = line;
     };
-    t.instructionlines[1].clear();
-    add(t.instructionlist[5]);
+    t.instructionlines[kFirstInstructionLine].clear();
+    add(t.instructionlist[kMapIntroText]);
     if (st.flagbit1) {
-        add(t.instructionlist[6]);
-        add(t.instructionlist[7] + st.exerciseparam.toString() + t.instructionlist[8]);
+        add(t.instructionlist[kFindTaskText]);
+        add(t.instructionlist[kToleranceBefore] + st.exerciseparam.toString() +
+            t.instructionlist[kToleranceAfter]);
     } else if (st.flagbit0) {
-        add(t.instructionlist[6]);
+        add(t.instructionlist[kFindTaskText]);
     } else {
-        add(common::fnreplace(st.exercisetexts[6], " /", basic::Str(st.exerciseparam)));
+        add(common::fnreplace(st.exercisetexts[kParameterLineText], " /", basic::Str(st.exerciseparam)));
     }
     add("");
     if (st.helpallowed) {
-        add(" " + t.helptexts[1]);
-        add(" " + t.helptexts[2] + " 5" + t.instructionlist[4] + ".");
+        add(" " + t.helptexts[kHelpIntroText]);
+        add(" " + t.helptexts[kHelpCountText] + " 5" + t.instructionlist[kHelpTimesText] + ".");
     }
     if (st.timelimitoffer) {
         add("");
-        add(common::fnreplace(t.text[43], " /", basic::Str(basic::CInt(st.timelimit / 60))));
-        add(t.text[44]);
+        add(common::fnreplace(t.text[kTimeLimitText], " /", basic::Str(basic::CInt(st.timelimit / 60))));
+        add(t.text[kTimeLimitNote]);
     }
     // The terminator follows the last line, so every built line is shown.
     t.instructionlines[static_cast<std::size_t>(n + 1)] = "*";

@@ -16,7 +16,7 @@ namespace {
 using basic::Variant;
 
 void openresultfile(Session &s, basic::OpenMode mode) {
-    s.sh.currentfile = s.sh.settingspaths[9] + "R.DAT";
+    s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + "R.DAT";
     s.sv.files.close(resultFileNumber);
     s.sv.files.open(resultFileNumber, s.sh.currentfile, mode);
 }
@@ -116,7 +116,7 @@ void resetrun(Session &s) {
     r.totaltime = 0;
     if (common::fnbitset(s.settings.hostoptions, 2)) {
         r.repeatfile = r.repeatfile == "X" ? "XX" : "X";
-        s.sh.currentfile = s.sh.settingspaths[9] + r.repeatfile;
+        s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + r.repeatfile;
         s.sv.files.close(repeatFileNumber);
         s.sv.files.open(repeatFileNumber, s.sh.currentfile, basic::OpenMode::Output);
         r.repeatcount = 0;

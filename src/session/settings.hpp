@@ -5,6 +5,7 @@
 #include "platform/basic/variant.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -48,10 +49,25 @@ struct Settings {
     std::int16_t variantshown = 0;
     bool hasvariants = false;
 
-    // Flags derived from exerciseflags and the others.
-    bool flagbit0 = false, flagbit1 = false, flagbit4 = false, colourhitmode = false, flagbit6 = false;
-    bool flagbit8 = false, shuffleflag = false, flagbit10 = false, flagbit11 = false, flagbit12 = false;
-    bool flagbit13 = false, demoonly = false, shuffletaken = false;
+    // Flags derived from the bits of exerciseflags (flagbitN is bit N).
+    bool flagbit0 = false;      // find mode: click the asked place, right or wrong; clear: distance
+                                // mode, the error in kilometres
+    bool flagbit1 = false;      // the instruction screen states the allowed error in kilometres
+    bool flagbit4 = false;      // the place's texts start at the left (design x 160) and the
+                                // region text goes on row 2, instead of centred texts
+    bool colourhitmode = false; // bit 5 with find mode: a click counts only on a target colour
+    bool flagbit6 = false;      // the colour set of the colour test for the map and the names
+    bool flagbit8 = false;      // the places are shuffled when a run starts
+    bool shuffleflag = false;   // bit 9: the list is thinned out to the task count; exchanged
+                                // with shuffletaken while the map is set up
+    bool flagbit10 = false;     // the kilometre scale bar is drawn
+    bool flagbit11 = false;     // the graticule: world map ticks and labels, regional longitude
+                                // labels; it also keeps the optional layers at the map's end
+    bool flagbit12 = false;     // keeps the map's optional second-last and last layers under
+                                // the header switch "/r"
+    bool flagbit13 = false;     // keeps the map's optional last layer under the header switch "/b"
+    bool demoonly = false;      // bit 14: the session is the demonstration alone
+    bool shuffletaken = false;
     std::int16_t helpcount = 0;
     std::int16_t halftasks = 0;
     double starttime = 0;
@@ -80,5 +96,19 @@ struct Settings {
     bool offeraccepted = false; // the trainee answered yes
     double demostart = 0;       // Timer when the demonstration started
 };
+
+// Entries of `Settings::exercisetexts` that the program uses; " /" in them stands for a number.
+inline constexpr std::size_t kParameterLineText = 6; // instruction line with the exercise parameter
+inline constexpr std::size_t kKilometreText = 8;     // distance feedback with the error in km
+inline constexpr std::size_t kMeanErrorText = 9;     // FB.DAT in distance mode, before the mean error
+inline constexpr std::size_t kSecondTextExtra = 10;  // joined to a place's second text (task, help)
+inline constexpr std::size_t kValuePrefixes = 11;    // the four prefixes of the value lines, 11 to 14
+inline constexpr std::size_t kDemoTimeText = 15;     // "left / right" of the demonstration's seconds
+
+// The prefixes of the value lines: column 4 negative and other, column 5 negative and other.
+inline std::array<std::string, 4> valuePrefixes(const Settings &st) {
+    const auto first = st.exercisetexts.begin() + kValuePrefixes;
+    return {first[0], first[1], first[2], first[3]};
+}
 
 } // namespace kartino::session

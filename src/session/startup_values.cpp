@@ -61,9 +61,9 @@ void deriveflags(Session &s) {
 }
 
 void splitdemotext(Settings &st) {
-    const std::string &t = st.exercisetexts[15];
+    const std::string &t = st.exercisetexts[kDemoTimeText];
     const std::size_t slash = t.find('/');
-    if (slash == std::string::npos) basic::raise(5);
+    if (slash == std::string::npos) basic::raise(basic::errInvalidCall);
     st.demotextleft = common::trim(t.substr(0, slash));
     st.demotextright = common::trim(t.substr(slash + 1));
 }

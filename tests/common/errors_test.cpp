@@ -91,7 +91,7 @@ TEST(ErrHandler, LogsEvenWhenAnOpenFileFailsAsItIsClosed) {
 
 TEST(ErrHandler, StillShowsTheBoxWhenTheLogCannotBeWritten) {
     FakeServices f;
-    f.shared.settingspaths[9] = f.dir.path() + "/no-such-folder/";
+    f.shared.settingspaths[common::kResultFolder] = f.dir.path() + "/no-such-folder/";
     errhandler(f.services, f.shared, basic::RuntimeError(6), "form1:load");
     EXPECT_EQ(f.msgbox.boxes.size(), 1u);
     EXPECT_FALSE(testkit::fileExists(f.dir.file("no-such-folder/errwin.dat")));

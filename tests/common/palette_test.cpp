@@ -30,8 +30,8 @@ struct HostData {
     HostData() {
         dir.mkdir("Taliform/Ergebnis");
         dir.mkdir("Taliform/Daten");
-        shared.settingspaths[0] = "C:\\TALIFORM\\daten\\";
-        shared.settingspaths[9] = "C:\\Taliform\\Ergebnis\\";
+        shared.settingspaths[common::kDataFolder] = "C:\\TALIFORM\\daten\\";
+        shared.settingspaths[common::kResultFolder] = "C:\\Taliform\\Ergebnis\\";
     }
     void data(std::string_view name, std::string_view bytes) {
         dir.write("Taliform/Daten/" + std::string(name), bytes);
@@ -178,7 +178,7 @@ TEST(ReadCharset, FindsTheKeyWithoutRegardToCase) {
          {std::pair{"KYRILLISCH", 204}, {"Griechisch", 161}, {"western", 0}, {"Thai", 0}}) {
         HostData h;
         h.data("charset", file);
-        h.shared.settingspaths[15] = key;
+        h.shared.settingspaths[common::kLanguageName] = key;
         EXPECT_EQ(ReadCharset(h.services, h.shared), number) << key;
         EXPECT_FALSE(h.files.isOpen(2));
         EXPECT_TRUE(h.msgbox.boxes.empty());
@@ -189,7 +189,7 @@ TEST(ReadCharset, FailuresAreReportedAndEndTheSession) {
     for (auto [content, error] : {std::pair{"", "53,File not found"}, {"Western,70000\r\n", "6,Overflow"}}) {
         HostData h;
         if (*content) h.data("charset", content);
-        h.shared.settingspaths[15] = "western";
+        h.shared.settingspaths[common::kLanguageName] = "western";
         EXPECT_THROW(ReadCharset(h.services, h.shared), SessionEnded);
         EXPECT_EQ(h.errorLog(), std::string("03-14-202608:05:09kartino,moduleB:ReadCharset,") + error +
                                     ",Datei: C:\\TALIFORM\\daten\\charset\r\n");

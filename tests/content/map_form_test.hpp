@@ -17,7 +17,7 @@ class MapFormTest : public UiTest {
     void open(ui::ScreenSize size) {
         form.reset();
         start("", size);
-        s.sh.settingspaths[9] = fake.shared.settingspaths[9];
+        s.sh.settingspaths[common::kResultFolder] = fake.shared.settingspaths[common::kResultFolder];
         auto &sc = s.sh.screen;
         sc.screenwidth = static_cast<float>(size.width);
         sc.screenheight = static_cast<float>(size.height);

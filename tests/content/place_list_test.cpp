@@ -23,7 +23,7 @@ const std::string kMap = "3  <1;0;0;0> /m=4\r\n"
 class PlaceListTest : public testkit::MapFormTest {
   protected:
     PlaceListTest() {
-        s.sh.settingspaths[5] = "K:\\KARTEN\\";
+        s.sh.settingspaths[common::kMapFolder] = "K:\\KARTEN\\";
         s.settings.langfolder = "K:\\UEB\\DEU\\";
         s.settings.listfrom = 0;
         s.settings.listto = -1;

@@ -120,7 +120,7 @@ TEST_F(TaskPresentationTest, SecondTextOnTheFirstRowAndTheRegionTextOnItsRow) {
 }
 
 TEST_F(TaskPresentationTest, SecondTextWithTheExerciseSuffixInTheMapColour) {
-    s.settings.exercisetexts[10] = " (Land)";
+    s.settings.exercisetexts[session::kSecondTextExtra] = " (Land)";
     s.settings.flagbit6 = true;
     flags({2, 6});
     presenttask(s, *mapform);

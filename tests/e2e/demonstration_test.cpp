@@ -130,7 +130,7 @@ TEST_F(Demonstration, EveryCaptionFitsItsLabelAndTheClosingTextIsWhole) {
                 << l->Caption() << ": within the design area, left of the close box beside it";
         }
         // Below the map only the closing text is left: as many text pixels as the text printed alone.
-        const std::string &closing = session().texts.text[46];
+        const std::string &closing = session().texts.text[session::kDemoClosingText];
         const int pitch = ui::textHeight(form.font(), form.LabelCancel.dpi());
         gfx::Surface alone(ui::textWidth(form.font(), form.LabelCancel.dpi(), closing), pitch);
         alone.fill(alone.bounds(), form.BackColor());

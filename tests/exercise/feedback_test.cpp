@@ -40,13 +40,13 @@ class FeedbackTest : public ::testing::Test {
         s.sh.settingspaths = f.shared.settingspaths;
         s.settings.taskcount = 9;
         s.settings.flagbit0 = true;
-        s.texts.text[3] = "Richtig!";
-        s.texts.text[53] = "Falsch";
-        s.texts.text[73] = "Richtig";
-        s.texts.instructionlist[13] = "Punkte:";
-        s.settings.exercisetexts[8] = "Abweichung / km";
-        s.settings.exercisetexts[9] = "Mittlere Abweichung:";
-        s.settings.exercisetexts[15] = "Demonstration / s";
+        s.texts.text[session::kRightText] = "Richtig!";
+        s.texts.text[session::kWrongText] = "Falsch";
+        s.texts.text[session::kRightTextPlain] = "Richtig";
+        s.texts.instructionlist[session::kPointsText] = "Punkte:";
+        s.settings.exercisetexts[session::kKilometreText] = "Abweichung / km";
+        s.settings.exercisetexts[session::kMeanErrorText] = "Mittlere Abweichung:";
+        s.settings.exercisetexts[session::kDemoTimeText] = "Demonstration / s";
     }
     std::string fbdat() const { return readFile(f.dir.file("FB.DAT")); }
     std::string rdat() const { return readFile(f.dir.file("R.DAT")); }
@@ -109,7 +109,7 @@ TEST_F(FeedbackTest, ARunWithoutTasksIsADivisionByZero) {
 TEST_F(FeedbackTest, DemonstrationLineReplacesEveryPlaceholder) {
     s.results.offeranswer = 42.456;
     EXPECT_EQ(feedbackline2(s), "Demonstration 42.46 s.");
-    s.settings.exercisetexts[15] = "/ von / bis /";
+    s.settings.exercisetexts[session::kDemoTimeText] = "/ von / bis /";
     s.results.offeranswer = std::int16_t{90};
     EXPECT_EQ(feedbackline2(s), "/ von 90 bis 90.");
 }
@@ -171,8 +171,8 @@ TEST_F(FeedbackTest, SummaryAddsThePointsInTheFirstRunOnly) {
 // ----- FB.DAT and the session record
 
 TEST_F(FeedbackTest, FileOfAFindModeRunInTheOemCodePageWithTheDemonstrationLine) {
-    s.texts.text[73] = std::string(kUe) + "bung";
-    s.settings.exercisetexts[15] = std::string("Vorf") + kUe + "hrung / s";
+    s.texts.text[session::kRightTextPlain] = std::string(kUe) + "bung";
+    s.settings.exercisetexts[session::kDemoTimeText] = std::string("Vorf") + kUe + "hrung / s";
     s.results.correctcount = 7;
     s.results.offeranswer = std::int16_t{90};
     f.dir.write("FB.DAT", "an old, much longer file of an earlier run\r\n\r\n\r\n");
@@ -254,9 +254,9 @@ class AnswerFeedbackTest : public testkit::UiTest {
         s.settings.flagbit0 = true;
         s.settings.fanfaresound = "K:\\all\\tusch.wav";
         s.settings.warnsound = "K:\\all\\warn.wav";
-        s.texts.text[3] = "Richtig!";
-        s.texts.text[53] = "Leider falsch";
-        s.settings.exercisetexts[8] = "Abweichung / km";
+        s.texts.text[session::kRightText] = "Richtig!";
+        s.texts.text[session::kWrongText] = "Leider falsch";
+        s.settings.exercisetexts[session::kKilometreText] = "Abweichung / km";
         form = std::make_unique<ui::Form>(app(), "FormKartino");
         form->setAutoRedraw(true);
         form->setBackColor(colour(kBackground));

@@ -24,8 +24,8 @@ class FailurePaths : public ::testing::Test {
 
     void SetUp() override {
         s.sh.settingspaths = f.shared.settingspaths;
-        s.sh.settingspaths[0] = "C:\\TALIFORM\\DATEN\\";
-        s.sh.settingspaths[15] = "Deutsch";
+        s.sh.settingspaths[common::kDataFolder] = "C:\\TALIFORM\\DATEN\\";
+        s.sh.settingspaths[common::kLanguageName] = "Deutsch";
         s.settings.langfolder = f.dir.path() + "/UEB/";
         s.results.exerciseflags = 513;
         s.results.statusflags = 256;

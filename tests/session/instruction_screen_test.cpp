@@ -118,7 +118,7 @@ TEST_F(InstructionScreen, AtMostFiftyInstructionLinesArePrinted) {
 }
 
 TEST_F(InstructionScreen, AnUnreadableInstructionFolderIsNotSwallowed) {
-    s.sh.settingspaths[9] = f.dir.path() + "/missing-folder/";
+    s.sh.settingspaths[common::kResultFolder] = f.dir.path() + "/missing-folder/";
     try {
         session::drawinstructions(s, *form);
         FAIL() << "no error";

@@ -138,7 +138,7 @@ TEST_F(ResultRecords, QuitInTheFirstRunWritesTheAnswers) {
 TEST_F(ResultRecords, EndSessionClosesEveryFileAndEndsEvenWithoutAResultFolder) {
     f.files.open(3, f.dir.file("X"), basic::OpenMode::Output);
     f.files.print(3, "5");
-    s.sh.settingspaths[9] = f.dir.path() + "/missing/";
+    s.sh.settingspaths[common::kResultFolder] = f.dir.path() + "/missing/";
     EXPECT_EQ(exitOf([&] { endsession(s); }), 1);
     EXPECT_FALSE(f.files.isOpen(3));
     EXPECT_EQ(readFile(f.dir.file("X")), "5\r\n");
@@ -175,7 +175,7 @@ TEST_F(ResultRecords, DemonstrationOnlyRecord) {
 TEST_F(ResultRecords, DemonstrationPastMidnightRecordsANegativeTime) {
     testkit::FakeServices other({2026, 12, 7, 23, 59, 0, 0});
     Session t{other.services};
-    t.sh.settingspaths[9] = other.dir.path() + "/";
+    t.sh.settingspaths[common::kResultFolder] = other.dir.path() + "/";
     t.settings.protocolflags = 8;
     t.settings.starttime = other.clock.timer();
     other.clock.advance(120'000);

@@ -12,8 +12,8 @@ using namespace kartino;
 TEST(SampleData, ReadsWithoutAReport) {
     testkit::FakeServices f;
     const std::string sample = std::string(KARTINO_TEST_DATA) + "/../../examples/sample/";
-    f.shared.settingspaths[0] = sample + "daten/"; // other letter case than on disk
-    f.shared.settingspaths[15] = "DEUTSCH";
+    f.shared.settingspaths[common::kDataFolder] = sample + "daten/"; // other letter case than on disk
+    f.shared.settingspaths[common::kLanguageName] = "DEUTSCH";
     common::readpal64(f.services, f.shared);
     EXPECT_NE(f.shared.pal64[15], common::RGBTriple{});
     EXPECT_GE(common::ReadCharset(f.services, f.shared), 0);

@@ -177,11 +177,11 @@ TEST(DerivedFlags, HelpStepsAndTheColourHitMode) {
 
 TEST(DemoText, SplitAtTheFirstSlash) {
     Settings st;
-    st.exercisetexts[15] = " Vorf\xFChrung / \xDC""bung / mehr ";
+    st.exercisetexts[session::kDemoTimeText] = " Vorf\xFChrung / \xDC""bung / mehr ";
     splitdemotext(st);
     EXPECT_EQ(st.demotextleft, "Vorf\xFChrung");
     EXPECT_EQ(st.demotextright, "\xDC""bung / mehr");
-    st.exercisetexts[15] = "ohne";
+    st.exercisetexts[session::kDemoTimeText] = "ohne";
     EXPECT_EQ(errorOf([&] { splitdemotext(st); }), 5);
 }
 

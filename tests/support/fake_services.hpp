@@ -39,7 +39,7 @@ struct FakeServices {
     common::Shared shared;
 
     explicit FakeServices(basic::CivilTime start = {2026, 12, 7, 9, 30, 15, 0}) : clock(start) {
-        shared.settingspaths[9] = dir.path() + "/";
+        shared.settingspaths[common::kResultFolder] = dir.path() + "/";
     }
     std::string errorLog() const { return readFile(dir.file("errwin.dat")); }
 };

@@ -30,7 +30,7 @@ struct MapData {
     MapData() {
         dir.mkdir("Taliform/Ergebnis");
         dir.mkdir("Taliform/Karten");
-        shared.settingspaths[9] = "C:\\Taliform\\Ergebnis\\";
+        shared.settingspaths[common::kResultFolder] = "C:\\Taliform\\Ergebnis\\";
         vt.recordname.fill("alt,");
         vt.recordtext.fill("alt");
     }

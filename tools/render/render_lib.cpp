@@ -54,7 +54,7 @@ struct Tool {
     session::Session s{services};
 
     // No folder can exist below /dev/null: the readers' error log is never written.
-    Tool() { s.sh.settingspaths[9] = "/dev/null/"; }
+    Tool() { s.sh.settingspaths[common::kResultFolder] = "/dev/null/"; }
 };
 
 std::string readbytes(const std::string &path) {
@@ -95,8 +95,8 @@ void readpalette(Tool &t, const Options &o, Rendering &r) {
     std::string file = o.palette;
     try {
         if (file.empty()) {
-            t.s.sh.settingspaths[0] = folderof(o.input);
-            file = t.s.sh.settingspaths[0] + "stdvga64";
+            t.s.sh.settingspaths[common::kDataFolder] = folderof(o.input);
+            file = t.s.sh.settingspaths[common::kDataFolder] + "stdvga64";
             common::readpal64(t.services, t.s.sh);
         } else {
             common::readpalettefile(t.services, t.s.sh, file);

@@ -2,94 +2,49 @@
 
 namespace kartino::backend {
 
+namespace {
+
+// A run of SDL key symbols whose legacy codes run in the same order from `code`.
+struct KeyRange {
+    SDL_Keycode first, last;
+    int code;
+};
+
+constexpr KeyRange kKeyRanges[] = {
+    {SDLK_a, SDLK_z, 'A'},
+    {SDLK_0, SDLK_9, '0'},
+    {SDLK_F1, SDLK_F12, 112},
+    {SDLK_KP_1, SDLK_KP_9, 97},
+};
+
+// Every other key the program sees, with its legacy virtual-key code.
+struct KeyCode {
+    SDL_Keycode sym;
+    int code;
+};
+
+constexpr KeyCode kKeyCodes[] = {
+    {SDLK_KP_0, 96},          {SDLK_RETURN, 13},       {SDLK_KP_ENTER, 13},     {SDLK_ESCAPE, 27},
+    {SDLK_SPACE, 32},         {SDLK_BACKSPACE, 8},     {SDLK_TAB, 9},           {SDLK_DELETE, 46},
+    {SDLK_INSERT, 45},        {SDLK_HOME, 36},         {SDLK_END, 35},          {SDLK_PAGEUP, 33},
+    {SDLK_PAGEDOWN, 34},      {SDLK_LEFT, 37},         {SDLK_UP, 38},           {SDLK_RIGHT, 39},
+    {SDLK_DOWN, 40},          {SDLK_LSHIFT, 16},       {SDLK_RSHIFT, 16},       {SDLK_LCTRL, 17},
+    {SDLK_RCTRL, 17},         {SDLK_LALT, 18},         {SDLK_RALT, 18},         {SDLK_PAUSE, 19},
+    {SDLK_CAPSLOCK, 20},      {SDLK_KP_MULTIPLY, 106}, {SDLK_KP_PLUS, 107},     {SDLK_KP_MINUS, 109},
+    {SDLK_KP_PERIOD, 110},    {SDLK_KP_DIVIDE, 111},   {SDLK_SEMICOLON, 186},   {SDLK_EQUALS, 187},
+    {SDLK_PLUS, 187},         {SDLK_COMMA, 188},       {SDLK_MINUS, 189},       {SDLK_PERIOD, 190},
+    {SDLK_SLASH, 191},        {SDLK_BACKQUOTE, 192},   {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
+    {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
+};
+
+} // namespace
+
 int legacyKeyCode(SDL_Keycode sym) {
-    if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
-    if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
-    if (sym >= SDLK_F1 && sym <= SDLK_F12) return 112 + (sym - SDLK_F1);
-    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return 97 + (sym - SDLK_KP_1);
-    switch (sym) {
-    case SDLK_KP_0:
-        return 96;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return 13;
-    case SDLK_ESCAPE:
-        return 27;
-    case SDLK_SPACE:
-        return 32;
-    case SDLK_BACKSPACE:
-        return 8;
-    case SDLK_TAB:
-        return 9;
-    case SDLK_DELETE:
-        return 46;
-    case SDLK_INSERT:
-        return 45;
-    case SDLK_HOME:
-        return 36;
-    case SDLK_END:
-        return 35;
-    case SDLK_PAGEUP:
-        return 33;
-    case SDLK_PAGEDOWN:
-        return 34;
-    case SDLK_LEFT:
-        return 37;
-    case SDLK_UP:
-        return 38;
-    case SDLK_RIGHT:
-        return 39;
-    case SDLK_DOWN:
-        return 40;
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT:
-        return 16;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL:
-        return 17;
-    case SDLK_LALT:
-    case SDLK_RALT:
-        return 18;
-    case SDLK_PAUSE:
-        return 19;
-    case SDLK_CAPSLOCK:
-        return 20;
-    case SDLK_KP_MULTIPLY:
-        return 106;
-    case SDLK_KP_PLUS:
-        return 107;
-    case SDLK_KP_MINUS:
-        return 109;
-    case SDLK_KP_PERIOD:
-        return 110;
-    case SDLK_KP_DIVIDE:
-        return 111;
-    case SDLK_SEMICOLON:
-        return 186;
-    case SDLK_EQUALS:
-    case SDLK_PLUS:
-        return 187;
-    case SDLK_COMMA:
-        return 188;
-    case SDLK_MINUS:
-        return 189;
-    case SDLK_PERIOD:
-        return 190;
-    case SDLK_SLASH:
-        return 191;
-    case SDLK_BACKQUOTE:
-        return 192;
-    case SDLK_LEFTBRACKET:
-        return 219;
-    case SDLK_BACKSLASH:
-        return 220;
-    case SDLK_RIGHTBRACKET:
-        return 221;
-    case SDLK_QUOTE:
-        return 222;
-    default:
-        return 0;
-    }
+    for (const KeyRange &r : kKeyRanges)
+        if (sym >= r.first && sym <= r.last) return r.code + (sym - r.first);
+    for (const KeyCode &k : kKeyCodes)
+        if (k.sym == sym) return k.code;
+    return 0;
 }
 
 int legacyShift(Uint16 mod) {

@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""Fails when a file under src/ includes a header of a folder its own folder may not use.
+
+Each subsystem folder of src/ may include the folders listed for it below and its own; the
+table keeps dependencies pointing downwards (nothing in platform/ knows the exercise, nothing
+above platform/ui knows which backend runs). Usage: include_edges.py SOURCE_DIR
+"""
+import pathlib
+import re
+import sys
+
+PLATFORM = {"platform/basic", "platform/text", "platform/gfx", "platform/ui"}
+ALLOWED = {
+    "platform/gfx": set(),
+    "platform/text": {"platform/gfx"},
+    "platform/basic": {"platform/text"},  # data file names, in code page 1252, become UTF-8 on disk
+    "platform/ui": {"platform/basic", "platform/text", "platform/gfx"},
+    "platform/backend/headless": PLATFORM,
+    "platform/backend/sdl": PLATFORM,
+    "platform/backend": PLATFORM | {"platform/backend/headless", "platform/backend/sdl"},
+    "common": PLATFORM,
+    "vecgraphics": PLATFORM | {"common"},
+    "session": PLATFORM | {"common", "vecgraphics"},
+    "content": PLATFORM | {"common", "vecgraphics", "session"},
+    "exercise": PLATFORM | {"common", "vecgraphics", "session", "content"},
+    "demo": PLATFORM | {"common", "vecgraphics", "session", "content"},
+    "app": PLATFORM | {"platform/backend", "common", "vecgraphics", "session", "content", "exercise", "demo"},
+}
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+
+
+def folder(path):
+    """The subsystem folder of a path relative to src/: the longest table key it lies in."""
+    parts = path.split("/")
+    for n in range(len(parts) - 1, 0, -1):
+        if "/".join(parts[:n]) in ALLOWED:
+            return "/".join(parts[:n])
+    return None
+
+
+def main():
+    src = pathlib.Path(sys.argv[1]) / "src"
+    bad = []
+    for file in sorted(src.rglob("*")):
+        if file.suffix not in (".cpp", ".hpp"):
+            continue
+        rel = file.relative_to(src).as_posix()
+        own = folder(rel)
+        text = file.read_text(encoding="utf-8", errors="replace")
+        for line, match in ((text.count("\n", 0, m.start()) + 1, m) for m in INCLUDE.finditer(text)):
+            target = folder(match.group(1))
+            if own is None:
+                bad.append(f"src/{rel}:{line}: the file lies in no folder of the table")
+            elif target is None:
+                bad.append(f'src/{rel}:{line}: "{match.group(1)}" lies in no folder of the table')
+            elif target != own and target not in ALLOWED[own]:
+                bad.append(f'src/{rel}:{line}: {own} -> {target} ("{match.group(1)}") is not an allowed edge')
+    for b in bad:
+        print(b)
+    print(f"{len(bad)} include edge(s) outside the table" if bad else "every include edge is in the table")
+    return 1 if bad else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
