@@ -26,8 +26,12 @@ void TempDir::mkdir(std::string_view relative) const {
 }
 
 void TempDir::write(std::string_view relative, std::string_view bytes) const {
-    fs::path p = file(relative);
-    fs::create_directories(p.parent_path());
+    writeFile(file(relative), bytes);
+}
+
+void writeFile(const std::string &path, std::string_view bytes) {
+    fs::path p = path;
+    if (p.has_parent_path()) fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

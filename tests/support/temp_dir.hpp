@@ -26,6 +26,8 @@ class TempDir {
 
 // The whole content of a file; "<missing>" when it does not exist.
 std::string readFile(const std::string &path);
+// Writes `bytes` as the whole file (its folder made first).
+void writeFile(const std::string &path, std::string_view bytes);
 bool fileExists(const std::string &path);
 
 } // namespace kartino::testkit

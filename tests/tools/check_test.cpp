@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -50,7 +49,7 @@ void edit(const std::string &path, const std::string &from, const std::string &t
     const std::size_t at = bytes.find(from);
     ASSERT_NE(at, std::string::npos) << path << " has no \"" << from << "\"";
     bytes.replace(at, from.size(), to);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    testkit::writeFile(path, bytes);
 }
 
 // Keeps the first `lines` lines of the file.
@@ -59,7 +58,7 @@ void cut(const std::string &path, int lines) {
     std::string kept;
     std::string line;
     for (int i = 0; i < lines && std::getline(in, line); ++i) kept += line + "\n";
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << kept;
+    testkit::writeFile(path, kept);
 }
 
 struct Broken {
