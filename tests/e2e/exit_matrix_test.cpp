@@ -297,6 +297,7 @@ class ActingBackend final : public ui::Backend, ui::Sound {
     ui::Sound &sound() override { return *this; }
     void setCursorVisible(bool visible) override { inner_.setCursorVisible(visible); }
     ui::ScreenPoint cursorPos() const override { return inner_.cursorPos(); }
+    void setCursorPos(ui::ScreenPoint p) override { inner_.setCursorPos(p); }
     void present(const gfx::Surface &screen, const std::vector<gfx::Rect> &damage) override {
         inner_.present(screen, damage);
     }
