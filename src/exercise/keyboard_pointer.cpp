@@ -66,7 +66,8 @@ bool FormKartino::pointbykey(int keycode, int shift) {
     if (!keyboardpointer_ || !ex.awaitingclick) return false;
     if (keycode == kAnswerKey) {
         if (!ex.systemcursor)
-            Form_MouseDown(ui::kLeftButton, shift, static_cast<float>(ex.crossx), static_cast<float>(ex.crossy));
+            Form_MouseDown(ui::kLeftButton, shift, static_cast<float>(ex.crossx),
+                           static_cast<float>(ex.crossy));
         return true;
     }
     const std::optional<DesignStep> step = arrowstep(keycode, shift);

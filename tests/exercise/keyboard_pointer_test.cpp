@@ -30,11 +30,17 @@ TEST(KeyboardPointer, StepsOnTheDesignGridInsideTheMap) {
         {"from outside the map onto its edge", 1024, 768, {0, 0}, {1, 0}, {104, 132}},
         {"past the right edge: its last whole pixel", 1024, 768, {919, 700}, {8, 0}, {920, 700}},
         {"at the right edge: stays", 1024, 768, {920, 700}, {1, 0}, {920, 700}},
-        {"at the top edge, whose design row lies between pixels: stays", 1024, 768, {500, 132}, {0, -1}, {500, 132}},
+        {"at the top edge, whose design row lies between pixels: stays",
+         1024,
+         768,
+         {500, 132},
+         {0, -1},
+         {500, 132}},
         {"half a pixel a unit: still a pixel left", 320, 240, {100, 100}, {-1, 0}, {99, 100}},
     };
     for (const Case &c : cases) {
-        const std::optional<ui::ScreenPoint> to = steppedpoint(screen(c.width, c.height), map, c.from, c.step);
+        const std::optional<ui::ScreenPoint> to =
+            steppedpoint(screen(c.width, c.height), map, c.from, c.step);
         ASSERT_TRUE(to) << c.what;
         EXPECT_EQ(*to, c.to) << c.what << ": (" << to->x << ", " << to->y << ")";
     }

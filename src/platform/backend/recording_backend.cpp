@@ -32,7 +32,9 @@ RecordedStart readRecordingHeader(std::string_view script) {
 }
 
 std::string scriptLine(const InputEvent &e) {
-    const auto at = [&](const char *op) { return op + (" " + std::to_string(e.x)) + " " + std::to_string(e.y); };
+    const auto at = [&](const char *op) {
+        return op + (" " + std::to_string(e.x)) + " " + std::to_string(e.y);
+    };
     const auto key = [&](const char *op) {
         return op + (" " + std::to_string(e.keyCode)) + (e.shift ? " " + std::to_string(e.shift) : "");
     };
@@ -53,7 +55,8 @@ std::string scriptLine(const InputEvent &e) {
     return "close";
 }
 
-std::unique_ptr<ui::Backend> recordInto(std::unique_ptr<ui::Backend> inner, const std::string &path, bool realTime) {
+std::unique_ptr<ui::Backend> recordInto(std::unique_ptr<ui::Backend> inner, const std::string &path,
+                                        bool realTime) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         std::fprintf(stderr, "kartino: cannot create the recording %s (%s); the session is not recorded\n",
@@ -87,7 +90,8 @@ void RecordingBackend::setCursorPos(ui::ScreenPoint p) {
 }
 
 std::optional<InputEvent> RecordingBackend::nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) {
-    std::optional<InputEvent> e = stepped_ ? nextStepped(deadlineMs, wait) : inner_->nextEvent(deadlineMs, wait);
+    std::optional<InputEvent> e =
+        stepped_ ? nextStepped(deadlineMs, wait) : inner_->nextEvent(deadlineMs, wait);
     if (e) record(*e);
     return e;
 }
@@ -112,7 +116,8 @@ std::optional<InputEvent> RecordingBackend::nextStepped(std::optional<std::int64
 
 // The held input as a wait takes it: a millisecond at least after what the program saw last (so
 // that no DoEvents of a replay could have taken it earlier), and not at or after the deadline.
-std::optional<InputEvent> RecordingBackend::deliverAt(std::int64_t arrival, std::optional<std::int64_t> deadlineMs) {
+std::optional<InputEvent> RecordingBackend::deliverAt(std::int64_t arrival,
+                                                      std::optional<std::int64_t> deadlineMs) {
     SteppedClock &c = *stepped_;
     const std::int64_t at = std::max(c.monotonicMs() + 1, arrival);
     if (deadlineMs && at >= *deadlineMs) {

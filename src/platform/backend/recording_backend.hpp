@@ -34,7 +34,8 @@ std::string scriptLine(const ui::InputEvent &e);
 // `inner` recording into the file at `path` (created, or emptied). `realTime`: the inner
 // backend's clock is a real one, to be read through a SteppedClock. A file that cannot be
 // created is reported on stderr and `inner` is returned as it is: the session runs unrecorded.
-std::unique_ptr<ui::Backend> recordInto(std::unique_ptr<ui::Backend> inner, const std::string &path, bool realTime);
+std::unique_ptr<ui::Backend> recordInto(std::unique_ptr<ui::Backend> inner, const std::string &path,
+                                        bool realTime);
 
 class RecordingBackend final : public ui::Backend {
   public:

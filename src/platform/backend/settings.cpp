@@ -103,7 +103,8 @@ std::unique_ptr<ui::Backend> headless(const Settings &s) {
     return std::make_unique<HeadlessBackend>(std::move(c));
 }
 
-std::unique_ptr<ui::Backend> recorded(std::unique_ptr<ui::Backend> backend, const Settings &s, bool realTime) {
+std::unique_ptr<ui::Backend> recorded(std::unique_ptr<ui::Backend> backend, const Settings &s,
+                                      bool realTime) {
     return s.record.empty() ? std::move(backend) : recordInto(std::move(backend), s.record, realTime);
 }
 

@@ -17,7 +17,7 @@ namespace {
 struct Call {
     std::optional<std::int64_t> deadline;
     bool wait;
-    bool event; // an input comes back
+    bool event;         // an input comes back
     std::int64_t clock; // the time the program sees afterwards
 };
 
@@ -29,17 +29,25 @@ struct Case {
 
 TEST(RecordingBackend, AWindowsClockMovesOnlyWhereAReplayWould) {
     const Case cases[] = {
-        {"an input waited for comes at its time", "wait 100\nkey 13\n", {{{}, true, true, 100}},
+        {"an input waited for comes at its time",
+         "wait 100\nkey 13\n",
+         {{{}, true, true, 100}},
          "wait 100\nkeydown 13\n"},
         {"a deadline before the input ends the wait there; DoEvents takes nothing",
          "wait 100\nkey 13\n",
          {{50, true, false, 50}, {{}, false, false, 50}, {{}, true, true, 100}},
          "wait 100\nkeydown 13\n"},
-        {"an input waited for comes a millisecond after what the program saw", "key 13\n",
-         {{{}, true, true, 1}}, "wait 1\nkeydown 13\n"},
-        {"one that would come at the deadline is kept for the next look", "key 13\n",
-         {{1, true, false, 1}, {{}, false, true, 1}}, "wait 1\nkeydown 13\n"},
-        {"DoEvents takes what is there, the clock still", "key 13\n", {{{}, false, true, 0}, {{}, false, true, 0}},
+        {"an input waited for comes a millisecond after what the program saw",
+         "key 13\n",
+         {{{}, true, true, 1}},
+         "wait 1\nkeydown 13\n"},
+        {"one that would come at the deadline is kept for the next look",
+         "key 13\n",
+         {{1, true, false, 1}, {{}, false, true, 1}},
+         "wait 1\nkeydown 13\n"},
+        {"DoEvents takes what is there, the clock still",
+         "key 13\n",
+         {{{}, false, true, 0}, {{}, false, true, 0}},
          "keydown 13\nkeyup 13\n"},
     };
     for (const Case &c : cases) {

@@ -81,7 +81,7 @@ class HeadlessBackend final : public ui::Backend {
     std::int64_t waitLeft_ = 0;
     std::int64_t freeRunMs_ = 0;
     int idleLooks_ = 0; // DoEvents looks in a row that found nothing due
-    int shots_ = 0; // pictures of moments kept so far
+    int shots_ = 0;     // pictures of moments kept so far
     bool closeSent_ = false;
     bool cursorVisible_ = true;
     ui::ScreenPoint mouse_;

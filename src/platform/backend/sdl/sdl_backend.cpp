@@ -188,7 +188,8 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
             blit({copy.bounds()}); // the window system lost our pixels: show them again
         return std::nullopt;
     case SDL_MOUSEMOTION:
-        if (std::exchange(warped, std::nullopt) == ui::ScreenPoint{e.motion.x, e.motion.y}) return std::nullopt;
+        if (std::exchange(warped, std::nullopt) == ui::ScreenPoint{e.motion.x, e.motion.y})
+            return std::nullopt;
         return InputEvent{EventKind::MouseMove,          e.motion.x, e.motion.y,
                           legacyButtons(e.motion.state), 0,          legacyShift(SDL_GetModState())};
     case SDL_MOUSEBUTTONDOWN:
