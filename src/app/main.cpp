@@ -27,7 +27,7 @@ int main(int argc, char **argv) {
     }
     try {
         if (!backend) backend = backend::createSilentBackend(settings);
-        return app::runprogram(*backend, commandline);
+        return app::runprogram(*backend, commandline, {settings.keyboardPointer});
     } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: %s\n", e.what());
     } catch (...) {

@@ -20,11 +20,12 @@ std::string commandlineof(int argc, const char *const *argv) {
     return line;
 }
 
-Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives)
+Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives,
+                 ProgramOptions options)
     : app_(backend), paths_(drives ? basic::PathResolver(std::move(drives)) : basic::PathResolver()),
       files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); },
                                      [this](std::int64_t until) { app_.waitUntil(until); }, {}},
-      session_(services_), formkartino_(app_, session_), formdemo_(app_, session_),
+      session_(services_), formkartino_(app_, session_, options.keyboardpointer), formdemo_(app_, session_),
       form1_(app_, session_, std::move(commandline),
              {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {
     services_.oempage = text::oemCodePageFromEnvironment();
@@ -66,6 +67,8 @@ int Program::endafterfailure(const basic::RuntimeError *error, const std::string
     return 1;
 }
 
-int runprogram(ui::Backend &backend, const std::string &commandline) { return Program(backend, commandline).run(); }
+int runprogram(ui::Backend &backend, const std::string &commandline, ProgramOptions options) {
+    return Program(backend, commandline, {}, options).run();
+}
 
 } // namespace kartino::app

@@ -35,10 +35,16 @@ class ApplicationMessageBox final : public ui::MessageBox {
     ui::Application &app_;
 };
 
+// What the environment chooses of the program's own behaviour (through the backend settings).
+struct ProgramOptions {
+    bool keyboardpointer = false; // the arrow keys point on the map, Space answers
+};
+
 class Program {
   public:
     // `drives` maps the drive letters of the data to folders (default: KARTINO_DRIVE_<LETTER>).
-    Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {});
+    Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {},
+            ProgramOptions options = {});
 
     // Runs the session to its end: 0 after a normal end, 1 after a cancel or a failure.
     int run();
@@ -64,7 +70,7 @@ class Program {
     session::Form1 form1_;
 };
 
-// Program(backend, commandline).run().
-int runprogram(ui::Backend &backend, const std::string &commandline);
+// Program(backend, commandline, {}, options).run().
+int runprogram(ui::Backend &backend, const std::string &commandline, ProgramOptions options = {});
 
 } // namespace kartino::app

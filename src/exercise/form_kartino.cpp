@@ -28,8 +28,8 @@ constexpr int kF1 = 112;
 
 } // namespace
 
-FormKartino::FormKartino(ui::Application &app, session::Session &session)
-    : Form(app, "FormKartino"), s_(session) {
+FormKartino::FormKartino(ui::Application &app, session::Session &session, bool keyboardpointer)
+    : Form(app, "FormKartino"), s_(session), keyboardpointer_(keyboardpointer) {
     setFontName("Arial");
     setFontSize(12);
     placecontrols();
@@ -171,7 +171,10 @@ void FormKartino::Form_KeyDown(int &KeyCode, int Shift) {
     if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) LabelCancel_Click();
     if (KeyCode == kF1) {
         showhelp();
-    } else if (CommandJa.Visible()) {
+        return;
+    }
+    if (pointbykey(KeyCode, Shift)) return;
+    if (CommandJa.Visible()) {
         if (common::iskeyof(KeyCode, s_.texts.text[session::kYesKey]))
             CommandJa_Click();
         else if (common::iskeyof(KeyCode, s_.texts.text[session::kNoKey]))

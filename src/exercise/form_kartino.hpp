@@ -7,7 +7,7 @@
 //
 // The handlers are spread over files by concern: the form and its keys here, the task sequence
 // in task_flow.cpp, pointing and the answer mark in pointing.cpp, help steps in help_steps.cpp,
-// the judgement in evaluation.cpp.
+// the judgement in evaluation.cpp, pointing by keys in keyboard_pointer.cpp.
 #include "content/map_form.hpp"
 #include "exercise/text_rows.hpp"
 #include "platform/ui/command_button.hpp"
@@ -23,7 +23,8 @@ namespace kartino::exercise {
 
 class FormKartino : public ui::Form {
   public:
-    FormKartino(ui::Application &app, session::Session &session);
+    // `keyboardpointer`: the arrow keys point and Space answers (for trainees without a mouse).
+    FormKartino(ui::Application &app, session::Session &session, bool keyboardpointer = false);
 
     ui::Label LabelWeiter{*this, "LabelWeiter"};
     ui::Label LabelAufno{*this, "LabelAufno"};
@@ -82,10 +83,12 @@ class FormKartino : public ui::Form {
     void savecross(double x, double y);
     void restorecross();
     void drawcross(double x, double y);
+    bool pointbykey(int keycode, int shift);
     void hidesystemcursor();
     void showsystemcursor();
 
     session::Session &s_;
+    bool keyboardpointer_ = false;
 };
 
 } // namespace kartino::exercise

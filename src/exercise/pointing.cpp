@@ -117,6 +117,7 @@ void FormKartino::Form_MouseDown(int, int, float X, float Y) {
     CommandHilf.setVisible(false);
     LabelWeiter.setVisible(true);
     ex.awaitingclick = false;
+    app().moment("answer");
 }
 
 void FormKartino::drawanswermark() {

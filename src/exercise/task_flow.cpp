@@ -128,6 +128,7 @@ void FormKartino::LabelWeiter_Click() {
         endtask();
         showsummary();
         ex.summaryshown = true;
+        app().moment("summary");
     } else {
         LabelWeiter.setVisible(false);
         endtask();

@@ -297,6 +297,7 @@ class ActingBackend final : public ui::Backend, ui::Sound {
     ui::Sound &sound() override { return *this; }
     void setCursorVisible(bool visible) override { inner_.setCursorVisible(visible); }
     ui::ScreenPoint cursorPos() const override { return inner_.cursorPos(); }
+    void setCursorPos(ui::ScreenPoint p) override { inner_.setCursorPos(p); }
     gfx::Surface &screen() override { return inner_.screen(); }
     void present(const std::vector<gfx::Rect> &damage) override { inner_.present(damage); }
     std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override {

@@ -49,7 +49,7 @@ int HostedSession::run(const std::string &script, ui::ScreenSize screen, basic::
     backend_ = std::make_unique<backend::HeadlessBackend>(std::move(c));
     program_ = std::make_unique<app::Program>(*backend_, host::buildCommandLine(options_.cmd), [this](char letter) {
         return (letter | 0x20) == 'k' ? std::optional<std::string>(root.path()) : std::nullopt;
-    });
+    }, programoptions);
     program_->session().sv.files.setOutputFaults(faults);
     return program_->run();
 }

@@ -43,6 +43,7 @@ class HostedSession {
     bool keepresults = false;              // run() leaves result files of an earlier run in place
     basic::OutputFaults *faults = nullptr; // the output fault plan of the run
     std::string tracepath;                 // the backend's trace ("" = none)
+    app::ProgramOptions programoptions;    // what the environment would choose
 
   private:
     host::HostOptions options_;

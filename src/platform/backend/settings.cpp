@@ -1,6 +1,7 @@
 #include "platform/backend/settings.hpp"
 
 #include "platform/backend/headless/headless_backend.hpp"
+#include "platform/backend/recording_backend.hpp"
 #include "platform/backend/sdl/sdl_backend.hpp"
 
 #include <charconv>
@@ -63,8 +64,15 @@ Settings readSettings(const std::function<const char *(const char *)> &getenv) {
         s.clock = parseClockTime(clock);
         if (!s.clock) throw SettingsError("KARTINO_CLOCK must be hh:mm:ss, not '" + clock + "'");
     }
+    if (std::string pointer = value(getenv, "KARTINO_KEYBOARD_POINTER"); !pointer.empty()) {
+        if (pointer != "0" && pointer != "1")
+            throw SettingsError("KARTINO_KEYBOARD_POINTER must be 1 (on) or 0 (off), not '" + pointer + "'");
+        s.keyboardPointer = pointer == "1";
+    }
     s.script = value(getenv, "KARTINO_SCRIPT");
     s.trace = value(getenv, "KARTINO_TRACE");
+    s.record = value(getenv, "KARTINO_RECORD");
+    s.shots = value(getenv, "KARTINO_SHOTS");
     if (s.backend.empty()) {
         bool display = !value(getenv, "DISPLAY").empty() || !value(getenv, "WAYLAND_DISPLAY").empty();
         s.backend = display ? "sdl" : "headless";
@@ -74,39 +82,55 @@ Settings readSettings(const std::function<const char *(const char *)> &getenv) {
 
 namespace {
 
+// A recorded session's script gives its clock and screen where the environment does not.
 std::unique_ptr<ui::Backend> headless(const Settings &s) {
     HeadlessConfig c;
-    if (s.screen) c.screen = *s.screen;
+    RecordedStart recorded;
+    if (!s.script.empty()) {
+        const std::string text = readScriptText(s.script);
+        c.script = parseScript(text);
+        recorded = readRecordingHeader(text);
+    }
+    if (std::optional<ui::ScreenSize> screen = s.screen ? s.screen : recorded.screen) c.screen = *screen;
     c.dpi = s.dpi.value_or(96);
-    if (!s.script.empty()) c.script = readScriptFile(s.script);
     c.tracePath = s.trace;
+    c.shotsDir = s.shots;
     basic::CivilTime today = basic::RealClock().now();
     today.millisecond = 0;
-    if (s.clock) today.hour = s.clock->hour, today.minute = s.clock->minute, today.second = s.clock->second;
+    if (std::optional<basic::CivilTime> clock = s.clock ? s.clock : recorded.clock)
+        today.hour = clock->hour, today.minute = clock->minute, today.second = clock->second;
     c.clockStart = today;
     return std::make_unique<HeadlessBackend>(std::move(c));
+}
+
+std::unique_ptr<ui::Backend> recorded(std::unique_ptr<ui::Backend> backend, const Settings &s,
+                                      bool realTime) {
+    return s.record.empty() ? std::move(backend) : recordInto(std::move(backend), s.record, realTime);
 }
 
 } // namespace
 
 std::unique_ptr<ui::Backend> createBackend(const Settings &s) {
-    if (s.backend == "headless") return headless(s);
+    if (s.backend == "headless") return recorded(headless(s), s, false);
     SdlConfig c;
     c.window = s.screen;
     c.dpi = s.dpi;
     c.tracePath = s.trace;
+    std::unique_ptr<ui::Backend> window;
     try {
-        return std::make_unique<SdlBackend>(std::move(c));
+        window = std::make_unique<SdlBackend>(std::move(c));
     } catch (const std::runtime_error &e) {
         if (s.backendGiven) throw;
         std::fprintf(stderr, "kartino: %s; running headless\n", e.what());
-        return headless(s);
+        return recorded(headless(s), s, false);
     }
+    return recorded(std::move(window), s, true);
 }
 
 std::unique_ptr<ui::Backend> createSilentBackend(const Settings &settings) {
     Settings s = settings;
     s.script.clear();
+    s.shots.clear();
     return headless(s);
 }
 

@@ -7,6 +7,12 @@
 //   KARTINO_SCRIPT   the headless input script
 //   KARTINO_TRACE    the trace file both backends append to
 //   KARTINO_CLOCK    hh:mm:ss start of the headless fake clock (default: the time of day at start)
+//   KARTINO_KEYBOARD_POINTER  1: the arrow keys point on the map and Space answers (0 or unset: off)
+//   KARTINO_RECORD   a file that gets every input of the session as a headless script
+//   KARTINO_SHOTS    a folder for the headless backend's pictures of every answer and the summary
+//
+// A headless script that starts with a recording's first line ("# clock 10:00:00 screen
+// 1024x768") gives the clock and the screen where KARTINO_CLOCK and KARTINO_SCREEN do not.
 //
 // and the backend they choose.
 #include "platform/basic/clock.hpp"
@@ -34,6 +40,9 @@ struct Settings {
     std::string script;
     std::string trace;
     std::optional<basic::CivilTime> clock; // only the time of day is set
+    bool keyboardPointer = false;
+    std::string record;
+    std::string shots;
 };
 
 // `getenv` looks a variable up (nullptr when unset); the default reads the process environment.
@@ -44,7 +53,9 @@ std::optional<ui::ScreenSize> parseScreen(std::string_view text);      // "1024x
 std::optional<basic::CivilTime> parseClockTime(std::string_view text); // "08:30:00"
 
 // The backend the settings ask for. A default choice of sdl that cannot open the display falls
-// back to headless; an explicit one throws. Throws on an unreadable or malformed script.
+// back to headless; an explicit one throws. Throws on an unreadable or malformed script. With
+// `record` set the backend is wrapped in the recorder (a file that cannot be created is reported
+// on stderr and the session runs unrecorded).
 std::unique_ptr<ui::Backend> createBackend(const Settings &settings);
 
 // A headless backend without a script, for when the chosen backend cannot start: it shows

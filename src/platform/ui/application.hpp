@@ -39,6 +39,7 @@ class Application {
     int ShowCursor(bool show) { return cursor_.ShowCursor(show); }
     const CursorCounter &cursor() const { return cursor_; }
     ScreenPoint GetCursorPos() const { return backend_.cursorPos(); }
+    void SetCursorPos(ScreenPoint p) { backend_.setCursorPos(p); }
     // Asynchronous; the name is turned into this machine's path by the resolver (below).
     void sndPlaySound(const std::string &file);
     void MsgBox(const std::string &title, const std::vector<std::string> &lines);
@@ -69,6 +70,12 @@ class Application {
     Form *activeForm() const; // the topmost shown form
     const gfx::Surface &screen() const { return backend_.screen(); }
     void present(); // repaint invalid regions, compose the damage and present it
+    // Tells the backend of a moment worth a look afterwards (see Backend::moment), the screen
+    // presented first.
+    void moment(const std::string &name) {
+        present();
+        backend_.moment(name);
+    }
 
     // ----- used by forms and controls
     void registerForm(Form *f);

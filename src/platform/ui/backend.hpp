@@ -44,8 +44,10 @@ class Backend {
 
     // The real cursor; the forms' display counter decides (see cursor.hpp).
     virtual void setCursorVisible(bool visible) = 0;
-    // GetCursorPos, in screen pixels.
+    // GetCursorPos and SetCursorPos, in screen pixels. Putting the cursor somewhere is no input:
+    // the program hears of no mouse move from it.
     virtual ScreenPoint cursorPos() const = 0;
+    virtual void setCursorPos(ScreenPoint p) = 0;
 
     // The screen-sized surface the forms are composed into. The backend keeps it as what the
     // screen shows, so the screen exists once, not once on each side.
@@ -62,6 +64,11 @@ class Backend {
     // The headless backend throws (a std::runtime_error) when its script has ended and nothing
     // can ever come: a wait without a deadline after the final close.
     virtual std::optional<InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) = 0;
+
+    // A moment of the session worth a look afterwards ("answer": an answer was judged,
+    // "summary": the summary is shown), with the screen presented up to it. The headless backend
+    // can keep a picture of each; the others pass it by.
+    virtual void moment(const std::string &name) { (void)name; }
 };
 
 } // namespace kartino::ui

@@ -1,6 +1,7 @@
 // The environment variables that drive the program from outside.
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/backend/settings.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,10 @@ TEST(Settings, ReadsEveryVariable) {
                        {"KARTINO_DPI", "120"},
                        {"KARTINO_SCRIPT", "run.txt"},
                        {"KARTINO_TRACE", "trace.txt"},
-                       {"KARTINO_CLOCK", "23:59:58"}});
+                       {"KARTINO_CLOCK", "23:59:58"},
+                       {"KARTINO_KEYBOARD_POINTER", "1"},
+                       {"KARTINO_RECORD", "session.script"},
+                       {"KARTINO_SHOTS", "pictures"}});
     EXPECT_EQ(s.screen, (ui::ScreenSize{800, 600}));
     EXPECT_EQ(s.dpi, 120);
     EXPECT_EQ(s.script, "run.txt");
@@ -40,13 +44,18 @@ TEST(Settings, ReadsEveryVariable) {
     EXPECT_EQ(s.clock->hour, 23);
     EXPECT_EQ(s.clock->minute, 59);
     EXPECT_EQ(s.clock->second, 58);
+    EXPECT_TRUE(s.keyboardPointer);
+    EXPECT_EQ(s.record, "session.script");
+    EXPECT_EQ(s.shots, "pictures");
+    EXPECT_FALSE(read({{"KARTINO_KEYBOARD_POINTER", "0"}}).keyboardPointer);
 }
 
 TEST(Settings, MalformedValuesAreErrors) {
     for (auto [name, value] : std::map<std::string, std::string>{{"KARTINO_BACKEND", "x11"},
                                                                  {"KARTINO_SCREEN", "1024*768"},
                                                                  {"KARTINO_DPI", "ninety"},
-                                                                 {"KARTINO_CLOCK", "25:00:00"}})
+                                                                 {"KARTINO_CLOCK", "25:00:00"},
+                                                                 {"KARTINO_KEYBOARD_POINTER", "yes"}})
         EXPECT_THROW(read({{name, value}}), SettingsError) << name;
     EXPECT_FALSE(parseScreen("0x768"));
     EXPECT_FALSE(parseClockTime("8:00:00"));
@@ -58,6 +67,32 @@ TEST(Settings, TheHeadlessBackendStartsItsClockAtTheGivenTime) {
     EXPECT_EQ(backend->dpi(), 96);
     EXPECT_EQ(backend->clock().time(), "08:30:00");
     EXPECT_FLOAT_EQ(backend->clock().timer(), 8.5f * 3600);
+}
+
+// A recording's first line gives the replay its clock and screen; the environment wins.
+TEST(Settings, ARecordedScriptGivesTheClockAndTheScreenTheEnvironmentLeavesOpen) {
+    testkit::TempDir dir;
+    dir.write("recorded", "# clock 08:15:30 screen 800x600\nwait 10\n");
+    dir.write("plain", "# a trainee\nwait 10\n");
+    struct Case {
+        const char *script, *screen, *clock;
+        ui::ScreenSize size;
+        const char *time;
+    };
+    const Case cases[] = {
+        {"recorded", nullptr, nullptr, {800, 600}, "08:15:30"},
+        {"recorded", "320x200", nullptr, {320, 200}, "08:15:30"},
+        {"recorded", nullptr, "09:00:00", {800, 600}, "09:00:00"},
+        {"plain", nullptr, "09:00:00", {1024, 768}, "09:00:00"},
+    };
+    for (const Case &c : cases) {
+        std::map<std::string, std::string> env{{"KARTINO_SCRIPT", dir.file(c.script)}};
+        if (c.screen) env["KARTINO_SCREEN"] = c.screen;
+        if (c.clock) env["KARTINO_CLOCK"] = c.clock;
+        auto backend = createBackend(read(env));
+        EXPECT_EQ(backend->screenSize(), c.size) << c.script << " " << (c.screen ? c.screen : "");
+        EXPECT_EQ(backend->clock().time(), c.time) << c.script << " " << (c.clock ? c.clock : "");
+    }
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "platform/gfx/draw.hpp"
 #include "platform/gfx/png.hpp"
 
+#include <cstdio>
+#include <filesystem>
+
 namespace kartino::backend {
 
 namespace {
@@ -85,6 +88,22 @@ void HeadlessBackend::execute(const ScriptCommand &c) {
             throw ScriptError("script line " + std::to_string(c.line) + ": " + e.what());
         }
         break;
+    }
+}
+
+// A picture of the moment, for looking through the session afterwards. One that cannot be
+// written is reported and the session goes on: the pictures are an aid, not its result.
+void HeadlessBackend::moment(const std::string &name) {
+    if (config_.shotsDir.empty()) return;
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d-", ++shots_);
+    const std::string path = config_.shotsDir + "/" + number + name + ".png";
+    try {
+        std::error_code ignored;
+        std::filesystem::create_directories(config_.shotsDir, ignored);
+        gfx::writePng(path, framebuffer_);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "kartino: no picture %s: %s\n", path.c_str(), e.what());
     }
 }
 

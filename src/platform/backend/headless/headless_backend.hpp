@@ -13,6 +13,9 @@
 // with a timer due moves the clock on to that timer (for at most an hour of fake time); a wait
 // with nothing due throws ScriptStalled instead of spinning, so a form that waits for input the
 // script never gives fails loudly.
+//
+// With a folder for shots, every moment the program names (an answer judged, the summary) is
+// kept there as a picture of the screen, numbered in order: 0001-answer.png, 0002-answer.png …
 #include "platform/backend/headless/script.hpp"
 #include "platform/basic/clock.hpp"
 #include "platform/ui/backend.hpp"
@@ -34,6 +37,7 @@ struct HeadlessConfig {
     std::vector<ScriptCommand> script;
     std::string tracePath;       // "" = no trace
     basic::CivilTime clockStart; // the fake clock's start
+    std::string shotsDir;        // "" = no pictures of the session's moments
 };
 
 class HeadlessBackend final : public ui::Backend {
@@ -49,9 +53,11 @@ class HeadlessBackend final : public ui::Backend {
     ui::Sound &sound() override;
     void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
     ui::ScreenPoint cursorPos() const override { return mouse_; }
+    void setCursorPos(ui::ScreenPoint p) override { mouse_ = p; }
     gfx::Surface &screen() override { return framebuffer_; }
     void present(const std::vector<gfx::Rect> &) override {} // the framebuffer is the screen
     std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override;
+    void moment(const std::string &name) override;
 
     // For tests and the demonstration.
     const gfx::Surface &framebuffer() const { return framebuffer_; }
@@ -76,6 +82,7 @@ class HeadlessBackend final : public ui::Backend {
     std::int64_t waitLeft_ = 0;
     std::int64_t freeRunMs_ = 0;
     int idleLooks_ = 0; // DoEvents looks in a row that found nothing due
+    int shots_ = 0;     // pictures of moments kept so far
     bool closeSent_ = false;
     bool cursorVisible_ = true;
     ui::ScreenPoint mouse_;

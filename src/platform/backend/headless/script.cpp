@@ -109,6 +109,10 @@ std::vector<ScriptCommand> parseScript(std::string_view text) {
 }
 
 std::vector<ScriptCommand> readScriptFile(const std::string &path) {
+    return parseScript(readScriptText(path));
+}
+
+std::string readScriptText(const std::string &path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw ScriptError("cannot read the script " + path);
     std::string text;
@@ -117,7 +121,7 @@ std::vector<ScriptCommand> readScriptFile(const std::string &path) {
     if (read == basic::ReadAll::TooLong)
         throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB");
     if (read == basic::ReadAll::Failed) throw ScriptError("cannot read the script " + path);
-    return parseScript(text);
+    return text;
 }
 
 } // namespace kartino::backend

@@ -40,5 +40,7 @@ inline constexpr std::size_t kMaxScriptBytes = std::size_t{16} << 20;
 // Throws ScriptError naming the bad lines ("script line 3: unknown command 'klick'").
 std::vector<ScriptCommand> parseScript(std::string_view text);
 std::vector<ScriptCommand> readScriptFile(const std::string &path);
+// The text of a script file (at most kMaxScriptBytes); throws ScriptError.
+std::string readScriptText(const std::string &path);
 
 } // namespace kartino::backend

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace kartino::backend {
 
@@ -33,6 +34,9 @@ struct SdlBackend::Impl {
     gfx::Surface copy; // the screen the forms are composed into; shown again when the window lost its pixels
     std::unique_ptr<SdlSound> sound;
     std::unique_ptr<SdlMessageBox> box;
+    // Where the program put the cursor, until the window system's answer to it (a mouse move
+    // there, which the program must not take for the trainee's) or another move comes.
+    std::optional<ui::ScreenPoint> warped;
 
     explicit Impl(SdlConfig c) : config(std::move(c)), trace(config.tracePath) {}
     void blit(const std::vector<gfx::Rect> &rects);
@@ -120,9 +124,15 @@ void SdlBackend::setCursorVisible(bool visible) {
 }
 
 ui::ScreenPoint SdlBackend::cursorPos() const {
+    if (impl_->warped) return *impl_->warped;
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
     return {x, y};
+}
+
+void SdlBackend::setCursorPos(ui::ScreenPoint p) {
+    impl_->warped = p;
+    SDL_WarpMouseInWindow(impl_->window, p.x, p.y);
 }
 
 // Copies the rectangles of our copy of the screen into the window's surface and shows them.
@@ -180,6 +190,8 @@ std::optional<InputEvent> SdlBackend::Impl::translate(const SDL_Event &e) {
             blit({copy.bounds()}); // the window system lost our pixels: show them again
         return std::nullopt;
     case SDL_MOUSEMOTION:
+        if (std::exchange(warped, std::nullopt) == ui::ScreenPoint{e.motion.x, e.motion.y})
+            return std::nullopt;
         return InputEvent{EventKind::MouseMove,          e.motion.x, e.motion.y,
                           legacyButtons(e.motion.state), 0,          legacyShift(SDL_GetModState())};
     case SDL_MOUSEBUTTONDOWN:

@@ -35,6 +35,7 @@ class SdlBackend final : public ui::Backend {
     ui::Sound &sound() override;
     void setCursorVisible(bool visible) override;
     ui::ScreenPoint cursorPos() const override;
+    void setCursorPos(ui::ScreenPoint p) override;
     gfx::Surface &screen() override;
     void present(const std::vector<gfx::Rect> &damage) override;
     std::optional<ui::InputEvent> nextEvent(std::optional<std::int64_t> deadlineMs, bool wait) override;
