@@ -14,7 +14,6 @@ namespace {
 
 using common::maxdesignx;
 using common::maxdesigny;
-using session::MapGeometry;
 
 // Step 1: the frame each scale code brings; other maps find their rectangle on the drawing.
 void setframe(session::Session &s, ui::Form &form) {

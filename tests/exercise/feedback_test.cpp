@@ -146,7 +146,7 @@ TEST_F(FeedbackTest, RepetitionRunKeepsOnlyTheAnswerValue) {
 }
 
 TEST_F(FeedbackTest, APlaceIndexOutsideTheTableIsASubscriptError) {
-    s.run.taskindex = session::kPlaceSlots;
+    s.run.taskindex = content::kPlaceSlots;
     try {
         recordanswer(s, 1);
         FAIL() << "no error";
