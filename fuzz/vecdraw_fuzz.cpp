@@ -50,8 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     vecgraphics::VecState vs;
     auto x = static_cast<std::int16_t>(data[2] % 128), y = static_cast<std::int16_t>(data[2] / 2);
     for (int i = 0; i <= upper; ++i) {
-        vecgraphics::vecdraw(sv, sh, vt, vs, surface, static_cast<std::int16_t>(i), x, y, 15, scale, base,
-                             fillflag, (data[1] & 2) ? std::optional<double>(scale * 0.75) : std::nullopt);
+        vecgraphics::vecdraw(sv, sh, vt, vs, surface,
+                             {.record = static_cast<std::int16_t>(i),
+                              .x = x,
+                              .y = y,
+                              .scalex = scale,
+                              .baseangle = base,
+                              .fillflag = fillflag,
+                              .scaley = (data[1] & 2) ? std::optional<double>(scale * 0.75) : std::nullopt});
         check(surface.pen().fillStyle == 1);
     }
     if (data[1] & 4) {

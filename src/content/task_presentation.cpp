@@ -179,9 +179,12 @@ void drawplacepicture(session::Session &s, MapForm &f) {
     if (!s.places.listloaded) return;
     const common::ScreenMetrics &sc = s.sh.screen;
     const double left = flag(s, 13) ? 52 : 57;
-    vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, f.form, s.run.taskindex,
-                         basic::CInt(common::screenx(sc, left)), basic::CInt(common::screeny(sc, 33)), 15,
-                         common::scalex(sc, 4), 0, -1, common::scaley(sc, 4));
+    vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, f.form,
+                         {.record = s.run.taskindex,
+                          .x = basic::CInt(common::screenx(sc, left)),
+                          .y = basic::CInt(common::screeny(sc, 33)),
+                          .scalex = common::scalex(sc, 4),
+                          .scaley = common::scaley(sc, 4)});
 }
 
 // Step 10: the longitude labels above the regional map's graticule.
