@@ -2,7 +2,6 @@
 
 #include "common/errors.hpp"
 #include "platform/basic/errors.hpp"
-#include "platform/text/codepage.hpp"
 #include "platform/ui/session_end.hpp"
 #include "session/result_records.hpp"
 
@@ -20,14 +19,15 @@ std::string commandlineof(int argc, const char *const *argv) {
     return line;
 }
 
-Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives)
-    : app_(backend), paths_(drives ? basic::PathResolver(std::move(drives)) : basic::PathResolver()),
+Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives,
+                 text::CodePage oempage)
+    : app_(backend), paths_(std::move(drives)),
       files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); },
                                      [this](std::int64_t until) { app_.waitUntil(until); }, {}},
       session_(services_), formkartino_(app_, session_), formdemo_(app_, session_),
       form1_(app_, session_, std::move(commandline),
              {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {
-    services_.oempage = text::oemCodePageFromEnvironment();
+    services_.oempage = oempage;
     services_.endsession = [this] { session::endsession(session_); };
     app_.setOnClose([this] { session::endsession(session_); });
     app_.setPathResolver([this](const std::string &name) { return paths_.resolve(name); });
@@ -66,6 +66,9 @@ int Program::endafterfailure(const basic::RuntimeError *error, const std::string
     return 1;
 }
 
-int runprogram(ui::Backend &backend, const std::string &commandline) { return Program(backend, commandline).run(); }
+int runprogram(ui::Backend &backend, const std::string &commandline, basic::PathResolver::DriveLookup drives,
+               text::CodePage oempage) {
+    return Program(backend, commandline, std::move(drives), oempage).run();
+}
 
 } // namespace kartino::app

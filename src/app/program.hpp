@@ -9,6 +9,7 @@
 #include "platform/basic/numbered_files.hpp"
 #include "platform/basic/paths.hpp"
 #include "platform/basic/random.hpp"
+#include "platform/text/codepage.hpp"
 #include "platform/ui/application.hpp"
 #include "platform/ui/backend.hpp"
 #include "session/form1.hpp"
@@ -37,8 +38,11 @@ class ApplicationMessageBox final : public ui::MessageBox {
 
 class Program {
   public:
-    // `drives` maps the drive letters of the data to folders (default: KARTINO_DRIVE_<LETTER>).
-    Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {});
+    // `drives` maps the drive letters of the data to folders (without it every drive stands for
+    // the root); `oempage` is the DOS code page of the data files. main() takes both from the
+    // backend settings.
+    Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {},
+            text::CodePage oempage = text::CodePage::Oem850);
 
     // Runs the session to its end: 0 after a normal end, 1 after a cancel or a failure.
     int run();
@@ -64,7 +68,8 @@ class Program {
     session::Form1 form1_;
 };
 
-// Program(backend, commandline).run().
-int runprogram(ui::Backend &backend, const std::string &commandline);
+// Program(backend, commandline, drives, oempage).run().
+int runprogram(ui::Backend &backend, const std::string &commandline, basic::PathResolver::DriveLookup drives,
+               text::CodePage oempage);
 
 } // namespace kartino::app

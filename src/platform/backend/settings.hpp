@@ -7,12 +7,17 @@
 //   KARTINO_SCRIPT   the headless input script
 //   KARTINO_TRACE    the trace file both backends append to
 //   KARTINO_CLOCK    hh:mm:ss start of the headless fake clock (default: the time of day at start)
+//   KARTINO_DRIVE_<LETTER>  the folder a drive letter of the data stands for
+//   KARTINO_OEM_CODEPAGE    850 (default) or 437: the DOS code page of the data files
 //
-// and the backend they choose.
+// and the backend they choose. This is the one place the program reads its environment; main()
+// hands the values on.
 #include "platform/basic/clock.hpp"
+#include "platform/text/codepage.hpp"
 #include "platform/ui/backend.hpp"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -34,6 +39,11 @@ struct Settings {
     std::string script;
     std::string trace;
     std::optional<basic::CivilTime> clock; // only the time of day is set
+    std::map<char, std::string> drives;    // by upper-case letter; only drives given a folder
+    text::CodePage oempage = text::CodePage::Oem850;
+
+    // The folder drive `letter` (either case) stands for, if one is given.
+    std::optional<std::string> drive(char letter) const;
 };
 
 // `getenv` looks a variable up (nullptr when unset); the default reads the process environment.
