@@ -13,8 +13,8 @@ using namespace kartino;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\UEB\\DEUTSCH\\prb", fuzzing::bytesOf(data, size));
-    session::Session s(fuzz.sv);
-    s.sh.settingspaths[9] = fuzz.sh.settingspaths[9];
+    session::Session s(fuzz.services);
+    s.sh.settingspaths[9] = fuzz.shared.settingspaths[9];
     s.settings.langfolder = "K:\\UEB\\DEUTSCH\\";
     try {
         session::prbinput(s);

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 3) return 0;
     fuzzing::FuzzSession session("karte.vec", data, size, 3);
     const std::string &file = session.file;
-    common::Services &sv = session.sv;
-    common::Shared &sh = session.sh;
+    common::Services &sv = session.services;
+    common::Shared &sh = session.shared;
     basic::Random &rnd = session.rnd;
     for (int n = 0; n <= 16; ++n)
         sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
