@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string &commandline = parts[0];
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\CVOR", parts[1]);
-    session::Session s(fuzz.sv);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.sh.settingspaths[common::kResultFolder];
+    session::Session s(fuzz.services);
+    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     session::Settings &st = s.settings;
     try {
         st.hostfolder = session::hostfolderof(commandline);

@@ -18,19 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::string> parts = fuzzing::splitParts(fuzzing::bytesOf(data, size), 2);
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\DATEN\\charset", parts[0]);
-    fuzz.sh.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
-    fuzz.sh.settingspaths[common::kLanguageName] = "DEUTSCH";
+    fuzz.shared.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
+    fuzz.shared.settingspaths[common::kLanguageName] = "DEUTSCH";
     for (std::size_t k = 0; k < 64; ++k)
-        fuzz.sh.pal64[k] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k * 2),
+        fuzz.shared.pal64[k] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k * 2),
                             static_cast<std::uint8_t>(k * 3)};
     try {
-        common::ReadCharset(fuzz.sv, fuzz.sh);
+        common::ReadCharset(fuzz.services, fuzz.shared);
         fuzzing::check(!fuzz.files.isOpen(2));
     } catch (const fuzzing::SessionEnded &) {
     }
     try {
-        common::composepalette(fuzz.sh, parts[1]);
-        for (int n = 0; n <= 16; ++n) common::palcolor(fuzz.sh, n);
+        common::composepalette(fuzz.shared, parts[1]);
+        for (int n = 0; n <= 16; ++n) common::palcolor(fuzz.shared, n);
     } catch (const basic::RuntimeError &) {
     }
     return 0;

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz.hold("K:\\UEB\\DEUTSCH\\" + named.exercisefile, parts[Definition]);
 
     fuzzing::HeadlessApp headless({160, 120});
-    session::Session s(fuzz.sv);
+    session::Session s(fuzz.services);
     session::Form1 form(headless.app, s, parts[CommandLine], {});
     try {
         form.Show();

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 4) return 0;
     fuzzing::FuzzSession session("karte.vec", data, size, 4);
     const std::string &file = session.file;
-    common::Services &sv = session.sv;
-    common::Shared &sh = session.sh;
+    common::Services &sv = session.services;
+    common::Shared &sh = session.shared;
     basic::FileTable &files = session.files;
 
     vecgraphics::VectorTables vt;

@@ -1,14 +1,12 @@
 #pragma once
-// What every fuzz target needs: a message box that shows nothing, the services of a session
-// whose files are held in memory (a reader finds only what the target put there, and what it
-// writes goes nowhere, so a run touches no file on disk), and a check that stops the run.
+// What every fuzz target needs: the services of a session whose files are held in memory (a
+// reader finds only what the target put there, and what it writes goes nowhere, so a run touches
+// no file on disk), set up as the tests set theirs up, and a check that stops the run.
 //
 // Drive letters stand for folders of the memory ("K:\DATEN\charset" is "/K/DATEN/charset").
 // An input that holds several files separates them with the byte 0x1E (the record separator);
 // splitParts gives them in order.
-#include "common/services.hpp"
-#include "platform/basic/memory_files.hpp"
-#include "platform/ui/messagebox.hpp"
+#include "support/service_set.hpp"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,12 +16,7 @@
 
 namespace kartino::fuzzing {
 
-struct SessionEnded {};
-
-class SilentBox : public ui::MessageBox {
-  public:
-    void show(const std::string &, const std::vector<std::string> &) override {}
-};
+using testkit::SessionEnded;
 
 inline constexpr char kPartSeparator = '\x1E';
 
@@ -48,8 +41,15 @@ inline std::string_view bytesOf(const std::uint8_t *data, std::size_t size) {
 
 // The services of a session over files in memory; endsession throws SessionEnded. The error
 // log goes to "K:\ERGEBNIS\errwin.dat", that is nowhere.
-struct FuzzSession {
-    FuzzSession() { sh.settingspaths[common::kResultFolder] = "K:\\ERGEBNIS\\"; }
+struct FuzzSession : testkit::ServiceSet {
+    FuzzSession()
+        : ServiceSet(
+              [](char letter) -> std::optional<std::string> {
+                  return "/" + std::string(1, static_cast<char>(letter & ~0x20));
+              },
+              basic::CivilTime{}, Files::InMemory) {
+        shared.settingspaths[common::kResultFolder] = "K:\\ERGEBNIS\\";
+    }
     // The bytes after the first `skip` held as the file `name` of drive K:, named by `file`.
     FuzzSession(const std::string &name, const std::uint8_t *data, std::size_t size, std::size_t skip)
         : FuzzSession() {
@@ -66,17 +66,6 @@ struct FuzzSession {
     }
 
     std::string file;
-    basic::MemoryFiles memory;
-    basic::PathResolver paths{[](char letter) -> std::optional<std::string> {
-                                  return "/" + std::string(1, static_cast<char>(letter & ~0x20));
-                              },
-                              memory};
-    basic::FileTable files{paths};
-    basic::FakeClock clock;
-    basic::Random rnd;
-    SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }};
-    common::Shared sh;
 };
 
 inline void check(bool condition) {

@@ -11,9 +11,9 @@ using namespace kartino;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\DATEN\\stdvga64", fuzzing::bytesOf(data, size));
-    fuzz.sh.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
+    fuzz.shared.settingspaths[common::kDataFolder] = "K:\\DATEN\\";
     try {
-        common::readpal64(fuzz.sv, fuzz.sh);
+        common::readpal64(fuzz.services, fuzz.shared);
         fuzzing::check(!fuzz.files.isOpen(2));
     } catch (const fuzzing::SessionEnded &) {
         fuzzing::check(!fuzz.files.isOpen(1));

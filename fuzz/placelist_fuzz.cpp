@@ -29,8 +29,8 @@ constexpr int kPlacesShown = 6;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 2) return 0;
     fuzzing::FuzzSession fuzz("liste.lst", data, size, 2);
-    session::Session s(fuzz.sv);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.sh.settingspaths[common::kResultFolder];
+    session::Session s(fuzz.services);
+    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     for (int n = 0; n <= 16; ++n)
         s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
                                                      static_cast<std::uint8_t>(n), 7};

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz.hold("K:\\ERGEBNIS\\X", parts[0]);
     fuzz.hold("K:\\UEB\\DEUTSCH\\liste.lst", parts[1]);
     fuzzing::HeadlessApp headless({160, 120});
-    session::Session s(fuzz.sv);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.sh.settingspaths[common::kResultFolder];
+    session::Session s(fuzz.services);
+    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     s.sh.screen = {160, 120, 160, 120, 96, 96};
     s.settings.langfolder = "K:\\UEB\\DEUTSCH\\";
     s.settings.listfile = "liste.lst";

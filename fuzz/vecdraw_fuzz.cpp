@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 3) return 0;
     fuzzing::FuzzSession session("karte.vec", data, size, 3);
     const std::string &file = session.file;
-    common::Services &sv = session.sv;
-    common::Shared &sh = session.sh;
+    common::Services &sv = session.services;
+    common::Shared &sh = session.shared;
     basic::Random &rnd = session.rnd;
     for (int n = 0; n <= 16; ++n)
         sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
@@ -50,8 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     vecgraphics::VecState vs;
     auto x = static_cast<std::int16_t>(data[2] % 128), y = static_cast<std::int16_t>(data[2] / 2);
     for (int i = 0; i <= upper; ++i) {
-        vecgraphics::vecdraw(sv, sh, vt, vs, surface, static_cast<std::int16_t>(i), x, y, 15, scale, base,
-                             fillflag, (data[1] & 2) ? std::optional<double>(scale * 0.75) : std::nullopt);
+        vecgraphics::vecdraw(sv, sh, vt, vs, surface,
+                             {.record = static_cast<std::int16_t>(i),
+                              .x = x,
+                              .y = y,
+                              .scalex = scale,
+                              .baseangle = base,
+                              .fillflag = fillflag,
+                              .scaley = (data[1] & 2) ? std::optional<double>(scale * 0.75) : std::nullopt});
         check(surface.pen().fillStyle == 1);
     }
     if (data[1] & 4) {

@@ -1,5 +1,6 @@
 // kartino: the map exercise. The host starts it with a command line of fixed columns; the
-// environment chooses the backend (KARTINO_BACKEND, KARTINO_SCREEN, KARTINO_SCRIPT …).
+// environment, read once here into the backend settings, chooses the backend (KARTINO_BACKEND,
+// KARTINO_SCREEN, KARTINO_SCRIPT …), the folders of the drive letters and the data's code page.
 //
 // The host learns how the session ended only from R.DAT, so every way out leaves the cancel
 // record where it can: a backend that cannot start runs the session on a silent headless one
@@ -27,7 +28,9 @@ int main(int argc, char **argv) {
     }
     try {
         if (!backend) backend = backend::createSilentBackend(settings);
-        return app::runprogram(*backend, commandline, {settings.keyboardPointer});
+        return app::runprogram(
+            *backend, commandline, [&settings](char letter) { return settings.drive(letter); },
+            {settings.keyboardPointer, settings.oempage});
     } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: %s\n", e.what());
     } catch (...) {

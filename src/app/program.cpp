@@ -2,7 +2,6 @@
 
 #include "common/errors.hpp"
 #include "platform/basic/errors.hpp"
-#include "platform/text/codepage.hpp"
 #include "platform/ui/session_end.hpp"
 #include "session/result_records.hpp"
 
@@ -22,13 +21,13 @@ std::string commandlineof(int argc, const char *const *argv) {
 
 Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives,
                  ProgramOptions options)
-    : app_(backend), paths_(drives ? basic::PathResolver(std::move(drives)) : basic::PathResolver()),
+    : app_(backend), paths_(std::move(drives)),
       files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); },
                                      [this](std::int64_t until) { app_.waitUntil(until); }, {}},
       session_(services_), formkartino_(app_, session_, options.keyboardpointer), formdemo_(app_, session_),
       form1_(app_, session_, std::move(commandline),
              {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {
-    services_.oempage = text::oemCodePageFromEnvironment();
+    services_.oempage = options.oempage;
     services_.endsession = [this] { session::endsession(session_); };
     app_.setOnClose([this] { session::endsession(session_); });
     app_.setPathResolver([this](const std::string &name) { return paths_.resolve(name); });
@@ -67,8 +66,9 @@ int Program::endafterfailure(const basic::RuntimeError *error, const std::string
     return 1;
 }
 
-int runprogram(ui::Backend &backend, const std::string &commandline, ProgramOptions options) {
-    return Program(backend, commandline, {}, options).run();
+int runprogram(ui::Backend &backend, const std::string &commandline, basic::PathResolver::DriveLookup drives,
+               ProgramOptions options) {
+    return Program(backend, commandline, std::move(drives), options).run();
 }
 
 } // namespace kartino::app

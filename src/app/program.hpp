@@ -9,6 +9,7 @@
 #include "platform/basic/numbered_files.hpp"
 #include "platform/basic/paths.hpp"
 #include "platform/basic/random.hpp"
+#include "platform/text/codepage.hpp"
 #include "platform/ui/application.hpp"
 #include "platform/ui/backend.hpp"
 #include "session/form1.hpp"
@@ -37,12 +38,14 @@ class ApplicationMessageBox final : public ui::MessageBox {
 
 // What the environment chooses of the program's own behaviour (through the backend settings).
 struct ProgramOptions {
-    bool keyboardpointer = false; // the arrow keys point on the map, Space answers
+    bool keyboardpointer = false;                    // the arrow keys point on the map, Space answers
+    text::CodePage oempage = text::CodePage::Oem850; // the DOS code page of the data files
 };
 
 class Program {
   public:
-    // `drives` maps the drive letters of the data to folders (default: KARTINO_DRIVE_<LETTER>).
+    // `drives` maps the drive letters of the data to folders (without it every drive stands for
+    // the root). main() takes the drives and the options from the backend settings.
     Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives = {},
             ProgramOptions options = {});
 
@@ -70,7 +73,8 @@ class Program {
     session::Form1 form1_;
 };
 
-// Program(backend, commandline, {}, options).run().
-int runprogram(ui::Backend &backend, const std::string &commandline, ProgramOptions options = {});
+// Program(backend, commandline, drives, options).run().
+int runprogram(ui::Backend &backend, const std::string &commandline, basic::PathResolver::DriveLookup drives,
+               ProgramOptions options);
 
 } // namespace kartino::app

@@ -24,12 +24,14 @@ void scalecontrol(const Shared &sh, ui::Control &control) {
     control.setFontCharset(sh.charsetnumber);
 }
 
-void placeindesign(ui::Control &control, const DesignRect &r) { control.Move(r.x, r.y, r.width, r.height); }
+void placeindesign(ui::Control &control, const DesignRect &r) {
+    control.Move(r.x, r.y, r.width, r.height);
+}
 
 void fitcaption(ui::Control &label, const std::string &caption, int rightlimit) {
     const ui::FontSpec font = label.font();
-    const int width = std::max(label.Width(), ui::textWidth(font, label.dpi(), caption) + 1);
-    const int height = std::max(label.Height(), ui::textHeight(font, label.dpi()));
+    const int width = std::max(label.Width(), ui::textWidth(label.fonts(), font, label.dpi(), caption) + 1);
+    const int height = std::max(label.Height(), ui::textHeight(label.fonts(), font, label.dpi()));
     const int left = label.Left() + width > rightlimit ? std::max(0, rightlimit - width) : label.Left();
     label.Move(left, label.Top(), width, height);
 }

@@ -72,7 +72,7 @@ class Graticule {
     }
 
     session::Session &s_;
-    session::MapGeometry &m_;
+    MapGeometry &m_;
     ui::Form &form_;
 };
 

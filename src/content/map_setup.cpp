@@ -14,7 +14,6 @@ namespace {
 
 using common::maxdesignx;
 using common::maxdesigny;
-using session::MapGeometry;
 
 // Frame: the centre and rectangle each scale code brings (the world map also draws its box);
 // other maps find their rectangle on the drawing.
@@ -55,8 +54,12 @@ void drawrecords(session::Session &s, ui::Form &form) {
     double zoom = s.settings.mapzoom.toDouble();
     for (int i = 0; i <= s.vt.itemcount; ++i) {
         if (layerskipped(i, s.vt.itemcount, s.map, s.settings)) continue;
-        vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, form, static_cast<std::int16_t>(i), x, y, 15,
-                             common::scalex(sc, zoom), 0, -1, common::scaley(sc, zoom));
+        vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, form,
+                             {.record = static_cast<std::int16_t>(i),
+                              .x = x,
+                              .y = y,
+                              .scalex = common::scalex(sc, zoom),
+                              .scaley = common::scaley(sc, zoom)});
     }
 }
 

@@ -21,7 +21,7 @@ std::int32_t framecentrey(std::int16_t mapscale);
 
 // The three optional layers at the end of a map: whether record `record` of the records 0..last
 // is left out under the header switches "/r", "/b", "/d" and the exercise flag bits 11 to 13.
-bool layerskipped(int record, int last, const session::MapGeometry &map, const session::Settings &settings);
+bool layerskipped(int record, int last, const MapGeometry &map, const session::Settings &settings);
 
 // The map set-up: frame, centre shift, header switches, the records, the read-back colours and
 // the exchange of shuffleflag and shuffletaken, the map rectangle, the line above the map, the

@@ -60,13 +60,13 @@ void readregiontexts(session::Session &s) {
     if (list.find("/l") == std::string::npos) return;
     auto n = basic::CInt(basic::Val(common::fnnextfield(list)));
     for (int k = 1; k <= n; ++k) {
-        if (k > session::kRegionTexts) basic::raise(basic::errSubscript);
+        if (k > kRegionTexts) basic::raise(basic::errSubscript);
         s.places.regiontexts[static_cast<std::size_t>(k)] = common::fnnextfield(list);
     }
 }
 
 void checkplace(int p) {
-    if (p < 0 || p >= session::kPlaceSlots) basic::raise(basic::errSubscript);
+    if (p < 0 || p >= kPlaceSlots) basic::raise(basic::errSubscript);
 }
 
 } // namespace
@@ -110,7 +110,7 @@ void splitfields(session::Session &s) {
         checkplace(p);
         const std::string &name = s.vt.recordname[static_cast<std::size_t>(p)];
         std::size_t from = 0;
-        for (int c = 0; c < session::kPlaceColumns; ++c) {
+        for (int c = 0; c < kPlaceColumns; ++c) {
             std::size_t comma = name.find(',', from);
             if (comma == std::string::npos) basic::raise(basic::errInvalidCall); // fewer than nine fields
             s.places.placecolumns[static_cast<std::size_t>(p)][static_cast<std::size_t>(c)] =

@@ -26,14 +26,14 @@ constexpr int kBoxHalf = 6;               // design units from the target to the
 
 const std::string &targetcolumn8(const session::Session &s) {
     const std::int16_t index = s.run.taskindex;
-    if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
+    if (index < 0 || index >= kPlaceSlots) basic::raise(basic::errSubscript);
     return s.places.placecolumns[static_cast<std::size_t>(index)][8];
 }
 
 // The two arms of the cross over the target, each clipped to the save box.
 void drawtargetcross(session::Session &s, ui::Form &form) {
     const common::ScreenMetrics &sc = s.sh.screen;
-    const session::Presentation &t = s.task;
+    const Presentation &t = s.task;
     const std::uint32_t colour = common::palcolor(s.sh, s.settings.mapcolors[3]);
     form.Line(gfx::PenPoint{common::screenx(sc, t.targetboxleft), common::screeny(sc, t.targety)},
               gfx::PenPoint{common::screenx(sc, t.targetboxright), common::screeny(sc, t.targety)}, colour);
@@ -52,7 +52,7 @@ void floodat(session::Session &s, ui::Form &form, std::int32_t x, std::int32_t y
 // An area place: flooded at its position and at the further points column 8 gives as
 // distance;direction[;distance;direction] from the map centre.
 void fillarea(session::Session &s, ui::Form &form) {
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     const std::int16_t fill = s.settings.mapcolors[1];
     floodat(s, form, t.targetx, t.targety, fill);
     t.fillx2 = t.fillx3 = 0;
@@ -91,7 +91,7 @@ bool ispointplace(const session::Session &s) {
 }
 
 void savemark(session::Session &s, MapForm &f) {
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     t.targetboxleft = checkedInteger(fnmax<std::int64_t>(std::int64_t{t.targetx} - kBoxHalf, 0));
     t.targetboxright =
         checkedInteger(fnmin<std::int64_t>(std::int64_t{t.targetx} + kBoxHalf, common::maxdesignx));
@@ -103,7 +103,7 @@ void savemark(session::Session &s, MapForm &f) {
 }
 
 void showtarget(session::Session &s, MapForm &f) {
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     const DesignPoint at = placeposition(s, s.run.taskindex);
     t.targetx = at.x, t.targety = at.y;
     t.marksaved = false;
@@ -132,7 +132,7 @@ void showtarget(session::Session &s, MapForm &f) {
 }
 
 void hidetarget(session::Session &s, MapForm &f) {
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     if (t.marksaved)
         ui::BitBlt(f.form, boxscreenx(s), boxscreeny(s), t.markboxw, t.markboxh, f.PictureSave, 0, 0);
     if (!t.pointmode || t.pointtarget) return;

@@ -36,7 +36,7 @@ bool flag(const session::Session &s, int bit) {
 
 const std::string &placetext(const session::Session &s, int column) {
     const std::int16_t index = s.run.taskindex;
-    if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
+    if (index < 0 || index >= kPlaceSlots) basic::raise(basic::errSubscript);
     return s.places.placecolumns[static_cast<std::size_t>(index)][static_cast<std::size_t>(column)];
 }
 
@@ -61,7 +61,7 @@ void counttextlines(session::Session &s) {
 // Rows: the rows the texts start on, centred in the rows above the map (row 2 with the
 // alternative colour set); one row lower with a centred region text.
 void placerows(session::Session &s) {
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     const std::int16_t spare = checkedInteger(s.map.messagerow - t.textlines);
     t.firstrow = common::fnmax<std::int16_t>(1, checkedInteger(spare / 2 + 1));
     if (s.settings.switchu) t.firstrow = 2;
@@ -72,7 +72,7 @@ void placerows(session::Session &s) {
 // First text: in colour 1 when a second text follows.
 void printfirsttext(session::Session &s, MapForm &f) {
     if (!flag(s, 1)) return;
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     const std::string &text = placetext(s, 1);
     const std::int16_t colour = flag(s, 2) ? kRegionText : kPlaceText;
     t.currentrow = checkedInteger(t.currentrow + 1);
@@ -105,7 +105,7 @@ void drawnamemarker(session::Session &s, MapForm &f, double x) {
 // above the map are used up; on the first row with bit 12.
 void printsecondtext(session::Session &s, MapForm &f) {
     if (!flag(s, 2)) return;
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     std::string text = placetext(s, 2);
     if (flag(s, 6)) text += s.settings.exercisetexts[session::kSecondTextExtra];
     double x = textx(s, f.form, text);
@@ -129,7 +129,7 @@ void printsecondtext(session::Session &s, MapForm &f) {
 // over the middle of the header on a world map).
 void drawbadge(session::Session &s, MapForm &f) {
     if (!flag(s, 3)) return;
-    session::Presentation &t = s.task;
+    Presentation &t = s.task;
     const common::ScreenMetrics &sc = s.sh.screen;
     std::int16_t column = 3, row = 2;
     if (s.places.listloaded) row = 6;
@@ -162,9 +162,9 @@ void printvaluelines(session::Session &s, MapForm &f) {
 // Region text: the text of the place's region code, in the right-hand column or centred.
 void printregiontext(session::Session &s, MapForm &f) {
     if (!flag(s, 0)) return;
-    const session::Presentation &t = s.task;
+    const Presentation &t = s.task;
     const std::int16_t region = basic::CInt(basic::Val(placetext(s, 0)));
-    if (region < 0 || region > session::kRegionTexts) basic::raise(basic::errSubscript);
+    if (region < 0 || region > kRegionTexts) basic::raise(basic::errSubscript);
     const std::string &text = s.places.regiontexts[static_cast<std::size_t>(region)];
     const double x =
         flag(s, 11) ? common::screenx(s.sh.screen, 320) - f.form.TextWidth(text) / 2 : rightcolumnx(s);
@@ -178,9 +178,12 @@ void drawplacepicture(session::Session &s, MapForm &f) {
     if (!s.places.listloaded) return;
     const common::ScreenMetrics &sc = s.sh.screen;
     const double left = flag(s, 13) ? 52 : 57;
-    vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, f.form, s.run.taskindex,
-                         basic::CInt(common::screenx(sc, left)), basic::CInt(common::screeny(sc, 33)), 15,
-                         common::scalex(sc, 4), 0, -1, common::scaley(sc, 4));
+    vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, f.form,
+                         {.record = s.run.taskindex,
+                          .x = basic::CInt(common::screenx(sc, left)),
+                          .y = basic::CInt(common::screeny(sc, 33)),
+                          .scalex = common::scalex(sc, 4),
+                          .scaley = common::scaley(sc, 4)});
 }
 
 // Longitude labels: those above the regional map's graticule.
@@ -199,7 +202,7 @@ void redrawcancelbox(MapForm &f) {
 } // namespace
 
 void clearheader(session::Session &s, MapForm &f) {
-    const session::Presentation &t = s.task;
+    const Presentation &t = s.task;
     common::clearheader(f.form, s.sh,
                         common::HeaderArea{s.map.maptop, s.places.listloaded, t.taskflags,
                                            static_cast<double>(t.badgex), static_cast<double>(t.badgey),

@@ -71,7 +71,7 @@ void FormDemo::Form_Load() {
     setForeColor(common::palcolor(s_.sh, 1));
     placebuttons();
 
-    session::Presentation &t = s_.task;
+    content::Presentation &t = s_.task;
     t.markboxw = basic::CInt(common::scalex(sc, 14));
     t.markboxh = basic::CInt(common::scaley(sc, 14));
     PictureSave.resize(t.markboxw, t.markboxh);

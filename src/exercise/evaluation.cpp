@@ -25,7 +25,7 @@ constexpr std::int16_t kSummaryColour = 1, kSummaryBack = 0;
 } // namespace
 
 void FormKartino::evaluateanswer() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     session::Results &r = s_.results;
     ex.answertime = s_.sv.clock.timer() - static_cast<float>(ex.taskstart);
     // A task shown before midnight and answered after it: the time of day started again at 0.

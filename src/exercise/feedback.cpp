@@ -38,7 +38,7 @@ double taskdivisor(const session::Session &s) {
 }
 
 std::int16_t placenumberof(const session::Session &s, std::int16_t index) {
-    if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
+    if (index < 0 || index >= content::kPlaceSlots) basic::raise(basic::errSubscript);
     return s.places.placenumber[static_cast<std::size_t>(index)];
 }
 

@@ -97,7 +97,7 @@ void FormKartino::Form_Load() {
     }
 
     // The save copies under the answer mark and under the cross-hair.
-    session::Presentation &t = s_.task;
+    content::Presentation &t = s_.task;
     t.markboxw = static_cast<std::int16_t>(common::topixels(common::scalex(sc, 14)));
     t.markboxh = static_cast<std::int16_t>(common::topixels(common::scaley(sc, 14)));
     PictureSave.resize(t.markboxw, t.markboxh);

@@ -27,7 +27,7 @@ std::optional<int> helpkind(std::int16_t helpoptions, int n) {
 } // namespace
 
 void FormKartino::showhelp() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     const session::Settings &st = s_.settings;
     if (!st.helpallowed || ex.helpused >= st.helpcount) return;
     session::Results &r = s_.results;
@@ -37,7 +37,7 @@ void FormKartino::showhelp() {
     const std::optional<int> kind = helpkind(st.helpoptions, ex.helpused + 1);
     const std::int16_t row = basic::checkedInteger(ex.helprow + ex.helpused);
     const std::int16_t index = s_.run.taskindex;
-    if (index < 0 || index >= session::kPlaceSlots) basic::raise(basic::errSubscript);
+    if (index < 0 || index >= content::kPlaceSlots) basic::raise(basic::errSubscript);
     const auto &columns = s_.places.placecolumns[static_cast<std::size_t>(index)];
     const std::array<std::string, 4> prefixes = session::valuePrefixes(st);
     const bool bothvalues = common::fnbitset(st.helpoptions, 7) != 0;
@@ -46,7 +46,7 @@ void FormKartino::showhelp() {
         std::string text;
         if (*kind == 0) {
             const std::int16_t region = basic::CInt(basic::Val(columns[0]));
-            if (region < 0 || region > session::kRegionTexts) basic::raise(basic::errSubscript);
+            if (region < 0 || region > content::kRegionTexts) basic::raise(basic::errSubscript);
             text = s_.places.regiontexts[static_cast<std::size_t>(region)];
         } else {
             text = columns[static_cast<std::size_t>(*kind)];

@@ -45,7 +45,7 @@ std::optional<DesignStep> arrowstep(int keycode, int shift) {
     }
 }
 
-std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, const session::MapGeometry &map,
+std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, const content::MapGeometry &map,
                                             ui::ScreenPoint from, DesignStep step) {
     const auto x = stepaxis(
         from.x, step.dx, map.mapleft, map.mapright, [&](double v) { return common::screenx(sc, v); },
@@ -62,7 +62,7 @@ std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, con
 // later goes on from there; Space answers as a click at the cross-hair would. True when the key
 // was one of them.
 bool FormKartino::pointbykey(int keycode, int shift) {
-    session::ExerciseRun &ex = s_.ex;
+    exercise::ExerciseRun &ex = s_.ex;
     if (!keyboardpointer_ || !ex.awaitingclick) return false;
     if (keycode == kAnswerKey) {
         if (!ex.systemcursor)

@@ -4,7 +4,7 @@
 // stands. This is the arithmetic of a step; the form's keys are in keyboard_pointer.cpp.
 #include "common/design_screen.hpp"
 #include "platform/ui/events.hpp"
-#include "session/map_geometry.hpp"
+#include "content/map_geometry.hpp"
 
 #include <optional>
 
@@ -22,7 +22,7 @@ std::optional<DesignStep> arrowstep(int keycode, int shift);
 // The screen pixel one step from `from`: on the design grid, inside the map rectangle (its
 // outermost whole pixels), and a pixel at least away from `from` where the map leaves room
 // (a design unit may be less than a pixel). Nothing when the map holds no whole pixel.
-std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, const session::MapGeometry &map,
+std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, const content::MapGeometry &map,
                                             ui::ScreenPoint from, DesignStep step);
 
 } // namespace kartino::exercise

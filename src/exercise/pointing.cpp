@@ -28,19 +28,19 @@ int pixel(double v) {
 
 bool FormKartino::inmap(double x, double y) const {
     const common::ScreenMetrics &sc = s_.sh.screen;
-    const session::MapGeometry &m = s_.map;
+    const content::MapGeometry &m = s_.map;
     return common::screenx(sc, m.mapleft) <= x && x <= common::screenx(sc, m.mapright) &&
            common::screeny(sc, m.maptop) <= y && y <= common::screeny(sc, m.mapbottom);
 }
 
 void FormKartino::savecross(double x, double y) {
-    const session::ExerciseRun &ex = s_.ex;
+    const ExerciseRun &ex = s_.ex;
     ui::BitBlt(Picturemaus, 0, 0, pixel(ex.crossboxw), pixel(ex.crossboxh), *this, pixel(x - ex.crossarm),
                pixel(y - ex.crossarm));
 }
 
 void FormKartino::restorecross() {
-    const session::ExerciseRun &ex = s_.ex;
+    const ExerciseRun &ex = s_.ex;
     ui::BitBlt(*this, pixel(ex.crossx - ex.crossarm), pixel(ex.crossy - ex.crossarm), pixel(ex.crossboxw),
                pixel(ex.crossboxh), Picturemaus, 0, 0);
 }
@@ -63,7 +63,7 @@ void FormKartino::showsystemcursor() {
 // At the start of a task: what lies under the pointer is saved (nothing is drawn yet), and the
 // system cursor shows only outside the map.
 void FormKartino::takecursor() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     const ui::ScreenPoint at = app().GetCursorPos();
     ex.crossx = at.x;
     ex.crossy = at.y;
@@ -76,7 +76,7 @@ void FormKartino::takecursor() {
 }
 
 void FormKartino::Form_MouseMove(int, int, float X, float Y) {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     if (!ex.awaitingclick) return;
     if (inmap(X, Y)) {
         if (ex.systemcursor) {
@@ -97,7 +97,7 @@ void FormKartino::Form_MouseMove(int, int, float X, float Y) {
 }
 
 void FormKartino::Form_MouseDown(int, int, float X, float Y) {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     if (!ex.awaitingclick) return;
     ex.clickx = basic::CInt(X);
     ex.clicky = basic::CInt(Y);
@@ -121,7 +121,7 @@ void FormKartino::Form_MouseDown(int, int, float X, float Y) {
 }
 
 void FormKartino::drawanswermark() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     const common::ScreenMetrics &sc = s_.sh.screen;
     const int arm = pixel(common::scalex(sc, 5));
     ex.markx = ex.clickx;
@@ -143,7 +143,7 @@ void FormKartino::drawanswermark() {
 }
 
 void FormKartino::eraseanswermark() {
-    const session::ExerciseRun &ex = s_.ex;
+    const ExerciseRun &ex = s_.ex;
     const int w = s_.task.markboxw, h = s_.task.markboxh;
     ui::BitBlt(*this, ex.markleft, ex.marky, w, h, Picturespal, 0, 0);
     ui::BitBlt(*this, ex.markx, ex.marktop, w, h, Picturezeil, 0, 0);

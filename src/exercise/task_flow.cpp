@@ -120,7 +120,7 @@ void FormKartino::printquestion() {
 }
 
 void FormKartino::LabelWeiter_Click() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     if (ex.summaryshown) {
         ex.summaryshown = false;
         nexttask();
@@ -152,7 +152,7 @@ void FormKartino::endtask() {
 }
 
 void FormKartino::endofrun() {
-    session::ExerciseRun &ex = s_.ex;
+    ExerciseRun &ex = s_.ex;
     if (!ex.runfinished) {
         writefeedbackfile(s_);
         ex.runfinished = true;

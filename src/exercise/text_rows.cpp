@@ -48,7 +48,7 @@ Rows presentationrows(const session::Session &s) {
     auto take = [&](int row) {
         if (row >= 1 && row <= kLastRow) taken[static_cast<std::size_t>(row)] = true;
     };
-    const session::Presentation &t = s.task;
+    const content::Presentation &t = s.task;
     take(s.map.messagerow);
     if (flag(s, 1)) take(t.firstrow + (flag(s, 11) && s.map.messagerow >= 2 ? 1 : 0));
     if (flag(s, 2)) take(t.namerow);

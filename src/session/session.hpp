@@ -1,12 +1,14 @@
 #pragma once
 // The session object: every piece of state that lives as long as one start of the program,
 // grouped by concern, together with the platform services it uses. main() creates one; every
-// test builds a fresh one.
+// test builds a fresh one. Each part's struct lives with the folder that owns it: the map, the
+// places and the task presentation with content/, the run of tasks with exercise/, the drawing
+// state with vecgraphics/; what the whole session shares stays here.
 #include "common/services.hpp"
-#include "session/exercise_state.hpp"
-#include "session/map_geometry.hpp"
-#include "session/place_tables.hpp"
-#include "session/presentation.hpp"
+#include "content/map_geometry.hpp"
+#include "content/place_tables.hpp"
+#include "content/presentation.hpp"
+#include "exercise/exercise_state.hpp"
 #include "session/results.hpp"
 #include "session/settings.hpp"
 #include "session/texts.hpp"
@@ -25,11 +27,11 @@ struct Session {
     Texts texts;
     vecgraphics::VectorTables vt;
     vecgraphics::VecState vs; // the drawing interpreter's pen, slots and register
-    MapGeometry map;
-    PlaceTables places;
-    RunState run;
-    Presentation task;
-    ExerciseRun ex; // the run of tasks on the exercise form
+    content::MapGeometry map;
+    content::PlaceTables places;
+    content::RunState run;
+    content::Presentation task;
+    exercise::ExerciseRun ex; // the run of tasks on the exercise form
 };
 
 } // namespace kartino::session

@@ -53,20 +53,16 @@ std::string malformedtext(const MalformedRecord &fault, std::string_view file) {
 }
 
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y,
-             std::int16_t colour, double scalex, double baseangle, std::int16_t fillflag,
-             std::optional<double> scaley) {
-    VecCall call{record, x, y, colour, scalex, baseangle, fillflag, scaley};
+             DrawingSurface &surface, const VecCall &call) {
     if (auto fault = drawrecord(state, vt, sh, sv.rnd, surface, call))
         common::logerror(sv, sh,
                          std::string(basic::kErrorSource) + "," + malformedtext(*fault, vt.loadedfile));
 }
 
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             ui::Form &form, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
-             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley) {
+             ui::Form &form, const VecCall &call) {
     FormSurface surface(form);
-    vecdraw(sv, sh, vt, state, surface, record, x, y, colour, scalex, baseangle, fillflag, scaley);
+    vecdraw(sv, sh, vt, state, surface, call);
 }
 
 } // namespace kartino::vecgraphics

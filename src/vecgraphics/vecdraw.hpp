@@ -5,9 +5,10 @@
 // figures.
 //
 //   vecgraphics::VecState vs;
-//   vecgraphics::vecdraw(sv, sh, vt, vs, form, 0, CInt(screenx(sh.screen, 320)),
-//                        CInt(screeny(sh.screen, 256)), 15, scalex(sh.screen, 4), 0, -1,
-//                        scaley(sh.screen, 4));
+//   vecgraphics::vecdraw(sv, sh, vt, vs, form,
+//                        {.record = 0, .x = CInt(screenx(sh.screen, 320)), .y = CInt(screeny(sh.screen,
+//                        256)),
+//                         .scalex = scalex(sh.screen, 4), .scaley = scaley(sh.screen, 4)});
 //
 // A malformed record (a slot outside 0..99, a record number outside 0..200, an ellipse without
 // width, a colour outside 0..16, operands past the end of the record, a polygon with no or too
@@ -57,13 +58,10 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
 // position in the file, the token cut to 40 characters with control characters shown as "?".
 std::string malformedtext(const MalformedRecord &fault, std::string_view file);
 
+// Draws one record on the surface or the form; a malformed one is reported to errwin.dat.
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             DrawingSurface &surface, std::int16_t record, std::int16_t x, std::int16_t y,
-             std::int16_t colour, double scalex, double baseangle, std::int16_t fillflag,
-             std::optional<double> scaley = {});
-
+             DrawingSurface &surface, const VecCall &call);
 void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
-             ui::Form &form, std::int16_t record, std::int16_t x, std::int16_t y, std::int16_t colour,
-             double scalex, double baseangle, std::int16_t fillflag, std::optional<double> scaley = {});
+             ui::Form &form, const VecCall &call);
 
 } // namespace kartino::vecgraphics

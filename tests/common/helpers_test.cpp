@@ -5,6 +5,7 @@
 #include "common/pause.hpp"
 #include "common/small_helpers.hpp"
 #include "platform/basic/errors.hpp"
+#include "support/error_number.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -42,12 +43,7 @@ TEST(Fields, NextFieldTrimsAndConsumes) {
     EXPECT_EQ(fnnextfield(list), "c");
     EXPECT_EQ(list, "");
     std::string unterminated = "last";
-    try {
-        fnnextfield(unterminated);
-        FAIL();
-    } catch (const basic::RuntimeError &e) {
-        EXPECT_EQ(e.number(), basic::errInvalidCall);
-    }
+    EXPECT_EQ(testkit::errorOf([&] { fnnextfield(unterminated); }), basic::errInvalidCall);
     EXPECT_EQ(unterminated, "last");
 }
 
@@ -128,12 +124,7 @@ TEST(FileHelpers, SkipToMarker) {
     EXPECT_EQ(files.lineInput(1), "* one"); // "**" already begins with one asterisk
     files.close(1);
     files.open(1, dir.file("f"), basic::OpenMode::Input);
-    try {
-        skiptomarker(files, 4);
-        FAIL();
-    } catch (const basic::RuntimeError &e) {
-        EXPECT_EQ(e.number(), basic::errInputPastEnd);
-    }
+    EXPECT_EQ(testkit::errorOf([&] { skiptomarker(files, 4); }), basic::errInputPastEnd);
 }
 
 TEST(Pause, EndsAfterTheRequestedTime) {

@@ -15,19 +15,8 @@ namespace {
 
 // The host's layout: drive C stands for the temporary folder; the data folder is named with
 // backslashes and in other letter case than on disk.
-struct HostData {
-    testkit::TempDir dir;
-    basic::PathResolver paths{[this](char letter) {
-        return letter == 'C' ? std::optional<std::string>(dir.path()) : std::nullopt;
-    }};
-    basic::FileTable files{paths};
-    basic::FakeClock clock{{2026, 3, 14, 8, 5, 9, 0}};
-    basic::Random rnd;
-    testkit::RecordingMessageBox msgbox;
-    Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
-    Shared shared;
-
-    HostData() {
+struct HostData : testkit::DriveCServices {
+    HostData() : DriveCServices({2026, 3, 14, 8, 5, 9, 0}) {
         dir.mkdir("Taliform/Ergebnis");
         dir.mkdir("Taliform/Daten");
         shared.settingspaths[common::kDataFolder] = "C:\\TALIFORM\\daten\\";

@@ -30,7 +30,7 @@ TEST_F(MapSetupTest, FlatMapFindsItsRectangleOnTheDrawing) {
     s.settings.mapscale = 1;
     records({kLand});
     mapsetup(s, *form);
-    const session::MapGeometry &m = s.map;
+    const content::MapGeometry &m = s.map;
     EXPECT_EQ(m.mapcentrex, 320);
     EXPECT_EQ(m.mapcentrey, 256);
     EXPECT_EQ(m.mapleft, 220);
@@ -108,7 +108,7 @@ TEST_F(MapSetupTest, HeaderSwitchesAndTheOptionalLayers) {
 }
 
 TEST_F(MapSetupTest, LayerRules) {
-    session::MapGeometry m;
+    content::MapGeometry m;
     session::Settings f;
     auto skipped = [&](bool r, bool b, bool d, bool a, bool b12, bool c) {
         m.switchr = r, m.switchb = b, m.switchd = d;
@@ -135,7 +135,7 @@ TEST_F(MapSetupTest, WorldMapFrameTicksAndLabels) {
     s.settings.flagbit4 = true; // the top stays where the frame puts it
     records({"C7,B0,0,"});
     mapsetup(s, *form);
-    const session::MapGeometry &m = s.map;
+    const content::MapGeometry &m = s.map;
     EXPECT_EQ(m.mapcentrey, 246);
     EXPECT_EQ(m.maptop, 88);
     EXPECT_EQ(m.mapbottom, 406);

@@ -4,6 +4,7 @@
 #include "content/place_list.hpp"
 #include "map_form_test.hpp"
 #include "platform/basic/errors.hpp"
+#include "support/error_number.hpp"
 
 #include <gtest/gtest.h>
 
@@ -117,12 +118,8 @@ TEST_F(PlaceListTest, RegionTextsAfterTheSwitch) {
 TEST_F(PlaceListTest, DataErrorsRaiseTheRuntimeError) {
     write("Karten/Europa.vec", "1  <1;0;0;0>\r\nC4,\r\n*1,Bern,Schweiz\r\n");
     s.settings.mapfile = "europa.vec";
-    try {
-        loadplacelist(s, *form);
-        FAIL() << "fewer than nine fields";
-    } catch (const basic::RuntimeError &e) {
-        EXPECT_EQ(e.number(), basic::errInvalidCall);
-    }
+    EXPECT_EQ(testkit::errorOf([&] { loadplacelist(s, *form); }), basic::errInvalidCall)
+        << "fewer than nine fields";
 
     write("Karten/Europa.vec", "3  101,a,<1;0;0;0> /l\r\n" + kMap.substr(kMap.find("\r\n") + 2));
     EXPECT_THROW(loadplacelist(s, *form), basic::RuntimeError); // more region texts than slots

@@ -8,6 +8,7 @@
 #include "platform/basic/numbers.hpp"
 #include "platform/ui/system_colours.hpp"
 #include "presentation_fixture.hpp"
+#include "support/error_number.hpp"
 
 #include <gtest/gtest.h>
 
@@ -137,12 +138,8 @@ TEST_F(TaskPresentationTest, RegionTextInTheRightColumnOnTheFirstRow) {
     expectFrom(1, kRightColumnX);
 
     place(5, {"101", "Bern", "", "", "", "", "0", "0", "-1"});
-    try {
-        presenttask(s, *mapform);
-        FAIL() << "region code beyond the region texts";
-    } catch (const basic::RuntimeError &e) {
-        EXPECT_EQ(e.number(), basic::errSubscript);
-    }
+    EXPECT_EQ(testkit::errorOf([&] { presenttask(s, *mapform); }), basic::errSubscript)
+        << "region code beyond the region texts";
 }
 
 class NameMarkerTest : public TaskPresentationTest {

@@ -33,7 +33,8 @@ class Demonstration : public testkit::ProgramRun {
     static long textpixels(const gfx::Surface &s, int top, int bottom, gfx::Colour background) {
         long n = 0;
         for (int y = top; y < bottom; ++y)
-            n += std::count_if(s.row(y), s.row(y) + s.width(), [&](gfx::Colour c) { return c != background; });
+            n +=
+                std::count_if(s.row(y), s.row(y) + s.width(), [&](gfx::Colour c) { return c != background; });
         return n;
     }
     long count(const std::string &line) const {
@@ -124,17 +125,20 @@ TEST_F(Demonstration, EveryCaptionFitsItsLabelAndTheClosingTextIsWhole) {
         const demo::FormDemo &form = formdemo();
         for (const ui::Label *l : {&form.LabelSekl, &form.LabelSekunden, &form.LabelSekr}) {
             if (l->Caption().empty()) continue;
-            EXPECT_GE(l->Width(), ui::textWidth(l->font(), l->dpi(), l->Caption())) << l->Caption();
+            EXPECT_GE(l->Width(), ui::textWidth(l->fonts(), l->font(), l->dpi(), l->Caption()))
+                << l->Caption();
             const bool besidebox = l->Top() < form.LabelCancel.Top() + form.LabelCancel.Height();
             EXPECT_LE(l->Left() + l->Width(), besidebox ? form.LabelCancel.Left() : 912)
                 << l->Caption() << ": within the design area, left of the close box beside it";
         }
         // Below the map only the closing text is left: as many text pixels as the text printed alone.
         const std::string &closing = session().texts.text[session::kDemoClosingText];
-        const int pitch = ui::textHeight(form.font(), form.LabelCancel.dpi());
-        gfx::Surface alone(ui::textWidth(form.font(), form.LabelCancel.dpi(), closing), pitch);
+        text::Fonts &fonts = form.LabelCancel.fonts();
+        const int dpi = form.LabelCancel.dpi();
+        const int pitch = ui::textHeight(fonts, form.font(), dpi);
+        gfx::Surface alone(ui::textWidth(fonts, form.font(), dpi, closing), pitch);
         alone.fill(alone.bounds(), form.BackColor());
-        ui::drawText(alone, 0, 0, form.font(), form.LabelCancel.dpi(), closing, form.ForeColor());
+        ui::drawText(alone, 0, 0, fonts, form.font(), dpi, closing, form.ForeColor());
         const gfx::Surface shown = gfx::readPng(shot("closing"));
         EXPECT_EQ(textpixels(shown, 84 + 565, shown.height(), form.BackColor()),
                   textpixels(alone, 0, alone.height(), form.BackColor()));

@@ -14,7 +14,7 @@
 
 namespace kartino::testkit {
 
-// A golden session of tests/e2e/sessions/NAME: the sample, the host's options without it, the
+// A golden session of tests/e2e/NAME: the sample, the host's options without it, the
 // trainee's script, the screen and the clock it starts at.
 struct RecordedSession {
     std::string name, dataset, options, script;

@@ -32,7 +32,7 @@ void arrows(std::ostream &out, int units, int less, int more) {
 // The script with its clicks answered by keys. The mouse never moves, so the first key puts the
 // cross-hair on the map's edge: Shift+Left and Shift+Up take it to the top left corner.
 std::string bykeys(const std::string &script, const common::ScreenMetrics &sc,
-                   const session::MapGeometry &map) {
+                   const content::MapGeometry &map) {
     std::istringstream in(script);
     std::ostringstream out;
     std::optional<DesignPoint> at;

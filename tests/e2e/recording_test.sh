@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sessions recorded and replayed headless, as separate processes through the host player: each
-# golden session of tests/e2e/sessions is played with KARTINO_RECORD, its recording played again
+# golden session of tests/e2e/<case>/ is played with KARTINO_RECORD, its recording played again
 # with only KARTINO_SCRIPT (the clock and the screen come from the recording's first line) and
 # KARTINO_SHOTS. The recorded run must leave the golden files (the protocol lines' date aside:
 # the golden sessions run on a fixed day), the replay the recorded run's files byte for byte,

@@ -15,7 +15,7 @@ common::ScreenMetrics screen(int width, int height) {
 }
 
 TEST(KeyboardPointer, StepsOnTheDesignGridInsideTheMap) {
-    session::MapGeometry map;
+    content::MapGeometry map;
     map.mapleft = 65, map.mapright = 575, map.maptop = 82, map.mapbottom = 450; // 104..920 x 131.2..720
     struct Case {
         const char *what;

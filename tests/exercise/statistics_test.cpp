@@ -151,7 +151,7 @@ TEST_F(Statistics, OneTaskRunHasNoHalves) {
     for (bool findmode : {true, false}) {
         SCOPED_TRACE(findmode ? "find mode" : "distance mode");
         s.results = session::Results{};
-        s.ex = session::ExerciseRun{};
+        s.ex = exercise::ExerciseRun{};
         run(1, findmode);
         ASSERT_EQ(s.settings.halftasks, 0);
         reach(1, 0, 4.0, 30);

@@ -26,6 +26,12 @@ ALLOWED = {
     "demo": PLATFORM | {"common", "vecgraphics", "session", "content"},
     "app": PLATFORM | {"platform/backend", "common", "vecgraphics", "session", "content", "exercise", "demo"},
 }
+# Headers that may be included across the table: the state structs the session aggregate holds,
+# which live with the subsystem that owns them (they include nothing of it).
+STATE_HEADERS = {
+    "content/map_geometry.hpp", "content/place_tables.hpp", "content/presentation.hpp",
+    "exercise/exercise_state.hpp",
+}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 
 
@@ -53,7 +59,7 @@ def main():
                 bad.append(f"src/{rel}:{line}: the file lies in no folder of the table")
             elif target is None:
                 bad.append(f'src/{rel}:{line}: "{match.group(1)}" lies in no folder of the table')
-            elif target != own and target not in ALLOWED[own]:
+            elif target != own and target not in ALLOWED[own] and match.group(1) not in STATE_HEADERS:
                 bad.append(f'src/{rel}:{line}: {own} -> {target} ("{match.group(1)}") is not an allowed edge')
     for b in bad:
         print(b)

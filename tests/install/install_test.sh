@@ -21,7 +21,7 @@ for f in bin/kartino bin/kartino-host bin/kartino-render bin/kartino-check \
     [[ -e "$prefix/$f" ]] || fail "not installed: $f"
 done
 
-session=$source/tests/e2e/sessions/iceland
+session=$source/tests/e2e/iceland
 read -ra words < "$session/host-options"
 sample=${words[0]}
 options=("${words[@]:1}")

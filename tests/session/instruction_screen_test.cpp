@@ -5,6 +5,7 @@
 #include "platform/basic/errors.hpp"
 #include "platform/ui/system_colours.hpp"
 #include "platform/ui/ui_fixture.hpp"
+#include "support/error_number.hpp"
 #include "support/fake_services.hpp"
 
 #include <climits>
@@ -119,12 +120,7 @@ TEST_F(InstructionScreen, AtMostFiftyInstructionLinesArePrinted) {
 
 TEST_F(InstructionScreen, AnUnreadableInstructionFolderIsNotSwallowed) {
     s.sh.settingspaths[common::kResultFolder] = f.dir.path() + "/missing-folder/";
-    try {
-        session::drawinstructions(s, *form);
-        FAIL() << "no error";
-    } catch (const basic::RuntimeError &e) {
-        EXPECT_EQ(e.number(), basic::errPathNotFound);
-    }
+    EXPECT_EQ(testkit::errorOf([&] { session::drawinstructions(s, *form); }), basic::errPathNotFound);
 }
 
 TEST_F(InstructionScreen, TheWordMarkSitsTopRightAndGrowsWithTheArea) {

@@ -1,47 +1,38 @@
 #pragma once
-// A complete set of shared services for tests: a temporary result folder, the path layer,
-// numbered files (drive letters mapped into the folder), a fake clock, a seeded generator and a message box that records what it was
-// asked to show. endsession throws SessionEnded so tests can watch the session end.
-#include "common/services.hpp"
+// The shared services over a temporary folder. FakeServices: drive letters stand for folders
+// "drive-c", "drive-d" … of it, and the result folder (settings path 9) is the folder itself.
+// DriveCServices: drive C is the folder, as a host's data set names it ("C:\Taliform\...").
+#include "support/service_set.hpp"
 #include "support/temp_dir.hpp"
 
 #include <string>
-#include <vector>
 
 namespace kartino::testkit {
 
-struct RecordedBox {
-    std::string title;
-    std::vector<std::string> lines;
-};
-
-class RecordingMessageBox : public ui::MessageBox {
-  public:
-    void show(const std::string &title, const std::vector<std::string> &lines) override {
-        boxes.push_back({title, lines});
-    }
-    std::vector<RecordedBox> boxes;
-};
-
-struct SessionEnded {};
-
-struct FakeServices {
+// Holds the folder ahead of the services, so that it outlives the files they open in it.
+struct TempFolder {
     TempDir dir;
-    // Drive letters of the data stand for folders "drive-c", "drive-d" … of the temporary folder.
-    basic::PathResolver paths{[this](char letter) -> std::optional<std::string> {
-        return dir.path() + "/drive-" + static_cast<char>(letter | 0x20);
-    }};
-    basic::FileTable files{paths};
-    basic::FakeClock clock;
-    basic::Random rnd;
-    RecordingMessageBox msgbox;
-    common::Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
-    common::Shared shared;
+};
 
-    explicit FakeServices(basic::CivilTime start = {2026, 12, 7, 9, 30, 15, 0}) : clock(start) {
+struct FakeServices : TempFolder, ServiceSet {
+    explicit FakeServices(basic::CivilTime start = kServicesStart)
+        : ServiceSet(
+              [this](char letter) -> std::optional<std::string> {
+                  return dir.path() + "/drive-" + static_cast<char>(letter | 0x20);
+              },
+              start) {
         shared.settingspaths[common::kResultFolder] = dir.path() + "/";
     }
     std::string errorLog() const { return readFile(dir.file("errwin.dat")); }
+};
+
+struct DriveCServices : TempFolder, ServiceSet {
+    explicit DriveCServices(basic::CivilTime start = kServicesStart)
+        : ServiceSet(
+              [this](char letter) {
+                  return letter == 'C' ? std::optional<std::string>(dir.path()) : std::nullopt;
+              },
+              start) {}
 };
 
 } // namespace kartino::testkit

@@ -24,7 +24,8 @@ class FormSurfaceTest : public testkit::UiTest {
     std::int32_t colour(int n) const { return static_cast<std::int32_t>(common::palcolor(fake.shared, n)); }
     void draw(const std::string &record, std::int16_t x = 100, std::int16_t y = 75) {
         vt.recordtext[0] = record + "*,";
-        vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, *form, 0, x, y, 15, 8, 0, -1);
+        vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, *form,
+                             {.record = 0, .x = x, .y = y, .scalex = 8, .scaley = 8});
     }
 
     testkit::FakeServices fake;

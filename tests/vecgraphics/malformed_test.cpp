@@ -108,8 +108,10 @@ TEST_F(MalformedRecordTest, ReportedAsOneLineInTheErrorLog) {
     vt.recordtext[1] = "C4,K3,G100,L5,0,*,";
     vt.recordtext[0] = "K2,*,";
     fake.files.open(1, fake.dir.file("offen.txt"), basic::OpenMode::Output); // the caller's file stays open
-    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface, 1, 32, 32, 15, 4, 0, -1);
-    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface, 0, 10, 10, 15, 4, 0, -1);
+    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface,
+                         {.record = 1, .x = 32, .y = 32, .scalex = 4, .scaley = 4});
+    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface,
+                         {.record = 0, .x = 10, .y = 10, .scalex = 4, .scaley = 4});
     EXPECT_TRUE(fake.files.isOpen(1));
     std::string log = fake.errorLog();
     EXPECT_THAT(log, ::testing::EndsWith("kartino,vec:vecdraw,9,Subscript out of range,Datei: "

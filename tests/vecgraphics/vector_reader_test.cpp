@@ -13,21 +13,11 @@ namespace {
 constexpr const char *kMapPath = "C:\\Taliform\\KARTEN\\schweiz.vec"; // on disk: Taliform/Karten/Schweiz.VEC
 
 // Drive C stands for the temporary folder; map files are named as the host names them.
-struct MapData {
-    testkit::TempDir dir;
-    basic::PathResolver paths{[this](char letter) {
-        return letter == 'C' ? std::optional<std::string>(dir.path()) : std::nullopt;
-    }};
-    basic::FileTable files{paths};
-    basic::FakeClock clock{{2026, 3, 14, 8, 5, 9, 0}};
-    basic::Random rnd;
-    testkit::RecordingMessageBox msgbox;
-    common::Services services{paths, files, clock, rnd, msgbox, {}, {}, [] { throw SessionEnded{}; }};
-    common::Shared shared;
+struct MapData : testkit::DriveCServices {
     VectorTables vt;
     ThinningSettings thinning;
 
-    MapData() {
+    MapData() : DriveCServices({2026, 3, 14, 8, 5, 9, 0}) {
         dir.mkdir("Taliform/Ergebnis");
         dir.mkdir("Taliform/Karten");
         shared.settingspaths[common::kResultFolder] = "C:\\Taliform\\Ergebnis\\";

@@ -70,7 +70,7 @@ bool readpalette(Context &c, CheckSession &cs, const MapFiles &m) {
     try {
         common::readpal64(cs.services, cs.s.sh);
     } catch (const SessionEnded &) {
-        c.findings.error(c.dataset.shown(cs.s.sh.settingspaths[0] + "stdvga64"), 0,
+        c.findings.error(c.dataset.shown(cs.s.sh.settingspaths[common::kDataFolder] + "stdvga64"), 0,
                          "the palette cannot be read: " + cs.box.reason());
         return false;
     }
@@ -135,7 +135,7 @@ void checkmap(Context &c, const session::Settings &settings, const BlockRef &fro
     }
     CheckSession cs(c.dataset);
     cs.s.settings = settings;
-    const auto map = named(c, settings.mapfile, cs.s.sh.settingspaths[5], from, "map file");
+    const auto map = named(c, settings.mapfile, cs.s.sh.settingspaths[common::kMapFolder], from, "map file");
     std::optional<Located> list;
     if (!common::trim(settings.listfile).empty()) {
         list = named(c, settings.listfile, settings.langfolder, from, "list file");

@@ -98,7 +98,7 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
         const auto t = placetext(c, scratch, m, p);
         if (!t) return false;
         const auto fields = std::count(t->text.begin(), t->text.end(), ',');
-        if (fields >= session::kPlaceColumns) continue;
+        if (fields >= content::kPlaceColumns) continue;
         ok = false;
         c.findings.error(t->file, t->line,
                          "the place of record " + std::to_string(s.places.placenumber[static_cast<std::size_t>(p)]) +
@@ -119,10 +119,10 @@ int regioncount(const CheckSession &cs, const MapFiles &m) {
 // At most the table's 100 region texts.
 bool checkregions(Context &c, const CheckSession &cs, const MapFiles &m) {
     const int n = regioncount(cs, m);
-    if (n <= session::kRegionTexts) return true;
+    if (n <= content::kRegionTexts) return true;
     c.findings.error(m.list ? m.list->shown : m.map.shown, 1,
                      "the header names " + std::to_string(n) + " region texts; the table holds " +
-                         std::to_string(session::kRegionTexts));
+                         std::to_string(content::kRegionTexts));
     return false;
 }
 
@@ -158,10 +158,10 @@ void checkregioncode(Context &c, const CheckSession &cs, const MapFiles &m, cons
     if (!common::fnbitset(st.exerciseflags3, 0) && !common::fnbitset(st.helpoptions, 0)) return;
     const double region = basic::Val(code);
     const int n = regioncount(cs, m);
-    if (region < 0 || region > session::kRegionTexts)
+    if (region < 0 || region > content::kRegionTexts)
         c.findings.error(t.file, t.line,
                          name + ": region code " + code + " is outside the table of " +
-                             std::to_string(session::kRegionTexts) + " region texts");
+                             std::to_string(content::kRegionTexts) + " region texts");
     else if (region < 1 || region > n)
         c.findings.warning(t.file, t.line,
                            name + ": region code " + code + " names none of the header's " + std::to_string(n) +
@@ -170,7 +170,7 @@ void checkregioncode(Context &c, const CheckSession &cs, const MapFiles &m, cons
 
 void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::Surface &map) {
     const session::Session &s = cs.s;
-    const session::MapGeometry &g = s.map;
+    const content::MapGeometry &g = s.map;
     const bool pointmode = common::fnbitset(s.settings.exerciseflags3, 8) != 0;
     for (int p = 0; p <= s.vt.itemcount; ++p) {
         const auto index = static_cast<std::size_t>(p);

@@ -1,6 +1,22 @@
 #include "check_session.hpp"
 
+#include "platform/backend/settings.hpp"
+
 namespace kartino::check {
+
+namespace {
+
+// The code page the program's backend settings give the data files; the default when the
+// environment holds a setting the program would refuse (the program would not start then).
+text::CodePage datacodepage() {
+    try {
+        return backend::readSettings().oempage;
+    } catch (const backend::SettingsError &) {
+        return backend::Settings{}.oempage;
+    }
+}
+
+} // namespace
 
 std::string ReportBox::reason() const {
     if (last.size() < 4) return "cannot be read";
@@ -11,10 +27,10 @@ CheckSession::CheckSession(Dataset &dataset)
     : files(dataset.paths()),
       services{dataset.paths(), files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }} {
     files.setReadLog(&reads);
-    services.oempage = text::oemCodePageFromEnvironment(); // as the program reads its data files
+    services.oempage = datacodepage(); // as the program reads its data files
     s.sh.settingspaths = dataset.settingspaths();
     // No folder can exist below /dev/null: the readers' error log is never written.
-    s.sh.settingspaths[9] = "/dev/null/";
+    s.sh.settingspaths[common::kResultFolder] = "/dev/null/";
     s.settings.langfolder = dataset.langfolder();
     s.settings.taskcount = 10;
     s.settings.blocknumber = 1;

@@ -73,11 +73,21 @@ Settings readSettings(const std::function<const char *(const char *)> &getenv) {
     s.trace = value(getenv, "KARTINO_TRACE");
     s.record = value(getenv, "KARTINO_RECORD");
     s.shots = value(getenv, "KARTINO_SHOTS");
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        std::string folder = value(getenv, ("KARTINO_DRIVE_" + std::string(1, letter)).c_str());
+        if (!folder.empty()) s.drives[letter] = folder;
+    }
+    if (value(getenv, "KARTINO_OEM_CODEPAGE") == "437") s.oempage = text::CodePage::Oem437;
     if (s.backend.empty()) {
         bool display = !value(getenv, "DISPLAY").empty() || !value(getenv, "WAYLAND_DISPLAY").empty();
         s.backend = display ? "sdl" : "headless";
     }
     return s;
+}
+
+std::optional<std::string> Settings::drive(char letter) const {
+    auto found = drives.find(letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 32) : letter);
+    return found == drives.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
 namespace {

@@ -10,15 +10,20 @@
 //   KARTINO_KEYBOARD_POINTER  1: the arrow keys point on the map and Space answers (0 or unset: off)
 //   KARTINO_RECORD   a file that gets every input of the session as a headless script
 //   KARTINO_SHOTS    a folder for the headless backend's pictures of every answer and the summary
+//   KARTINO_DRIVE_<LETTER>  the folder a drive letter of the data stands for
+//   KARTINO_OEM_CODEPAGE    850 (default) or 437: the DOS code page of the data files
 //
 // A headless script that starts with a recording's first line ("# clock 10:00:00 screen
 // 1024x768") gives the clock and the screen where KARTINO_CLOCK and KARTINO_SCREEN do not.
 //
-// and the backend they choose.
+// and the backend they choose. This is the one place the program reads its environment; main()
+// hands the values on.
 #include "platform/basic/clock.hpp"
+#include "platform/text/codepage.hpp"
 #include "platform/ui/backend.hpp"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -43,6 +48,11 @@ struct Settings {
     bool keyboardPointer = false;
     std::string record;
     std::string shots;
+    std::map<char, std::string> drives;    // by upper-case letter; only drives given a folder
+    text::CodePage oempage = text::CodePage::Oem850;
+
+    // The folder drive `letter` (either case) stands for, if one is given.
+    std::optional<std::string> drive(char letter) const;
 };
 
 // `getenv` looks a variable up (nullptr when unset); the default reads the process environment.

@@ -3,7 +3,6 @@
 #include "platform/basic/memory_files.hpp"
 #include "platform/text/codepage.hpp"
 
-#include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <vector>
@@ -79,7 +78,7 @@ std::string join(const std::string &dir, const std::string &name) {
 
 } // namespace
 
-PathResolver::PathResolver() : lookup_(&PathResolver::driveFromEnvironment) {}
+PathResolver::PathResolver() = default;
 PathResolver::PathResolver(DriveLookup lookup) : lookup_(std::move(lookup)) {}
 PathResolver::PathResolver(DriveLookup lookup, const MemoryFiles &memory)
     : lookup_(std::move(lookup)), memory_(&memory) {}
@@ -97,15 +96,7 @@ std::optional<std::string> PathResolver::findEntry(const std::string &dir, const
     return std::nullopt;
 }
 
-std::optional<std::string> PathResolver::driveFromEnvironment(char letter) {
-    std::string var = "KARTINO_DRIVE_";
-    var += static_cast<char>(letter >= 'a' && letter <= 'z' ? letter - 32 : letter);
-    const char *v = std::getenv(var.c_str());
-    if (!v || !*v) return std::nullopt;
-    return std::string(v);
-}
-
-// "C:\data\x" with KARTINO_DRIVE_C=/srv/c becomes "/srv/c/data/x"; a drive without a folder
+// "C:\data\x" with drive C at /srv/c becomes "/srv/c/data/x"; a drive without a folder
 // of its own stands for the root of this machine.
 std::string PathResolver::mapDrive(std::string_view path) const {
     std::string p(path);

@@ -1,7 +1,7 @@
 #pragma once
 // Turns the Windows-style paths of the host's settings and exercise files into paths of this
-// machine: "\" and "/" both separate, a drive letter maps through the environment variable
-// KARTINO_DRIVE_<LETTER> (a folder), and a name not found as written is matched component by
+// machine: "\" and "/" both separate, a drive letter maps to the folder the drive lookup gives
+// for it, and a name not found as written is matched component by
 // component without regard to letter case (also when the data names it in the ANSI code page
 // and the file system holds it in UTF-8). Every file the program opens or creates goes
 // through here. Given files held in memory, it sees those instead of the disk.
@@ -18,7 +18,8 @@ class PathResolver {
   public:
     using DriveLookup = std::function<std::optional<std::string>(char letter)>;
 
-    // By default drive letters are looked up in the environment.
+    // Without a lookup (or where it gives nothing) a drive letter stands for the root of this
+    // machine. The program's lookup comes from the backend settings (KARTINO_DRIVE_<LETTER>).
     PathResolver();
     explicit PathResolver(DriveLookup lookup);
     // Sees only the files of `memory` (which must outlive the resolver), never the disk.
@@ -33,8 +34,6 @@ class PathResolver {
 
     // The files in memory this resolver sees, or null when it sees the disk.
     const MemoryFiles *memory() const { return memory_; }
-
-    static std::optional<std::string> driveFromEnvironment(char letter);
 
   private:
     std::string mapDrive(std::string_view path) const;

@@ -2,8 +2,6 @@
 
 #include "platform/text/codepage_tables.hpp"
 
-#include <cstdlib>
-#include <cstring>
 #include <unordered_map>
 
 namespace kartino::text {
@@ -171,11 +169,6 @@ std::string ansiToUtf8(std::string_view ansi) {
 
 CodePage codePageForCharset(int charsetnumber) {
     return charsetnumber == 238 ? CodePage::Ansi1250 : CodePage::Ansi1252;
-}
-
-CodePage oemCodePageFromEnvironment() {
-    const char *v = std::getenv("KARTINO_OEM_CODEPAGE");
-    return v && std::strcmp(v, "437") == 0 ? CodePage::Oem437 : CodePage::Oem850;
 }
 
 } // namespace kartino::text

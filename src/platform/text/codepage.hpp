@@ -26,7 +26,4 @@ std::string ansiToUtf8(std::string_view ansi);
 // others fall back to Western).
 CodePage codePageForCharset(int charsetnumber);
 
-// The OEM page of the data: 850, or 437 when KARTINO_OEM_CODEPAGE says "437".
-CodePage oemCodePageFromEnvironment();
-
 } // namespace kartino::text

@@ -64,12 +64,16 @@ int pixelSizeFor(double points, double dpi) {
     return px >= 1000.0 ? 1000 : static_cast<int>(std::floor(px + 0.5));
 }
 
-std::string resolvedFontFile(const std::string &name, bool bold, bool italic) {
-    return detail::FontCache::instance().resolve(name, bold, italic);
+Fonts::Fonts() : cache_(std::make_unique<detail::FontCache>()) {}
+
+Fonts::~Fonts() = default;
+
+Font Fonts::open(const FontSpec &fontspec, double dpi) {
+    return Font(cache_->font(fontspec, pixelSizeFor(fontspec.points, dpi)));
 }
 
-Font Font::open(const FontSpec &fontspec, double dpi) {
-    return Font(detail::FontCache::instance().font(fontspec, pixelSizeFor(fontspec.points, dpi)));
+std::string Fonts::resolvedFile(const std::string &name, bool bold, bool italic) {
+    return cache_->resolve(name, bold, italic);
 }
 
 const FontSpec &Font::fontspec() const {

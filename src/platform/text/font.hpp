@@ -4,11 +4,12 @@
 // text colour and a Point test or a flood fill never meets a half tone).
 //
 // Usage:
-//   text::FontSpec fontspec{"Arial", 12, /*bold*/ true};      // name, points, bold, italic, underline, charset
-//   text::Font font = text::Font::open(fontspec, 96);          // points at 96 pixels per inch
-//   int w = font.textWidth(caption);                       // caption: ANSI bytes of the charset's page
-//   int h = font.textHeight(caption);                      // line pitch times the number of lines
-//   gfx::Rect changed = font.drawText(surface, x, y, caption, colour);  // (x, y): top left of the text
+//   text::Fonts fonts;                                         // the application owns one
+//   text::FontSpec fontspec{"Arial", 12, /*bold*/ true};      // name, points, bold, italic, underline,
+//   charset text::Font font = fonts.open(fontspec, 96);                // points at 96 pixels per inch int w
+//   = font.textWidth(caption);                       // caption: ANSI bytes of the charset's page int h =
+//   font.textHeight(caption);                      // line pitch times the number of lines gfx::Rect changed
+//   = font.drawText(surface, x, y, caption, colour);  // (x, y): top left of the text
 //
 // Text is bytes in the ANSI code page that the character-set number selects (0 Western 1252,
 // 238 Central European 1250). CR, LF and CR LF separate lines: textWidth is the widest line,
@@ -16,9 +17,10 @@
 // textWidth is exactly the sum of the advances drawText moves by, so Print can continue at
 // x + textWidth(s).
 //
-// Fonts are cheap handles onto a process-wide cache of FreeType faces, sizes and rendered
-// glyphs; opening the same font again costs a lookup. The cache holds no state of a session.
-// Use from one thread (the user-interface thread).
+// A Font is a cheap handle onto the cache of FreeType faces, sizes and rendered glyphs that the
+// Fonts which opened it holds; opening the same font again costs a lookup, and the handle is
+// valid while that Fonts lives. The cache holds no state of a session. Use from one thread (the
+// user-interface thread).
 #include "platform/gfx/surface.hpp"
 
 #include <memory>
@@ -41,20 +43,35 @@ struct FontSpec {
 // as the legacy MulDiv does), at least 1 and at most 1000.
 int pixelSizeFor(double points, double dpi);
 
-// The font file fontconfig chooses for a legacy family name and style (for diagnostics).
-std::string resolvedFontFile(const std::string &name, bool bold, bool italic);
-
 namespace detail {
 struct FontImpl;
-}
+class FontCache;
+} // namespace detail
 
-class Font {
+class Font;
+
+// The fonts one application opens, with the faces, sizes and glyphs they share.
+class Fonts {
   public:
+    Fonts();
+    ~Fonts();
+    Fonts(const Fonts &) = delete;
+    Fonts &operator=(const Fonts &) = delete;
+
     // The font `fontspec` describes at `dpi` pixels per inch. A name fontconfig does not know falls
     // back to the family fontconfig offers instead; throws std::runtime_error only when no font
     // file can be loaded at all.
-    static Font open(const FontSpec &fontspec, double dpi);
+    Font open(const FontSpec &fontspec, double dpi);
 
+    // The font file fontconfig chooses for a legacy family name and style (for diagnostics).
+    std::string resolvedFile(const std::string &name, bool bold, bool italic);
+
+  private:
+    std::unique_ptr<detail::FontCache> cache_;
+};
+
+class Font {
+  public:
     const FontSpec &fontspec() const;
     int pixelSize() const;           // em height in pixels
     const std::string &file() const; // the font file in use
@@ -82,6 +99,7 @@ class Font {
     unsigned glyphIndex(unsigned char byte) const;
 
   private:
+    friend class Fonts;
     explicit Font(std::shared_ptr<const detail::FontImpl> impl) : impl_(std::move(impl)) {}
     std::shared_ptr<const detail::FontImpl> impl_;
 };

@@ -3,7 +3,6 @@
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -22,11 +21,7 @@ struct Resolved {
 
 // Asks fontconfig for the best scalable match of a family name in a style. An empty name asks
 // for fontconfig's default family.
-Resolved resolveWithFontconfig(const std::string &name, bool bold, bool italic) {
-    // Destroyed at exit so that leak checkers see fontconfig's own allocations freed.
-    static const std::unique_ptr<FcConfig, void (*)(FcConfig *)> owned(FcInitLoadConfigAndFonts(),
-                                                                       FcConfigDestroy);
-    FcConfig *config = owned.get();
+Resolved resolveWithFontconfig(FcConfig *config, const std::string &name, bool bold, bool italic) {
     Resolved out;
     FcPattern *pattern = FcPatternCreate();
     if (!name.empty())
@@ -148,8 +143,8 @@ const Glyph &SizedFace::glyph(unsigned index) {
 // ----- FontImpl
 
 FontImpl::FontImpl(const FontSpec &fontSpec, SizedFace &sizedFace)
-    : fontspec(fontSpec), page(codePageForCharset(fontSpec.charset)), sized(&sizedFace), ascent(sizedFace.ascent),
-      descent(sizedFace.descent) {
+    : fontspec(fontSpec), page(codePageForCharset(fontSpec.charset)), sized(&sizedFace),
+      ascent(sizedFace.ascent), descent(sizedFace.descent) {
     for (int b = 0x20; b < 0x100; ++b) {
         const Glyph &g = glyphOf(static_cast<unsigned char>(b));
         if (g.rows == 0) continue;
@@ -175,13 +170,7 @@ const Glyph &FontImpl::glyphOf(unsigned char byte) const {
 
 // ----- FontCache
 
-FontCache &FontCache::instance() {
-    // Never destroyed: Font handles in other static objects may outlive any destruction order.
-    static FontCache *cache = new FontCache;
-    return *cache;
-}
-
-FontCache::FontCache() {
+FontCache::FontCache() : config_(FcInitLoadConfigAndFonts(), FcConfigDestroy) {
     if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("cannot initialise FreeType");
 }
 
@@ -194,7 +183,7 @@ FontCache::~FontCache() {
 }
 
 std::string FontCache::resolve(const std::string &name, bool bold, bool italic) {
-    return resolveWithFontconfig(name, bold, italic).file;
+    return resolveWithFontconfig(config_.get(), name, bold, italic).file;
 }
 
 Face &FontCache::face(const std::string &name, bool bold, bool italic) {
@@ -207,9 +196,9 @@ Face &FontCache::face(const std::string &name, bool bold, bool italic) {
     if (found != faces_.end()) return *found->second;
 
     auto face = std::make_unique<Face>();
-    Resolved r = resolveWithFontconfig(name, bold, italic);
+    Resolved r = resolveWithFontconfig(config_.get(), name, bold, italic);
     if (r.file.empty() || FT_New_Face(library_, r.file.c_str(), r.index, &face->ft) != 0) {
-        r = resolveWithFontconfig("", bold, italic); // the default family instead
+        r = resolveWithFontconfig(config_.get(), "", bold, italic); // the default family instead
         if (r.file.empty() || FT_New_Face(library_, r.file.c_str(), r.index, &face->ft) != 0)
             throw std::runtime_error("no usable font for \"" + name + "\"");
     }
@@ -224,8 +213,9 @@ Face &FontCache::face(const std::string &name, bool bold, bool italic) {
 }
 
 std::shared_ptr<const FontImpl> FontCache::font(const FontSpec &fontspec, int pixelSize) {
-    std::string key = fontspec.name + '\x1f' + std::to_string(pixelSize) + '\x1f' + (fontspec.bold ? 'b' : '-') +
-                      (fontspec.italic ? 'i' : '-') + (fontspec.underline ? 'u' : '-') + std::to_string(fontspec.charset);
+    std::string key = fontspec.name + '\x1f' + std::to_string(pixelSize) + '\x1f' +
+                      (fontspec.bold ? 'b' : '-') + (fontspec.italic ? 'i' : '-') +
+                      (fontspec.underline ? 'u' : '-') + std::to_string(fontspec.charset);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
 

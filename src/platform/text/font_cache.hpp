@@ -1,10 +1,11 @@
 #pragma once
-// The process-wide store behind Font: the FreeType library, the faces fontconfig resolves, each
-// face at each pixel size, and the monochrome glyph bitmaps rendered at that size. Internal to
-// kartino_text.
+// The store behind Fonts: fontconfig's configuration, the FreeType library, the faces fontconfig
+// resolves, each face at each pixel size, and the monochrome glyph bitmaps rendered at that size.
+// Internal to kartino_text.
 #include "platform/text/codepage.hpp"
 #include "platform/text/font.hpp"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -89,16 +90,18 @@ struct FontImpl {
 
 class FontCache {
   public:
-    static FontCache &instance();
+    FontCache();
     ~FontCache();
+    FontCache(const FontCache &) = delete;
+    FontCache &operator=(const FontCache &) = delete;
 
     std::shared_ptr<const FontImpl> font(const FontSpec &fontspec, int pixelSize);
     std::string resolve(const std::string &name, bool bold, bool italic);
 
   private:
-    FontCache();
     Face &face(const std::string &name, bool bold, bool italic);
 
+    std::unique_ptr<FcConfig, void (*)(FcConfig *)> config_;
     FT_Library library_ = nullptr;
     std::map<std::string, std::unique_ptr<Face>> faces_; // by request (name, bold, italic)
     std::map<std::pair<Face *, int>, std::unique_ptr<SizedFace>> sizes_;

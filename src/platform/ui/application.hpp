@@ -7,6 +7,7 @@
 //   ui::Application app(backend);
 //   app.setOnClose([&] { endsession(session); });   // the close box of the window
 //   int code = app.run([&] { form1.Show(); });      // returns the code given to app.end()
+#include "platform/text/font.hpp"
 #include "platform/ui/backend.hpp"
 #include "platform/ui/cursor.hpp"
 #include "platform/ui/events.hpp"
@@ -34,6 +35,8 @@ class Application {
     Trace &trace() const { return backend_.trace(); }
     ScreenSize screenSize() const { return screen_; }
     int dpi() const { return dpi_; }
+    // The fonts the forms and controls draw with (faces, sizes and glyphs opened so far).
+    text::Fonts &fonts() { return fonts_; }
 
     // ----- the platform calls of the legacy program
     int ShowCursor(bool show) { return cursor_.ShowCursor(show); }
@@ -102,6 +105,7 @@ class Application {
     Backend &backend_;
     ScreenSize screen_;
     int dpi_;
+    text::Fonts fonts_;
     CursorCounter cursor_;
     std::vector<gfx::Rect> damage_;
     std::vector<Form *> forms_;   // every form of the program

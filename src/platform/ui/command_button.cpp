@@ -63,17 +63,17 @@ void CommandButton::render(gfx::Surface &look, std::vector<std::uint8_t> &mask) 
     if (look.width() < 4 || look.height() < 4) return;
     frame(look, down_);
     FontSpec f = font();
-    int pitch = textHeight(f, dpi());
-    std::vector<std::string> lines = wrapCaption(Caption(), look.width() - 8, f, dpi());
+    int pitch = textHeight(fonts(), f, dpi());
+    std::vector<std::string> lines = wrapCaption(Caption(), look.width() - 8, fonts(), f, dpi());
     int shift = down_ ? 1 : 0;
     int y = (look.height() - pitch * static_cast<int>(lines.size())) / 2 + shift;
     for (const std::string &line : lines) {
-        int x = (look.width() - textWidth(f, dpi(), line)) / 2 + shift;
+        int x = (look.width() - textWidth(fonts(), f, dpi(), line)) / 2 + shift;
         if (Enabled()) {
-            drawText(look, x, y, f, dpi(), line, ForeColor());
+            drawText(look, x, y, fonts(), f, dpi(), line, ForeColor());
         } else {
-            drawText(look, x + 1, y + 1, f, dpi(), line, systemColour(SystemColour::Highlight3D));
-            drawText(look, x, y, f, dpi(), line, systemColour(SystemColour::ButtonShadow));
+            drawText(look, x + 1, y + 1, fonts(), f, dpi(), line, systemColour(SystemColour::Highlight3D));
+            drawText(look, x, y, fonts(), f, dpi(), line, systemColour(SystemColour::ButtonShadow));
         }
         y += pitch;
     }

@@ -19,6 +19,10 @@ int Control::dpi() const {
     return parent_.app().dpi();
 }
 
+text::Fonts &Control::fonts() const {
+    return parent_.app().fonts();
+}
+
 void Control::changed(bool regionChanged) {
     stale_ = true;
     if (!visible_) return;

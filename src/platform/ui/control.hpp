@@ -78,7 +78,8 @@ class Control {
     // Called by the form's input routing.
     virtual void pressed(bool down) {}
 
-    int dpi() const; // the screen's, for measuring the caption in the control's font
+    int dpi() const;            // the screen's, for measuring the caption in the control's font
+    text::Fonts &fonts() const; // the application's, for the same
 
   protected:
     // Draws the control's look into `look` (its own size, origin at its top-left corner) and

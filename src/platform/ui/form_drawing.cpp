@@ -81,17 +81,17 @@ void Form::Print(std::string_view text, bool newLine) {
     int x = gfx::toPixel(pen_.currentX), y = gfx::toPixel(pen_.currentY);
     int dpi = app_.dpi();
     gfx::Colour c = pen_.foreColor;
-    paint([&](gfx::Surface &s) { return drawText(s, x, y, font_, dpi, text, c); });
+    paint([&](gfx::Surface &s) { return drawText(s, x, y, app_.fonts(), font_, dpi, text, c); });
     if (newLine) {
         pen_.currentX = 0;
-        pen_.currentY += textHeight(font_, dpi);
+        pen_.currentY += textHeight(app_.fonts(), font_, dpi);
     } else {
-        pen_.currentX += textWidth(font_, dpi, text);
+        pen_.currentX += textWidth(app_.fonts(), font_, dpi, text);
     }
 }
 
 double Form::TextWidth(std::string_view text) const {
-    return textWidth(font_, app_.dpi(), text);
+    return textWidth(app_.fonts(), font_, app_.dpi(), text);
 }
 
 double Form::TextHeight(std::string_view text) const {
@@ -99,7 +99,7 @@ double Form::TextHeight(std::string_view text) const {
     int lines = 1;
     for (std::size_t i = 0; i < text.size(); ++i)
         if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))) ++lines;
-    return static_cast<double>(lines) * textHeight(font_, app_.dpi());
+    return static_cast<double>(lines) * textHeight(app_.fonts(), font_, app_.dpi());
 }
 
 void Form::Cls() {

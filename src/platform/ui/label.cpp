@@ -16,7 +16,8 @@ void Label::setAlignment(int alignment) {
     changed(true);
 }
 
-std::vector<std::string> wrapCaption(const std::string &caption, int width, const FontSpec &font, int dpi) {
+std::vector<std::string> wrapCaption(const std::string &caption, int width, text::Fonts &fonts,
+                                     const FontSpec &font, int dpi) {
     std::vector<std::string> paragraphs(1);
     for (std::size_t i = 0; i < caption.size(); ++i) {
         char c = caption[i];
@@ -35,7 +36,7 @@ std::vector<std::string> wrapCaption(const std::string &caption, int width, cons
             std::size_t next = p.find(' ', pos);
             std::string word = p.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
             std::string candidate = line.empty() ? word : line + " " + word;
-            if (!line.empty() && textWidth(font, dpi, candidate) > width) {
+            if (!line.empty() && textWidth(fonts, font, dpi, candidate) > width) {
                 lines.push_back(line);
                 line = word;
             } else {
@@ -56,14 +57,14 @@ void Label::render(gfx::Surface &look, std::vector<std::uint8_t> &mask) const {
     gfx::Colour ground = opaque ? BackColor() : (text ^ 0xFFFFFFu);
     look.fill(ground);
     FontSpec f = font();
-    int pitch = textHeight(f, dpi());
+    int pitch = textHeight(fonts(), f, dpi());
     int y = 0;
-    for (const std::string &line : wrapCaption(Caption(), look.width(), f, dpi())) {
-        int w = textWidth(f, dpi(), line);
+    for (const std::string &line : wrapCaption(Caption(), look.width(), fonts(), f, dpi())) {
+        int w = textWidth(fonts(), f, dpi(), line);
         int x = alignment_ == RightJustify ? look.width() - w
                 : alignment_ == Center     ? (look.width() - w) / 2
                                            : 0;
-        drawText(look, x, y, f, dpi(), line, text);
+        drawText(look, x, y, fonts(), f, dpi(), line, text);
         y += pitch;
         if (y >= look.height()) break;
     }

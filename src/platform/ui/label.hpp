@@ -30,6 +30,7 @@ class Label : public Control {
 // The lines a caption takes in a box `width` pixels wide: explicit line breaks (CR, LF or
 // CR LF) end lines, and a line that does not fit breaks at its last blank before the edge
 // (a single word wider than the box keeps its line).
-std::vector<std::string> wrapCaption(const std::string &caption, int width, const FontSpec &font, int dpi);
+std::vector<std::string> wrapCaption(const std::string &caption, int width, text::Fonts &fonts,
+                                     const FontSpec &font, int dpi);
 
 } // namespace kartino::ui

@@ -2,7 +2,6 @@
 
 #include "platform/text/codepage.hpp"
 
-#include <cstdlib>
 #include <utility>
 
 namespace kartino::ui {
@@ -23,11 +22,6 @@ Trace &Trace::operator=(Trace &&other) noexcept {
         file_ = std::exchange(other.file_, nullptr);
     }
     return *this;
-}
-
-Trace Trace::fromEnvironment() {
-    const char *path = std::getenv("KARTINO_TRACE");
-    return path ? Trace(std::string(path)) : Trace();
 }
 
 void Trace::line(std::string_view text) {

@@ -1,9 +1,9 @@
 #pragma once
 // One line per observable side effect (a sound, a message box, the cursor shown or hidden, a
-// form shown or hidden, the exit code), appended to the file named by KARTINO_TRACE. Without
-// that variable the trace is silent.
+// form shown or hidden, the exit code), appended to the file the backend settings name
+// (KARTINO_TRACE). Without a file the trace is silent.
 //
-//   ui::Trace trace = ui::Trace::fromEnvironment();
+//   ui::Trace trace(settings.trace);
 //   trace.line("form Form1 shown");
 //
 // Every line is flushed at once, so the record survives a process that dies afterwards.
@@ -24,7 +24,6 @@ class Trace {
     Trace(Trace &&other) noexcept;
     Trace &operator=(Trace &&other) noexcept;
 
-    static Trace fromEnvironment(); // KARTINO_TRACE
     void line(std::string_view text);
     bool enabled() const { return file_ != nullptr; }
 

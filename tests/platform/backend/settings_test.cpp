@@ -50,6 +50,23 @@ TEST(Settings, ReadsEveryVariable) {
     EXPECT_FALSE(read({{"KARTINO_KEYBOARD_POINTER", "0"}}).keyboardPointer);
 }
 
+TEST(Settings, TheDataCodePageAndTheDriveFolders) {
+    EXPECT_EQ(read({}).oempage, text::CodePage::Oem850);
+    for (auto [value, page] : {std::pair{"437", text::CodePage::Oem437},
+                               {"850", text::CodePage::Oem850},
+                               {"1252", text::CodePage::Oem850},
+                               {"", text::CodePage::Oem850},
+                               {"437 ", text::CodePage::Oem850}})
+        EXPECT_EQ(read({{"KARTINO_OEM_CODEPAGE", value}}).oempage, page) << '"' << value << '"';
+
+    Settings s =
+        read({{"KARTINO_DRIVE_K", "/srv/k"}, {"KARTINO_DRIVE_C", ""}, {"KARTINO_DRIVE_k", "/lower"}});
+    EXPECT_EQ(s.drive('K'), "/srv/k");
+    EXPECT_EQ(s.drive('k'), "/srv/k") << "drive letters are looked up in either case";
+    EXPECT_EQ(s.drive('C'), std::nullopt) << "an empty folder gives the drive none";
+    EXPECT_EQ(s.drive('D'), std::nullopt);
+}
+
 TEST(Settings, MalformedValuesAreErrors) {
     for (auto [name, value] : std::map<std::string, std::string>{{"KARTINO_BACKEND", "x11"},
                                                                  {"KARTINO_SCREEN", "1024*768"},

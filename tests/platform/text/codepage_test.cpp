@@ -150,17 +150,3 @@ TEST(CodePage, AccentedLettersMissingFromCp437LoseTheirAccent) {
             EXPECT_GE(static_cast<unsigned char>(out[0]), 0x20) << b;
         }
 }
-
-TEST(CodePage, OemPageFromTheEnvironment) {
-    unsetenv("KARTINO_OEM_CODEPAGE");
-    EXPECT_EQ(oemCodePageFromEnvironment(), CodePage::Oem850);
-    for (auto [value, page] : {std::pair{"437", CodePage::Oem437},
-                               {"850", CodePage::Oem850},
-                               {"1252", CodePage::Oem850},
-                               {"", CodePage::Oem850},
-                               {"437 ", CodePage::Oem850}}) {
-        setenv("KARTINO_OEM_CODEPAGE", value, 1);
-        EXPECT_EQ(oemCodePageFromEnvironment(), page) << '"' << value << '"';
-    }
-    unsetenv("KARTINO_OEM_CODEPAGE");
-}

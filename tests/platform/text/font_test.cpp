@@ -41,6 +41,12 @@ class RawFace {
     FT_Face face_ = nullptr;
 };
 
+// The fonts every test opens from, as one application's.
+text::Fonts &fonts() {
+    static text::Fonts opened;
+    return opened;
+}
+
 FontSpec fontspec(const std::string &name, double points, bool bold = false, int charset = 0) {
     FontSpec s;
     s.name = name;
@@ -65,10 +71,10 @@ gfx::Rect inkBox(const gfx::Surface &s) {
 } // namespace
 
 TEST(Font, ArialIsLiberationSansAndTextWidthIsTheHintedAdvanceSum) {
-    Font font = Font::open(fontspec("Arial", 12), 96);
+    Font font = fonts().open(fontspec("Arial", 12), 96);
     EXPECT_EQ(font.pixelSize(), 16);
     EXPECT_NE(font.file().find("LiberationSans-Regular"), std::string::npos) << font.file();
-    EXPECT_EQ(text::resolvedFontFile("Arial", false, false), font.file());
+    EXPECT_EQ(fonts().resolvedFile("Arial", false, false), font.file());
 
     RawFace raw(font.file(), 16);
     const std::string sample = "Kartino: Wo liegt Hamburg? 1234 WAVE";
@@ -85,7 +91,7 @@ TEST(Font, PrintStaysInsideTextWidthByTextHeight) {
     for (double points : {8.25, 9.75, 12.0, 18.0})
         for (bool bold : {false, true})
             for (const std::string &sample : samples) {
-                Font font = Font::open(fontspec("Arial", points, bold), 96);
+                Font font = fonts().open(fontspec("Arial", points, bold), 96);
                 gfx::Surface s(400, 120, kWhite);
                 gfx::Rect changed = font.drawText(s, 10, 7, sample, kInk);
                 gfx::Rect ink = inkBox(s);
@@ -97,10 +103,10 @@ TEST(Font, PrintStaysInsideTextWidthByTextHeight) {
 }
 
 TEST(Font, LinesAndTheirPitch) {
-    Font font = Font::open(fontspec("Arial", 12), 96);
+    Font font = fonts().open(fontspec("Arial", 12), 96);
     EXPECT_EQ(font.lineHeight(), font.ascent() + font.descent() + 1); // Liberation Sans has a line gap
     EXPECT_EQ(font.lineHeight(), 20);
-    EXPECT_EQ(Font::open(fontspec("Arial", 8.25), 96).lineHeight(), 14); // widened for accented capitals
+    EXPECT_EQ(fonts().open(fontspec("Arial", 8.25), 96).lineHeight(), 14); // widened for accented capitals
     EXPECT_EQ(font.textHeight(""), font.lineHeight());
     EXPECT_EQ(font.textHeight("Hallo"), font.lineHeight());
     for (const char *twoLines : {"ab\r\nWWW", "ab\rWWW", "ab\nWWW"}) {
@@ -117,7 +123,7 @@ TEST(Font, LinesAndTheirPitch) {
 }
 
 TEST(Font, TextWidthIsWhereTheNextPrintContinues) {
-    Font font = Font::open(fontspec("Arial", 9.75), 96);
+    Font font = fonts().open(fontspec("Arial", 9.75), 96);
     gfx::Surface whole(300, 40, kWhite), pieces(300, 40, kWhite);
     font.drawText(whole, 5, 5, "Kilometer: 372", kInk);
     int x = 5;
@@ -131,15 +137,15 @@ TEST(Font, TextWidthIsWhereTheNextPrintContinues) {
 }
 
 TEST(Font, BoldIsWiderAndUsesTheBoldFace) {
-    Font regular = Font::open(fontspec("Arial", 12), 96);
-    Font bold = Font::open(fontspec("Arial", 12, true), 96);
+    Font regular = fonts().open(fontspec("Arial", 12), 96);
+    Font bold = fonts().open(fontspec("Arial", 12, true), 96);
     EXPECT_GT(bold.textWidth("Kartino Aufgabe"), regular.textWidth("Kartino Aufgabe"));
     EXPECT_NE(bold.file().find("LiberationSans-Bold"), std::string::npos) << bold.file();
 }
 
 TEST(Font, CharsetSelectsTheCodePageOfTheGlyphs) {
-    Font western = Font::open(fontspec("Arial", 12, false, 0), 96);
-    Font central = Font::open(fontspec("Arial", 12, false, 238), 96);
+    Font western = fonts().open(fontspec("Arial", 12, false, 0), 96);
+    Font central = fonts().open(fontspec("Arial", 12, false, 238), 96);
     RawFace raw(western.file(), 16);
     EXPECT_EQ(western.glyphIndex(0x8A), raw.index(U'\u0160')); // Š in both pages
     EXPECT_EQ(central.glyphIndex(0x8A), raw.index(U'\u0160'));
@@ -154,7 +160,7 @@ TEST(Font, CharsetSelectsTheCodePageOfTheGlyphs) {
 
 TEST(Font, UnknownAndLegacyNamesFallBackToAFontThatDraws) {
     for (const char *name : {"Kartino No Such Family", "MS Sans Serif", ""}) {
-        Font font = Font::open(fontspec(name, 8.25), 96);
+        Font font = fonts().open(fontspec(name, 8.25), 96);
         EXPECT_FALSE(font.file().empty()) << name;
         EXPECT_GT(font.textWidth("Weiter"), 0) << name;
         gfx::Surface s(100, 30, kWhite);
@@ -166,11 +172,11 @@ TEST(Font, UnknownAndLegacyNamesFallBackToAFontThatDraws) {
 TEST(Font, ItalicUsesTheItalicFaceAndUnderlineSpansTheText) {
     FontSpec italic = fontspec("Arial", 12);
     italic.italic = true;
-    EXPECT_NE(Font::open(italic, 96).file().find("LiberationSans-Italic"), std::string::npos);
+    EXPECT_NE(fonts().open(italic, 96).file().find("LiberationSans-Italic"), std::string::npos);
 
     FontSpec underlined = fontspec("Arial", 12);
     underlined.underline = true;
-    Font font = Font::open(underlined, 96);
+    Font font = fonts().open(underlined, 96);
     gfx::Surface s(200, 40, kWhite);
     font.drawText(s, 4, 3, "Weiter", kInk);
     int underlineRow = -1;
@@ -181,12 +187,12 @@ TEST(Font, ItalicUsesTheItalicFaceAndUnderlineSpansTheText) {
         if (run == font.textWidth("Weiter")) underlineRow = y;
     }
     EXPECT_GT(underlineRow, 3 + font.ascent() - 1) << "no full-width underline below the baseline";
-    EXPECT_EQ(Font::open(underlined, 96).textWidth("Weiter"),
-              Font::open(fontspec("Arial", 12), 96).textWidth("Weiter"));
+    EXPECT_EQ(fonts().open(underlined, 96).textWidth("Weiter"),
+              fonts().open(fontspec("Arial", 12), 96).textWidth("Weiter"));
 }
 
 TEST(Font, DrawingClipsToTheSurfaceAndTheClipRectangle) {
-    Font font = Font::open(fontspec("Arial", 18), 96);
+    Font font = fonts().open(fontspec("Arial", 18), 96);
     gfx::Surface s(60, 20, kWhite);
     gfx::Rect clip{10, 5, 30, 15};
     gfx::Rect changed = font.drawText(s, 0, -4, "WWWWWWWW", kInk, &clip);
@@ -214,17 +220,17 @@ TEST(Font, PointsBecomePixelsAtTheDpi) {
     EXPECT_EQ(text::pixelSizeFor(-3, 96), 1);
     EXPECT_EQ(text::pixelSizeFor(std::numeric_limits<double>::quiet_NaN(), 96), 1);
     EXPECT_EQ(text::pixelSizeFor(1e9, 96), 1000);
-    EXPECT_EQ(Font::open(fontspec("Arial", 12), 120).pixelSize(), 20);
-    EXPECT_GT(Font::open(fontspec("Arial", 12), 120).textWidth("Kartino"),
-              Font::open(fontspec("Arial", 12), 96).textWidth("Kartino"));
+    EXPECT_EQ(fonts().open(fontspec("Arial", 12), 120).pixelSize(), 20);
+    EXPECT_GT(fonts().open(fontspec("Arial", 12), 120).textWidth("Kartino"),
+              fonts().open(fontspec("Arial", 12), 96).textWidth("Kartino"));
 }
 
 TEST(Font, StylesAFamilyLacksAreSynthesised) {
-    const std::string file = text::resolvedFontFile("Noto Mono", true, false);
-    if (file != text::resolvedFontFile("Noto Mono", false, false))
+    const std::string file = fonts().resolvedFile("Noto Mono", true, false);
+    if (file != fonts().resolvedFile("Noto Mono", false, false))
         GTEST_SKIP() << "no single-style family installed";
-    Font regular = Font::open(fontspec("Noto Mono", 12), 96);
-    Font bold = Font::open(fontspec("Noto Mono", 12, true), 96);
+    Font regular = fonts().open(fontspec("Noto Mono", 12), 96);
+    Font bold = fonts().open(fontspec("Noto Mono", 12, true), 96);
     EXPECT_EQ(bold.file(), regular.file());
     EXPECT_GT(bold.textWidth("Kartino"), regular.textWidth("Kartino"));
     gfx::Surface a(200, 40, kWhite), b(200, 40, kWhite);
@@ -241,7 +247,7 @@ TEST(Font, StylesAFamilyLacksAreSynthesised) {
 
     FontSpec slanted = fontspec("Noto Mono", 12);
     slanted.italic = true;
-    Font italic = Font::open(slanted, 96);
+    Font italic = fonts().open(slanted, 96);
     gfx::Surface c(200, 40, kWhite);
     italic.drawText(c, 2, 2, "Kartino", kInk);
     EXPECT_EQ(italic.textWidth("Kartino"), regular.textWidth("Kartino"));

@@ -44,12 +44,13 @@ TEST_F(Services, SoundNamesAreResolvedBeforeTheBackendPlaysThem) {
 }
 
 TEST(WrapCaption, BreaksAtBlanksAndLineBreaks) {
+    text::Fonts fonts;
     ui::FontSpec font{"Arial", 12};
-    int wide = ui::textWidth(font, 96, "Zwei Worte");
-    EXPECT_THAT(ui::wrapCaption("Zwei Worte", wide, font, 96), ElementsAre("Zwei Worte"));
-    EXPECT_THAT(ui::wrapCaption("Zwei Worte", wide - 1, font, 96), ElementsAre("Zwei", "Worte"));
-    EXPECT_THAT(ui::wrapCaption("a\r\nb\nc", 1000, font, 96), ElementsAre("a", "b", "c"));
-    EXPECT_THAT(ui::wrapCaption("Unbreakable", 3, font, 96), ElementsAre("Unbreakable"));
+    int wide = ui::textWidth(fonts, font, 96, "Zwei Worte");
+    EXPECT_THAT(ui::wrapCaption("Zwei Worte", wide, fonts, font, 96), ElementsAre("Zwei Worte"));
+    EXPECT_THAT(ui::wrapCaption("Zwei Worte", wide - 1, fonts, font, 96), ElementsAre("Zwei", "Worte"));
+    EXPECT_THAT(ui::wrapCaption("a\r\nb\nc", 1000, fonts, font, 96), ElementsAre("a", "b", "c"));
+    EXPECT_THAT(ui::wrapCaption("Unbreakable", 3, fonts, font, 96), ElementsAre("Unbreakable"));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kartino::session {
+namespace kartino::exercise {
 
 struct ExerciseRun {
     // The run's progress (the current task number is Results::tasknumber).
@@ -45,4 +45,4 @@ struct ExerciseRun {
     double halftime = 0;
 };
 
-} // namespace kartino::session
+} // namespace kartino::exercise

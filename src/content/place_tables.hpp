@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kartino::session {
+namespace kartino::content {
 
 inline constexpr int kPlaceSlots = 201;
 inline constexpr int kPlaceColumns = 9;
@@ -28,4 +28,4 @@ struct RunState {
     std::int16_t taskindex = 0; // list index of the place asked in the current task
 };
 
-} // namespace kartino::session
+} // namespace kartino::content

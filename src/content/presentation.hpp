@@ -3,7 +3,7 @@
 // true place and what was saved under its mark, and the working flags the calling form set.
 #include <cstdint>
 
-namespace kartino::session {
+namespace kartino::content {
 
 struct Presentation {
     std::int16_t taskflags = 0;    // working copy of exerciseflags3, set by the calling form
@@ -21,4 +21,4 @@ struct Presentation {
     std::int16_t markboxw = 0, markboxh = 0; // size of the save copies: scalex(14), scaley(14)
 };
 
-} // namespace kartino::session
+} // namespace kartino::content

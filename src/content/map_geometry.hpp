@@ -4,7 +4,7 @@
 // the map, and the screen colours the target colours show as (read back from the form).
 #include <cstdint>
 
-namespace kartino::session {
+namespace kartino::content {
 
 struct MapGeometry {
     std::int32_t mapcentrex = 0, mapcentrey = 0;
@@ -18,4 +18,4 @@ struct MapGeometry {
     std::uint32_t targetpointcolour = 0;                // as map colour 1 shows
 };
 
-} // namespace kartino::session
+} // namespace kartino::content
