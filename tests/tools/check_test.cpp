@@ -146,9 +146,11 @@ TEST(LanguageReads, FollowTheLanguageReader) {
     check::CheckSession cs(dataset);
     session::prbinput(cs.s);
     EXPECT_EQ(cs.readsof(session::languageFileNumber).size(), static_cast<std::size_t>(check::kLanguageReads));
-    for (int n = 0; n < static_cast<int>(cs.s.texts.text.size()); ++n)
-        if (const int read = check::languageread(n); read >= 0)
+    for (int n = 0; n < static_cast<int>(cs.s.texts.text.size()); ++n) {
+        if (const int read = check::languageread(n); read >= 0) {
             EXPECT_EQ(cs.s.texts.text[static_cast<std::size_t>(n)], "E" + std::to_string(read)) << n;
+        }
+    }
 }
 
 TEST(CheckArguments, WrongOnesExitWith2AndTheUsage) {
