@@ -5,7 +5,7 @@ Each subsystem folder of src/ may include the folders listed for it below and it
 table keeps dependencies pointing downwards (nothing in platform/ knows the exercise, nothing
 above platform/ui knows which backend runs). Usage: include_edges.py SOURCE_DIR
 """
-import pathlib
+import guard_report
 import re
 import sys
 
@@ -45,15 +45,12 @@ def folder(path):
 
 
 def main():
-    src = pathlib.Path(sys.argv[1]) / "src"
     bad = []
-    for file in sorted(src.rglob("*")):
-        if file.suffix not in (".cpp", ".hpp"):
-            continue
-        rel = file.relative_to(src).as_posix()
+    for path, text in guard_report.sources(sys.argv[1], ["src"]):
+        rel = path[len("src/"):]
         own = folder(rel)
-        text = file.read_text(encoding="utf-8", errors="replace")
-        for line, match in ((text.count("\n", 0, m.start()) + 1, m) for m in INCLUDE.finditer(text)):
+        for match in INCLUDE.finditer(text):
+            line = guard_report.line_of(text, match.start())
             target = folder(match.group(1))
             if own is None:
                 bad.append(f"src/{rel}:{line}: the file lies in no folder of the table")
@@ -61,10 +58,7 @@ def main():
                 bad.append(f'src/{rel}:{line}: "{match.group(1)}" lies in no folder of the table')
             elif target != own and target not in ALLOWED[own] and match.group(1) not in STATE_HEADERS:
                 bad.append(f'src/{rel}:{line}: {own} -> {target} ("{match.group(1)}") is not an allowed edge')
-    for b in bad:
-        print(b)
-    print(f"{len(bad)} include edge(s) outside the table" if bad else "every include edge is in the table")
-    return 1 if bad else 0
+    return guard_report.report(bad, "include edge(s) outside the table", "every include edge is in the table")
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@ tools and the test support open their own); SDL stays inside the SDL backend; on
 or the fuzz and test support end the process directly. Comments and string literals do not
 count. Usage: symbol_homes.py SOURCE_DIR
 """
-import pathlib
+import guard_report
 import re
 import sys
 
@@ -66,22 +66,16 @@ def allowed(path, homes):
 
 
 def main():
-    root = pathlib.Path(sys.argv[1])
-    files = sorted(p for d in FOLDERS for p in (root / d).rglob("*") if p.suffix in (".cpp", ".hpp", ".h"))
     bad = []
-    for file in files:
-        rel = file.relative_to(root).as_posix()
-        code = code_only(file.read_text(encoding="utf-8", errors="replace"))
+    for rel, text in guard_report.sources(sys.argv[1], FOLDERS):
+        code = code_only(text)
         for name, pattern, homes in RULES:
             if allowed(rel, homes):
                 continue
             for m in re.finditer(pattern, code):
-                line = code.count("\n", 0, m.start()) + 1
+                line = guard_report.line_of(code, m.start())
                 bad.append(f"{rel}:{line}: {name} symbol '{m.group(0).strip()}' outside its allowed files")
-    for b in bad:
-        print(b)
-    print(f"{len(bad)} use(s) outside the allowed files" if bad else "every guarded symbol is in an allowed file")
-    return 1 if bad else 0
+    return guard_report.report(bad, "use(s) outside the allowed files", "every guarded symbol is in an allowed file")
 
 
 if __name__ == "__main__":
