@@ -1,5 +1,6 @@
 #pragma once
 // A headless application on a small screen, for the targets whose readers draw or read input.
+// The fonts outlive the run, so fontconfig reads its configuration once per process.
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/ui/application.hpp"
 
@@ -14,12 +15,18 @@ inline backend::HeadlessConfig headlessConfig(ui::ScreenSize screen, std::vector
     return config;
 }
 
+// The fonts of the process: opened once, lent to each run's application.
+inline text::Fonts &processFonts() {
+    static text::Fonts fonts;
+    return fonts;
+}
+
 struct HeadlessApp {
     explicit HeadlessApp(ui::ScreenSize screen, std::vector<backend::ScriptCommand> script = {})
         : headless(headlessConfig(screen, std::move(script))) {}
 
     backend::HeadlessBackend headless;
-    ui::Application app{headless};
+    ui::Application app{headless, processFonts()};
 };
 
 } // namespace kartino::fuzzing

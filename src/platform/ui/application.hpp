@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ class Form;
 class Application {
   public:
     explicit Application(Backend &backend);
+    // Draws with `fonts`, which outlives the application: a process that runs many short
+    // applications (the fuzz targets) sets up fontconfig and opens its faces once.
+    Application(Backend &backend, text::Fonts &fonts);
     ~Application();
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
@@ -105,7 +109,8 @@ class Application {
     Backend &backend_;
     ScreenSize screen_;
     int dpi_;
-    text::Fonts fonts_;
+    std::unique_ptr<text::Fonts> ownFonts_; // unless the fonts were lent
+    text::Fonts &fonts_;
     CursorCounter cursor_;
     std::vector<gfx::Rect> damage_;
     std::vector<Form *> forms_;   // every form of the program
