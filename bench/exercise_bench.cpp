@@ -31,7 +31,7 @@ void BM_FormCrossHairMove(benchmark::State &state) {
     SilentBox box;
     common::Services services{paths, files, clock, rnd, box, {}, {}, {}};
     session::Session s(services);
-    s.sh.screen = {float(w), float(h), float(w), float(h), 96, 96};
+    s.shared.screen = {float(w), float(h), float(w), float(h), 96, 96};
     s.map.mapleft = 0, s.map.mapright = 639, s.map.maptop = 0, s.map.mapbottom = 479;
 
     exercise::FormKartino form(app, s);
@@ -42,7 +42,7 @@ void BM_FormCrossHairMove(benchmark::State &state) {
                   gfx::rgb(y % 255, 90, 40));
     app.present();
     form.setAutoRedraw(false); // as while a task waits for its click
-    s.ex.awaitingclick = true;
+    s.exerciserun.awaitingclick = true;
     int step = 0;
     for (auto _ : state) {
         const float x = float(w) * (0.3f + 0.0005f * float((step * 7) % 800)),

@@ -24,20 +24,20 @@ constexpr int kWidth = 1024, kHeight = 768;
 constexpr double kScale = 4 * kWidth / 640.0; // scalex(4) on a full 1024-pixel screen
 
 struct MapFixture {
-    common::Shared sh;
-    vecgraphics::VectorTables vt;
-    vecgraphics::VecState vs;
+    common::Shared shared;
+    vecgraphics::VectorTables vectors;
+    vecgraphics::VecState drawing;
     basic::Random rnd;
     gfx::Surface pixels{kWidth, kHeight, 0};
 
     MapFixture() {
         for (int n = 0; n <= 16; ++n)
-            sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
+            shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
                                                        static_cast<std::uint8_t>(255 - n * 9),
                                                        static_cast<std::uint8_t>(n * 4)};
         for (int i = 0; i < kRecords; ++i) {
             int colour = 1 + i % 14, fill = 1 + (i + 5) % 14;
-            vt.recordtext[static_cast<std::size_t>(i)] =
+            vectors.recordtext[static_cast<std::size_t>(i)] =
                 "C" + std::to_string(colour) + ",B" + std::to_string((i * 37) % 190) + "," +
                 std::to_string((i * 53) % 360) + ",A0,M50,W180,1.6,2,G50,B45,90,F" + std::to_string(fill) +
                 ",W70,0.5,5,*,";
@@ -45,13 +45,13 @@ struct MapFixture {
     }
 
     void drawmap() {
-        pixels.fill(common::palcolor(sh, 0));
+        pixels.fill(common::palcolor(shared, 0));
         vecgraphics::PixelSurface surface(pixels);
         drawon(surface);
     }
     void drawon(vecgraphics::DrawingSurface &surface) {
         for (std::int16_t i = 0; i < kRecords; ++i)
-            vecgraphics::drawrecord(vs, vt, sh, rnd, surface,
+            vecgraphics::drawrecord(drawing, vectors, shared, rnd, surface,
                                     {i, kWidth / 2, 410, 15, kScale, 0, -1, kScale});
     }
 };
@@ -80,7 +80,7 @@ void BM_DrawMapOnForm(benchmark::State &state) {
     form.Show();
     vecgraphics::FormSurface surface(form);
     for (auto _ : state) {
-        form.setBackColor(common::palcolor(map.sh, 0));
+        form.setBackColor(common::palcolor(map.shared, 0));
         map.drawon(surface);
         benchmark::DoNotOptimize(form.shown().row(0)); // what is shown brought up to date
     }

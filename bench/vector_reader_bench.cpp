@@ -52,15 +52,15 @@ void BM_FngrafinWholeFile(benchmark::State &state) {
     basic::FakeClock clock;
     basic::Random rnd;
     SilentBox box;
-    common::Services sv{paths, files, clock, rnd, box, {}, {}, [] { throw std::runtime_error("failed"); }};
-    common::Shared sh;
-    sh.settingspaths[common::kResultFolder] = dir.string() + "/";
-    vecgraphics::VectorTables vt;
-    vt.keepnames = -1;
+    common::Services services{paths, files, clock, rnd, box, {}, {}, [] { throw std::runtime_error("failed"); }};
+    common::Shared shared;
+    shared.settingspaths[common::kResultFolder] = dir.string() + "/";
+    vecgraphics::VectorTables vectors;
+    vectors.keepnames = -1;
     for (auto _ : state) {
-        std::int16_t upper = vecgraphics::fngrafin(sv, sh, vt, {}, file, 0, -1);
+        std::int16_t upper = vecgraphics::fngrafin(services, shared, vectors, {}, file, 0, -1);
         benchmark::DoNotOptimize(upper);
-        benchmark::DoNotOptimize(vt.recordtext[199].data());
+        benchmark::DoNotOptimize(vectors.recordtext[199].data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * content.size()));
     state.SetComplexityN(static_cast<std::int64_t>(content.size()));

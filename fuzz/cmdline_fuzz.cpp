@@ -21,14 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\CVOR", parts[1]);
     session::Session s(fuzz.services);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
+    s.shared.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     session::Settings &st = s.settings;
     try {
         st.hostfolder = session::hostfolderof(commandline);
-        s.sh.currentfile = st.hostfolder + "CVOR";
-        if (!common::fnfileexists(s.sv, s.sh, s.sh.currentfile, "form1:load")) return 0;
+        s.shared.currentfile = st.hostfolder + "CVOR";
+        if (!common::fnfileexists(s.services, s.shared, s.shared.currentfile, "form1:load")) return 0;
         session::readsettingsfile(s);
-        fuzzing::check(!fuzz.files.isOpen(session::settingsFileNumber) && s.sh.currentfile.empty());
+        fuzzing::check(!fuzz.files.isOpen(session::settingsFileNumber) && s.shared.currentfile.empty());
         session::readcommandline(st, commandline);
         fuzzing::check(st.exercisefile.size() <= 5);
         session::setstartvalues(s);

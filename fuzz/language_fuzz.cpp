@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzing::FuzzSession fuzz;
     fuzz.hold("K:\\UEB\\DEUTSCH\\prb", fuzzing::bytesOf(data, size));
     session::Session s(fuzz.services);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
+    s.shared.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     s.settings.langfolder = "K:\\UEB\\DEUTSCH\\";
     try {
         session::prbinput(s);

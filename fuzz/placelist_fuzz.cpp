@@ -30,11 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 2) return 0;
     fuzzing::FuzzSession fuzz("liste.lst", data, size, 2);
     session::Session s(fuzz.services);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
+    s.shared.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     for (int n = 0; n <= 16; ++n)
-        s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
+        s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
                                                      static_cast<std::uint8_t>(n), 7};
-    s.sh.screen = {160, 120, 160, 120, 96, 96};
+    s.shared.screen = {160, 120, 160, 120, 96, 96};
     s.settings.listfile = "liste.lst";
     s.settings.langfolder = "K:\\";
     s.settings.listto = -1;
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     content::MapForm view{form, save, cancel};
     try {
         content::loadplacelist(s, form);
-        for (std::int16_t i = 0; i <= s.vt.itemcount && i < kPlacesShown; ++i) {
+        for (std::int16_t i = 0; i <= s.vectors.itemcount && i < kPlacesShown; ++i) {
             s.run.taskindex = i;
             content::presenttask(s, view);
             content::showtarget(s, view);

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz.hold("K:\\UEB\\DEUTSCH\\liste.lst", parts[1]);
     fuzzing::HeadlessApp headless({160, 120});
     session::Session s(fuzz.services);
-    s.sh.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
-    s.sh.screen = {160, 120, 160, 120, 96, 96};
+    s.shared.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
+    s.shared.screen = {160, 120, 160, 120, 96, 96};
     s.settings.langfolder = "K:\\UEB\\DEUTSCH\\";
     s.settings.listfile = "liste.lst";
     s.settings.listto = -1;
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             form.Form_MouseDown(1, 0, 80, 60); // the middle of the map
             if (!form.LabelWeiter.Visible()) break;
             form.LabelWeiter_Click();
-            if (s.ex.summaryshown) form.LabelWeiter_Click();
+            if (s.exerciserun.summaryshown) form.LabelWeiter_Click();
         }
     } catch (const ui::SessionEnd &) {
     } catch (const fuzzing::SessionEnded &) {

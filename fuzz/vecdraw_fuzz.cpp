@@ -26,18 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 3) return 0;
     fuzzing::FuzzSession session("karte.vec", data, size, 3);
     const std::string &file = session.file;
-    common::Services &sv = session.services;
-    common::Shared &sh = session.shared;
+    common::Services &services = session.services;
+    common::Shared &shared = session.shared;
     basic::Random &rnd = session.rnd;
     for (int n = 0; n <= 16; ++n)
-        sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
+        shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
                                                    static_cast<std::uint8_t>(n), 7};
 
-    vecgraphics::VectorTables vt;
+    vecgraphics::VectorTables vectors;
     vecgraphics::ThinningSettings thinning;
     std::int16_t upper = 0;
     try {
-        upper = vecgraphics::fngrafin(sv, sh, vt, thinning, file, 0, -1);
+        upper = vecgraphics::fngrafin(services, shared, vectors, thinning, file, 0, -1);
     } catch (const SessionEnded &) {
         return 0;
     }
@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::int16_t fillflag = (data[1] & 1) ? -1 : 0;
     gfx::Surface pixels(96, 72, 0);
     vecgraphics::PixelSurface surface(pixels);
-    vecgraphics::VecState vs;
+    vecgraphics::VecState drawing;
     auto x = static_cast<std::int16_t>(data[2] % 128), y = static_cast<std::int16_t>(data[2] / 2);
     for (int i = 0; i <= upper; ++i) {
-        vecgraphics::vecdraw(sv, sh, vt, vs, surface,
+        vecgraphics::vecdraw(services, shared, vectors, drawing, surface,
                              {.record = static_cast<std::int16_t>(i),
                               .x = x,
                               .y = y,
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                      base,
                                      fillflag,
                                      std::nullopt};
-        auto fault = vecgraphics::drawrecord(vs, vt, sh, rnd, surface, outside);
+        auto fault = vecgraphics::drawrecord(drawing, vectors, shared, rnd, surface, outside);
         check(outside.record <= 200 || fault.has_value());
     }
     return 0;

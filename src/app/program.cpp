@@ -49,7 +49,7 @@ int Program::run() {
 int Program::endafterfailure(const basic::RuntimeError *error, const std::string &what) {
     try {
         if (error)
-            common::errhandler(services_, session_.sh, *error, "kartino:run");
+            common::errhandler(services_, session_.shared, *error, "kartino:run");
         else
             std::fprintf(stderr, "kartino: %s\n", what.c_str());
     } catch (const std::exception &e) {

@@ -7,16 +7,16 @@
 
 namespace kartino::common {
 
-std::int16_t ReadCharset(Services &sv, Shared &sh) {
+std::int16_t ReadCharset(Services &services, Shared &shared) {
     constexpr int charsetfile = 2;
     try {
-        sv.files.close(charsetfile);
-        sh.currentfile = sh.settingspaths[kDataFolder] + "charset";
-        sv.files.open(charsetfile, sh.currentfile, basic::OpenMode::Input);
+        services.files.close(charsetfile);
+        shared.currentfile = shared.settingspaths[kDataFolder] + "charset";
+        services.files.open(charsetfile, shared.currentfile, basic::OpenMode::Input);
         std::int16_t result = 0;
-        const std::string key = ucase(sh.settingspaths[kLanguageName]);
-        while (!sv.files.eof(charsetfile)) {
-            std::string line = sv.files.lineInput(charsetfile);
+        const std::string key = ucase(shared.settingspaths[kLanguageName]);
+        while (!services.files.eof(charsetfile)) {
+            std::string line = services.files.lineInput(charsetfile);
             if (line.empty()) continue;
             std::size_t p = line.find(',');
             if (p == std::string::npos) continue;
@@ -25,11 +25,11 @@ std::int16_t ReadCharset(Services &sv, Shared &sh) {
                 break;
             }
         }
-        sv.files.close(charsetfile);
+        services.files.close(charsetfile);
         return result;
     } catch (const basic::RuntimeError &e) {
-        errhandler(sv, sh, e, "moduleB:ReadCharset");
-        abortsession(sv);
+        errhandler(services, shared, e, "moduleB:ReadCharset");
+        abortsession(services);
     }
 }
 

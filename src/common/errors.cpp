@@ -27,14 +27,14 @@ void closeAllQuietly(basic::FileTable &files) {
 // be written (no result folder, no permission) is passed over: the report in the box still
 // reaches the trainee. Nor does an open file that fails to be written as it is closed here keep
 // the report out of the log.
-void appendToLog(Services &sv, const Shared &sh, const std::string &line) {
-    closeAllQuietly(sv.files);
+void appendToLog(Services &services, const Shared &shared, const std::string &line) {
+    closeAllQuietly(services.files);
     try {
-        sv.files.open(kLogFile, sh.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
-        sv.files.print(kLogFile, line);
+        services.files.open(kLogFile, shared.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
+        services.files.print(kLogFile, line);
     } catch (const basic::RuntimeError &) {
     }
-    closeAllQuietly(sv.files);
+    closeAllQuietly(services.files);
 }
 
 std::vector<std::string> boxLines(const std::string &message) {
@@ -57,54 +57,54 @@ std::string fnfullpath(std::string_view name, std::string_view base) {
     return std::string(base) + n;
 }
 
-bool fnfileexists(Services &sv, Shared &sh, const std::string &file, std::string_view context) {
+bool fnfileexists(Services &services, Shared &shared, const std::string &file, std::string_view context) {
     std::string message;
     if (malformedName(file)) {
         basic::RuntimeError err(basic::errBadFileNameOrNumber);
         message = err.source() + "," + std::string(context) + "," + std::to_string(err.number()) + "," +
                   err.description() + ",bzw. Datei nicht gefunden" + ",Datei: " + file;
     } else {
-        if (sv.paths.isFile(file)) return true;
-        message = sv.exename + "," + std::string(context) + ",Datei nicht gefunden," + file;
+        if (services.paths.isFile(file)) return true;
+        message = services.exename + "," + std::string(context) + ",Datei nicht gefunden," + file;
     }
-    appendToLog(sv, sh, sv.clock.date() + "," + sv.clock.time() + "," + message);
-    sv.msgbox.show("fehler", boxLines(message));
+    appendToLog(services, shared, services.clock.date() + "," + services.clock.time() + "," + message);
+    services.msgbox.show("fehler", boxLines(message));
     return false;
 }
 
-void errhandler(Services &sv, Shared &sh, const basic::RuntimeError &err, std::string_view location) {
+void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err, std::string_view location) {
     std::string message = err.source() + "," + std::string(location) + "," + std::to_string(err.number()) +
                           "," + err.description();
     if (err.number() == basic::errBadFileNameOrNumber) message += ",bzw. Datei nicht gefunden";
-    if (!sh.currentfile.empty()) message += ",Datei: " + sh.currentfile;
-    appendToLog(sv, sh, sv.clock.date() + sv.clock.time() + message);
-    sv.msgbox.show("errhandler", boxLines(message));
+    if (!shared.currentfile.empty()) message += ",Datei: " + shared.currentfile;
+    appendToLog(services, shared, services.clock.date() + services.clock.time() + message);
+    services.msgbox.show("errhandler", boxLines(message));
 }
 
-void logerror(Services &sv, const Shared &sh, std::string_view message) {
+void logerror(Services &services, const Shared &shared, std::string_view message) {
     int number = kLogFile;
-    while (sv.files.isOpen(number))
+    while (services.files.isOpen(number))
         ++number; // the first free file number
     try {
-        sv.files.open(number, sh.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
-        sv.files.print(number, sv.clock.date() + sv.clock.time() + std::string(message));
-        sv.files.close(number);
+        services.files.open(number, shared.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
+        services.files.print(number, services.clock.date() + services.clock.time() + std::string(message));
+        services.files.close(number);
     } catch (const basic::RuntimeError &) {
-        if (sv.files.isOpen(number)) {
+        if (services.files.isOpen(number)) {
             try {
-                sv.files.close(number);
+                services.files.close(number);
             } catch (const basic::RuntimeError &) {
             }
         }
     }
 }
 
-std::string fnoem(const Services &sv, std::string_view text) {
-    return text::ansiToOem(text, sv.oempage);
+std::string fnoem(const Services &services, std::string_view text) {
+    return text::ansiToOem(text, services.oempage);
 }
 
-void checkplatform(Shared &sh) {
-    sh.isnt = true;
+void checkplatform(Shared &shared) {
+    shared.isnt = true;
 }
 
 } // namespace kartino::common

@@ -15,21 +15,21 @@ std::string fnfullpath(std::string_view name, std::string_view base);
 
 // True when `file` names an existing file; otherwise the missing file is reported (box titled
 // "fehler" and a line in errwin.dat) and the result is false.
-bool fnfileexists(Services &sv, Shared &sh, const std::string &file, std::string_view context);
+bool fnfileexists(Services &services, Shared &shared, const std::string &file, std::string_view context);
 
 // Shows and logs the run-time error with the location of the failing procedure.
-void errhandler(Services &sv, Shared &sh, const basic::RuntimeError &err, std::string_view location);
+void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err, std::string_view location);
 
 // Appends one line (date and time, then the message) to errwin.dat without showing a box and
 // without touching the files the caller has open: for faults the session survives.
-void logerror(Services &sv, const Shared &sh, std::string_view message);
+void logerror(Services &services, const Shared &shared, std::string_view message);
 
 // Text for the host: ANSI to the OEM code page.
-std::string fnoem(const Services &sv, std::string_view text);
+std::string fnoem(const Services &services, std::string_view text);
 
 // Every platform this program runs on behaves as the NT family did: the start form stays
 // loaded behind the exercise, and the exercise form keeps its persistent image while a task
 // is drawn.
-void checkplatform(Shared &sh);
+void checkplatform(Shared &shared);
 
 } // namespace kartino::common

@@ -57,10 +57,10 @@ void drawcancelbox(ui::Form &form, const ui::Control &LabelCancel) {
     systemline(form, L + 5, B - 4, R - 3, T + 2, SystemColour::ButtonText);
 }
 
-void floodarea(ui::Form &form, const Shared &sh, int x, int y, int fillcolour, int bordercolour) {
+void floodarea(ui::Form &form, const Shared &shared, int x, int y, int fillcolour, int bordercolour) {
     form.setFillStyle(0);
-    form.setFillColor(palcolor(sh, fillcolour));
-    form.FloodFill(x, y, palcolor(sh, bordercolour) | kPaletteRelative);
+    form.setFillColor(palcolor(shared, fillcolour));
+    form.FloodFill(x, y, palcolor(shared, bordercolour) | kPaletteRelative);
     form.setFillStyle(1);
 }
 

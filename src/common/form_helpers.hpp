@@ -25,6 +25,6 @@ void drawraisededges(ui::Form &form, const ButtonRect &r);
 void drawcancelbox(ui::Form &form, const ui::Control &LabelCancel);
 
 // Fills, from (x, y), the region bounded by the border colour number with the fill colour number.
-void floodarea(ui::Form &form, const Shared &sh, int x, int y, int fillcolour, int bordercolour);
+void floodarea(ui::Form &form, const Shared &shared, int x, int y, int fillcolour, int bordercolour);
 
 } // namespace kartino::common

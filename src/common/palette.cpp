@@ -13,33 +13,33 @@ std::uint8_t CByte(double value) {
     return static_cast<std::uint8_t>(r);
 }
 
-void readpal64(Services &sv, Shared &sh) {
-    readpalettefile(sv, sh, sh.settingspaths[kDataFolder] + "stdvga64");
+void readpal64(Services &services, Shared &shared) {
+    readpalettefile(services, shared, shared.settingspaths[kDataFolder] + "stdvga64");
 }
 
-void readpalettefile(Services &sv, Shared &sh, const std::string &file) {
+void readpalettefile(Services &services, Shared &shared, const std::string &file) {
     constexpr int palettefile = 2;
     try {
-        sv.files.close(palettefile);
-        sh.currentfile = file;
-        sv.files.open(palettefile, sh.currentfile, basic::OpenMode::Input);
+        services.files.close(palettefile);
+        shared.currentfile = file;
+        services.files.open(palettefile, shared.currentfile, basic::OpenMode::Input);
         for (std::size_t k = 0; k < 64; ++k) {
-            sh.linebuffer = sv.files.lineInput(palettefile) + ",";
-            RGBTriple &c = sh.pal64[k];
-            c.red = CByte(basic::Val(fnnextfield(sh.linebuffer)));
-            c.green = CByte(basic::Val(fnnextfield(sh.linebuffer)));
-            c.blue = CByte(basic::Val(fnnextfield(sh.linebuffer)));
+            shared.linebuffer = services.files.lineInput(palettefile) + ",";
+            RGBTriple &c = shared.pal64[k];
+            c.red = CByte(basic::Val(fnnextfield(shared.linebuffer)));
+            c.green = CByte(basic::Val(fnnextfield(shared.linebuffer)));
+            c.blue = CByte(basic::Val(fnnextfield(shared.linebuffer)));
         }
-        sv.files.close(palettefile);
+        services.files.close(palettefile);
     } catch (const basic::RuntimeError &e) {
-        errhandler(sv, sh, e, "ModuleB:readpal64");
-        abortsession(sv);
+        errhandler(services, shared, e, "ModuleB:readpal64");
+        abortsession(services);
     }
 }
 
-std::uint32_t palcolor(const Shared &sh, int n) {
+std::uint32_t palcolor(const Shared &shared, int n) {
     if (n < 0 || n > 16) basic::raise(basic::errSubscript);
-    const RGBTriple &c = sh.palette[static_cast<std::size_t>(n)];
+    const RGBTriple &c = shared.palette[static_cast<std::size_t>(n)];
     return std::uint32_t{c.red} | std::uint32_t{c.green} << 8 | std::uint32_t{c.blue} << 16;
 }
 

@@ -15,13 +15,13 @@ std::uint8_t CByte(double value);
 // line k holds red, green and blue of colour k, separated by ",". A missing file, fewer than 64
 // lines or fields, or a component outside 0..255 is reported as "ModuleB:readpal64" and ends the
 // session.
-void readpal64(Services &sv, Shared &sh);
+void readpal64(Services &services, Shared &shared);
 
 // The same for a palette file of any name and folder (the render tool's choice of palette).
-void readpalettefile(Services &sv, Shared &sh, const std::string &file);
+void readpalettefile(Services &services, Shared &shared, const std::string &file);
 
 // The RGB value (0x00BBGGRR, as RGB() builds it) of working colour n; n outside 0..16 is the
 // subscript error (9).
-std::uint32_t palcolor(const Shared &sh, int n);
+std::uint32_t palcolor(const Shared &shared, int n);
 
 } // namespace kartino::common

@@ -23,27 +23,27 @@ std::uint8_t component(const std::string &field) {
 
 } // namespace
 
-void composepalette(Shared &sh, std::string_view headerline) {
-    sh.linebuffer = std::string(headerline) + ",";
-    const std::string switches = fnnextfield(sh.linebuffer);
+void composepalette(Shared &shared, std::string_view headerline) {
+    shared.linebuffer = std::string(headerline) + ",";
+    const std::string switches = fnnextfield(shared.linebuffer);
     if (switches.find("/c") == std::string::npos) {
         for (std::size_t i = 0; i < 16; ++i)
-            sh.palette[i] = sh.pal16[i];
+            shared.palette[i] = shared.pal16[i];
         return;
     }
     std::int16_t n = 0;
     if (std::size_t q = switches.find("/p"); q != std::string::npos)
         n = basic::CInt(basic::Val(std::string_view(switches).substr(q + 2)));
     for (std::int16_t k = 0; k < n; ++k) {
-        std::size_t index = pal64index(fnnextfield(sh.linebuffer));
+        std::size_t index = pal64index(fnnextfield(shared.linebuffer));
         RGBTriple colour;
-        colour.red = component(fnnextfield(sh.linebuffer));
-        colour.green = component(fnnextfield(sh.linebuffer));
-        colour.blue = component(fnnextfield(sh.linebuffer));
-        sh.pal64[index] = colour;
+        colour.red = component(fnnextfield(shared.linebuffer));
+        colour.green = component(fnnextfield(shared.linebuffer));
+        colour.blue = component(fnnextfield(shared.linebuffer));
+        shared.pal64[index] = colour;
     }
     for (std::size_t i = 0; i < 16; ++i)
-        sh.palette[i] = sh.pal64[pal64index(fnnextfield(sh.linebuffer))];
+        shared.palette[i] = shared.pal64[pal64index(fnnextfield(shared.linebuffer))];
 }
 
 } // namespace kartino::common

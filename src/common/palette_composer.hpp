@@ -13,6 +13,6 @@ namespace kartino::common {
 // it), followed by the 16 pal64 indices of working colours 0 to 15. Uses linebuffer.
 // Bad data is not caught here: an index outside 0..64 raises the subscript error (9), a
 // component above 63 the overflow (6), too few fields the invalid call (5).
-void composepalette(Shared &sh, std::string_view headerline);
+void composepalette(Shared &shared, std::string_view headerline);
 
 } // namespace kartino::common

@@ -13,15 +13,15 @@ int topixels(double v) {
     return static_cast<int>(basic::roundHalfEven(std::clamp(v, -limit, limit)));
 }
 
-void scalecontrol(const Shared &sh, ui::Control &control) {
-    const ScreenMetrics &m = sh.screen;
+void scalecontrol(const Shared &shared, ui::Control &control) {
+    const ScreenMetrics &m = shared.screen;
     const int left = topixels(ctlscreenx(m, control.Left()));
     const int top = topixels(ctlscreeny(m, control.Top()));
     const int width = topixels(ctlscalex(m, control.Width()));
     const int height = topixels(ctlscaley(m, control.Height()));
     control.Move(left, top, width, height);
     control.setFontSize(ctlscaley(m, control.FontSize()));
-    control.setFontCharset(sh.charsetnumber);
+    control.setFontCharset(shared.charsetnumber);
 }
 
 void placeindesign(ui::Control &control, const DesignRect &r) {

@@ -16,7 +16,7 @@ struct DesignRect {
 int topixels(double v);
 
 // Left, Top, Width, Height, FontSize and Font.Charset of a control that holds its design values.
-void scalecontrol(const Shared &sh, ui::Control &control);
+void scalecontrol(const Shared &shared, ui::Control &control);
 
 // Gives the control its design rectangle (before scalecontrol).
 void placeindesign(ui::Control &control, const DesignRect &r);

@@ -70,8 +70,8 @@ inline constexpr std::size_t kLanguageName = 15; // the exercise folder's second
 namespace kartino::common {
 
 // Ends the session through the cancel path after a reported failure.
-[[noreturn]] inline void abortsession(Services &sv) {
-    if (sv.endsession) sv.endsession();
+[[noreturn]] inline void abortsession(Services &services) {
+    if (services.endsession) services.endsession();
     throw std::logic_error("endsession returned");
 }
 

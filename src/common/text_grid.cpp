@@ -32,16 +32,16 @@ void filledbox(ui::Form &form, double x1, double y1, double x2, double y2, std::
 
 } // namespace
 
-void printrow(ui::Form &form, const Shared &sh, std::string_view text, std::int16_t row, double x,
+void printrow(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, double x,
               std::int16_t forecolour, std::int16_t backcolour) {
-    const ScreenMetrics &m = sh.screen;
+    const ScreenMetrics &m = shared.screen;
     const gfx::Colour previous = form.ForeColor();
     const double height = form.TextHeight(text);
     const double y = fnmin(screeny(m, 478) - height, screeny(m, rowtop(row)));
     if (backcolour >= 0)
-        filledbox(form, x, y, x + form.TextWidth(text), y + height, palcolor(sh, backcolour));
+        filledbox(form, x, y, x + form.TextWidth(text), y + height, palcolor(shared, backcolour));
     if (forecolour >= 0) {
-        form.setForeColor(palcolor(sh, forecolour));
+        form.setForeColor(palcolor(shared, forecolour));
         form.setCurrentX(x);
         form.setCurrentY(y);
         form.Print(text);
@@ -49,21 +49,21 @@ void printrow(ui::Form &form, const Shared &sh, std::string_view text, std::int1
     form.setForeColor(previous);
 }
 
-void printcell(ui::Form &form, const Shared &sh, std::string_view text, std::int16_t row, std::int16_t column,
+void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, std::int16_t column,
                std::int16_t forecolour, std::int16_t backcolour) {
-    printrow(form, sh, text, row, screenx(sh.screen, columnleft(column)), forecolour, backcolour);
+    printrow(form, shared, text, row, screenx(shared.screen, columnleft(column)), forecolour, backcolour);
 }
 
-void clearmessages(ui::Form &form, const Shared &sh, std::int16_t messagerow) {
-    const ScreenMetrics &m = sh.screen;
+void clearmessages(ui::Form &form, const Shared &shared, std::int16_t messagerow) {
+    const ScreenMetrics &m = shared.screen;
     const std::int16_t top = checkedInteger(479 - checkedInteger(checkedInteger(31 - messagerow) * 16));
     filledbox(form, screenx(m, 0), screeny(m, top), screenx(m, maxdesignx), screeny(m, maxdesigny),
-              palcolor(sh, kBlank));
+              palcolor(shared, kBlank));
 }
 
-void clearheader(ui::Form &form, const Shared &sh, const HeaderArea &area) {
-    const ScreenMetrics &m = sh.screen;
-    const std::uint32_t blank = palcolor(sh, kBlank);
+void clearheader(ui::Form &form, const Shared &shared, const HeaderArea &area) {
+    const ScreenMetrics &m = shared.screen;
+    const std::uint32_t blank = palcolor(shared, kBlank);
     const double abovemap = screeny(m, checkedInteger(area.maptop - 1));
     filledbox(form, screenx(m, 0), screeny(m, 0), screenx(m, maxdesignx), abovemap, blank);
     if (area.listloaded) {
@@ -83,16 +83,16 @@ void clearheader(ui::Form &form, const Shared &sh, const HeaderArea &area) {
     if (area.cancel) area.cancel->Refresh();
 }
 
-void drawframe(ui::Form &form, const Shared &sh, int grey) {
-    const ScreenMetrics &m = sh.screen;
+void drawframe(ui::Form &form, const Shared &shared, int grey) {
+    const ScreenMetrics &m = shared.screen;
     const int g = std::clamp(grey, 0, 255); // a grey level, held to what a colour component holds
     form.Line(gfx::PenPoint{screenx(m, 0) - 1, screeny(m, 0) - 1},
               gfx::PenPoint{screenx(m, 640), screeny(m, 480)}, gfx::rgb(g, g, g), gfx::BoxMode::Box);
 }
 
-void helpvalueline(ui::Form &form, const Shared &sh, std::int16_t row, std::int16_t column, int line,
+void helpvalueline(ui::Form &form, const Shared &shared, std::int16_t row, std::int16_t column, int line,
                    std::string_view valuetext, const std::array<std::string, 4> &valuePrefixes) {
-    const ScreenMetrics &m = sh.screen;
+    const ScreenMetrics &m = shared.screen;
     const bool negative = !valuetext.empty() && valuetext.front() == '-';
     const std::size_t first = line == 1 ? 0 : 2;
     const std::string &prefix = valuePrefixes[first + (negative ? 0 : 1)];
@@ -105,7 +105,7 @@ void helpvalueline(ui::Form &form, const Shared &sh, std::int16_t row, std::int1
     const std::int16_t w = basic::CInt(widest + form.TextWidth("100.00"));
 
     const double left = screenx(m, columnleft(column));
-    form.setForeColor(palcolor(sh, 1));
+    form.setForeColor(palcolor(shared, 1));
     form.setCurrentX(left);
     form.setCurrentY(screeny(m, checkedInteger(checkedInteger(row - 1) * 16)));
     form.Print(prefix, false);

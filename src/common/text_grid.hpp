@@ -17,16 +17,16 @@ namespace kartino::common {
 // Prints `text` on grid row `row` at form pixel x: first the background box in `backcolour`,
 // then the text in `forecolour`. The text never reaches below design y 478. The form's
 // ForeColor is the same afterwards.
-void printrow(ui::Form &form, const Shared &sh, std::string_view text, std::int16_t row, double x,
+void printrow(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, double x,
               std::int16_t forecolour, std::int16_t backcolour);
 
 // printrow at the left edge of grid column `column`.
-void printcell(ui::Form &form, const Shared &sh, std::string_view text, std::int16_t row, std::int16_t column,
+void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, std::int16_t column,
                std::int16_t forecolour, std::int16_t backcolour);
 
 // Blanks the message area in colour 0: from design y 16 x messagerow - 17 (the unit just above
 // row `messagerow`) to the bottom of the design screen.
-void clearmessages(ui::Form &form, const Shared &sh, std::int16_t messagerow);
+void clearmessages(ui::Form &form, const Shared &shared, std::int16_t messagerow);
 
 // What the header above the map holds: where the map begins, whether a place list (and with it
 // the place's own picture at the top left) is loaded, the task's presentation flags (bit 13: a
@@ -40,16 +40,16 @@ struct HeaderArea {
 };
 
 // Blanks the header above the map, the place's picture and the badge, then redraws the close box.
-void clearheader(ui::Form &form, const Shared &sh, const HeaderArea &area);
+void clearheader(ui::Form &form, const Shared &shared, const HeaderArea &area);
 
 // The outline just around the design area, in RGB(grey, grey, grey).
-void drawframe(ui::Form &form, const Shared &sh, int grey);
+void drawframe(ui::Form &form, const Shared &shared, int grey);
 
 // Prints value line `line` (1, or else 2) of a place at grid row and column: the prefix chosen by the
 // sign of `valuetext` (its first character), then the rest of `valuetext` right-aligned behind
 // the widest prefix. `valuePrefixes` are the exercise's prefixes for line 1 with "-", line 1
 // otherwise, line 2 with "-", line 2 otherwise. Leaves ForeColor at colour 1.
-void helpvalueline(ui::Form &form, const Shared &sh, std::int16_t row, std::int16_t column, int line,
+void helpvalueline(ui::Form &form, const Shared &shared, std::int16_t row, std::int16_t column, int line,
                    std::string_view valuetext, const std::array<std::string, 4> &valuePrefixes);
 
 } // namespace kartino::common

@@ -58,17 +58,17 @@ class Graticule {
 
   private:
     void line(double x1, double y1, double x2, double y2) {
-        const common::ScreenMetrics &sc = s_.sh.screen;
+        const common::ScreenMetrics &sc = s_.shared.screen;
         form_.Line(gfx::PenPoint{common::screenx(sc, x1), common::screeny(sc, y1)},
                    gfx::PenPoint{common::screenx(sc, x2), common::screeny(sc, y2)},
-                   common::palcolor(s_.sh, kLineColour));
+                   common::palcolor(s_.shared, kLineColour));
     }
     void verticalticks(double x) {
         line(x, m_.mapbottom - 3, x, m_.mapbottom);
         line(x, m_.maptop, x, m_.maptop + 3);
     }
     void label(const char *text, std::int16_t row, std::int16_t column, std::int16_t back) {
-        common::printcell(form_, s_.sh, text, row, column, kLabelColour, back);
+        common::printcell(form_, s_.shared, text, row, column, kLabelColour, back);
     }
 
     session::Session &s_;

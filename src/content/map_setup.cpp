@@ -30,10 +30,10 @@ void setframe(session::Session &s, ui::Form &form) {
         m.worldy0 = 293.3f;
         m.mapleft = 0, m.mapright = maxdesignx, m.maptop = 88;
         m.mapbottom = basic::checkedInteger(m.mapcentrey + 160);
-        const common::ScreenMetrics &sc = s.sh.screen;
+        const common::ScreenMetrics &sc = s.shared.screen;
         form.Line(gfx::PenPoint{common::screenx(sc, m.mapleft), common::screeny(sc, m.maptop)},
                   gfx::PenPoint{common::screenx(sc, m.mapright), common::screeny(sc, m.mapbottom)},
-                  common::palcolor(s.sh, 10), gfx::BoxMode::Box);
+                  common::palcolor(s.shared, 10), gfx::BoxMode::Box);
         break;
     }
     default:
@@ -48,13 +48,13 @@ bool contains(std::string_view text, std::string_view part) {
 // Records: every loaded record drawn from the map centre, the optional layers as the switches
 // say.
 void drawrecords(session::Session &s, ui::Form &form) {
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     std::int16_t x = basic::CInt(common::screenx(sc, s.map.mapcentrex));
     std::int16_t y = basic::CInt(common::screeny(sc, s.map.mapcentrey));
     double zoom = s.settings.mapzoom.toDouble();
-    for (int i = 0; i <= s.vt.itemcount; ++i) {
-        if (layerskipped(i, s.vt.itemcount, s.map, s.settings)) continue;
-        vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, form,
+    for (int i = 0; i <= s.vectors.itemcount; ++i) {
+        if (layerskipped(i, s.vectors.itemcount, s.map, s.settings)) continue;
+        vecgraphics::vecdraw(s.services, s.shared, s.vectors, s.drawing, form,
                              {.record = static_cast<std::int16_t>(i),
                               .x = x,
                               .y = y,
@@ -67,7 +67,7 @@ void drawrecords(session::Session &s, ui::Form &form) {
 // last probe stays on pixel (0, 0). Then shuffleflag and shuffletaken change places.
 void readbackcolours(session::Session &s, ui::Form &form) {
     auto probe = [&](int colour) {
-        form.PSet(gfx::PenPoint{0, 0}, common::palcolor(s.sh, colour));
+        form.PSet(gfx::PenPoint{0, 0}, common::palcolor(s.shared, colour));
         return static_cast<std::uint32_t>(form.Point(0, 0));
     };
     const auto &colours = s.settings.mapcolors;
@@ -96,7 +96,7 @@ void walk(std::int16_t &bound, std::int16_t from, std::int16_t to, const PixelAt
 void findrectangle(session::Session &s, ui::Form &form) {
     if (s.settings.mapscale <= 0) return;
     MapGeometry &m = s.map;
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     std::int16_t cx = basic::CInt(m.mapcentrex), cy = basic::CInt(m.mapcentrey);
     auto background = [&](double x, double y) {
         return static_cast<std::uint32_t>(form.Point(common::screenx(sc, x), common::screeny(sc, y))) ==
@@ -133,7 +133,7 @@ void mapsetup(session::Session &s, ui::Form &form) {
     m.mapcentrey = basic::checkedLong(std::int64_t{m.mapcentrey} - s.settings.equalvalue);
 
     // Header switches: the optional layers' "/r", "/b", "/d", and "/l" for the question row.
-    const std::string &header = s.vt.headerline;
+    const std::string &header = s.vectors.headerline;
     m.switchr = contains(header, "/r");
     m.switchb = contains(header, "/b");
     m.switchd = contains(header, "/d");
@@ -144,11 +144,11 @@ void mapsetup(session::Session &s, ui::Form &form) {
     findrectangle(s, form);
 
     // Top line: the map's upper edge, except on the regional map.
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     if (s.settings.mapscale != kRegionalMap)
         form.Line(gfx::PenPoint{common::screenx(sc, m.mapleft), common::screeny(sc, m.maptop)},
                   gfx::PenPoint{common::screenx(sc, m.mapright), common::screeny(sc, m.maptop)},
-                  common::palcolor(s.sh, 8));
+                  common::palcolor(s.shared, 8));
 
     // Message row: how many of the header rows (tops 14 to 78) begin at or above the map's top;
     // the last of them takes the messages.

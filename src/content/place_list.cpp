@@ -22,41 +22,41 @@ std::int16_t readplaces(session::Session &s, const std::string &file) {
     const vecgraphics::ThinningSettings thinning{basic::basicBool(s.settings.shuffleflag),
                                                  s.settings.taskcount};
     std::int16_t last =
-        vecgraphics::fngrafin(s.sv, s.sh, s.vt, thinning, file, s.settings.listfrom, s.settings.listto);
-    s.vt.itemcount = last;
+        vecgraphics::fngrafin(s.services, s.shared, s.vectors, thinning, file, s.settings.listfrom, s.settings.listto);
+    s.vectors.itemcount = last;
     splitnumbers(s);
-    s.sh.linebuffer = s.vt.headerline;
+    s.shared.linebuffer = s.vectors.headerline;
     return last;
 }
 
 // The texts of the places from a list file beside the map file: after its header, line k holds
 // the text of the record at file position k, behind one marker character.
 void readlisttexts(session::Session &s) {
-    s.sh.currentfile = common::fnfullpath(s.settings.listfile, s.settings.langfolder);
-    if (!common::fnfileexists(s.sv, s.sh, s.sh.currentfile, "form1:load")) common::abortsession(s.sv);
-    basic::FileTable &files = s.sv.files;
+    s.shared.currentfile = common::fnfullpath(s.settings.listfile, s.settings.langfolder);
+    if (!common::fnfileexists(s.services, s.shared, s.shared.currentfile, "form1:load")) common::abortsession(s.services);
+    basic::FileTable &files = s.services.files;
     files.close(kListFile);
-    files.open(kListFile, s.sh.currentfile, basic::OpenMode::Input);
+    files.open(kListFile, s.shared.currentfile, basic::OpenMode::Input);
     std::string line1 = files.lineInput(kListFile);
-    s.places.listheader = text::oemToAnsi(vecgraphics::readheadertext(files, kListFile, line1), s.sv.oempage);
+    s.places.listheader = text::oemToAnsi(vecgraphics::readheadertext(files, kListFile, line1), s.services.oempage);
     int counter = -1;
     std::string line;
-    for (int p = 0; p <= s.vt.itemcount; ++p) {
+    for (int p = 0; p <= s.vectors.itemcount; ++p) {
         auto place = static_cast<std::size_t>(p);
         while (counter < s.places.placenumber[place]) {
             line = files.lineInput(kListFile);
             ++counter;
         }
         std::string name = line.empty() ? std::string() : line.substr(1);
-        s.vt.recordname[place] = text::oemToAnsi(name + ",", s.sv.oempage);
+        s.vectors.recordname[place] = text::oemToAnsi(name + ",", s.services.oempage);
     }
     files.close(kListFile);
-    s.sh.linebuffer = s.places.listheader;
+    s.shared.linebuffer = s.places.listheader;
 }
 
 // The region texts after "/l": their count, then the texts, as fields of the header.
 void readregiontexts(session::Session &s) {
-    std::string &list = s.sh.linebuffer;
+    std::string &list = s.shared.linebuffer;
     if (list.find("/l") == std::string::npos) return;
     auto n = basic::CInt(basic::Val(common::fnnextfield(list)));
     for (int k = 1; k <= n; ++k) {
@@ -73,10 +73,10 @@ void checkplace(int p) {
 
 void loadplacelist(session::Session &s, ui::Form &form) {
     session::Settings &st = s.settings;
-    s.vt.keepnames = -1;
+    s.vectors.keepnames = -1;
     s.places.listloaded = false;
     if (!common::trim(st.mapfile).empty()) {
-        readplaces(s, common::fnfullpath(st.mapfile, s.sh.settingspaths[common::kMapFolder]));
+        readplaces(s, common::fnfullpath(st.mapfile, s.shared.settingspaths[common::kMapFolder]));
         s.places.listloaded = true;
     }
     if (!common::trim(st.listfile).empty()) {
@@ -88,7 +88,7 @@ void loadplacelist(session::Session &s, ui::Form &form) {
     readregiontexts(s);
     splitfields(s);
     if (common::fnbitset(st.exerciseflags, 5)) {
-        for (s.run.taskindex = 0; s.run.taskindex <= s.vt.itemcount; ++s.run.taskindex) {
+        for (s.run.taskindex = 0; s.run.taskindex <= s.vectors.itemcount; ++s.run.taskindex) {
             DesignPoint at = placeposition(s, s.run.taskindex);
             markplace(s, form, at.x, at.y, st.mapcolors[2]);
         }
@@ -97,18 +97,18 @@ void loadplacelist(session::Session &s, ui::Form &form) {
 }
 
 void splitnumbers(session::Session &s) {
-    for (int p = 0; p <= s.vt.itemcount; ++p) {
+    for (int p = 0; p <= s.vectors.itemcount; ++p) {
         checkplace(p);
         auto at = static_cast<std::size_t>(p) * 3;
-        std::string field = at < s.vt.recordlist.size() ? s.vt.recordlist.substr(at, 3) : std::string();
+        std::string field = at < s.vectors.recordlist.size() ? s.vectors.recordlist.substr(at, 3) : std::string();
         s.places.placenumber[static_cast<std::size_t>(p)] = basic::CInt(basic::Val(field));
     }
 }
 
 void splitfields(session::Session &s) {
-    for (int p = 0; p <= s.vt.itemcount; ++p) {
+    for (int p = 0; p <= s.vectors.itemcount; ++p) {
         checkplace(p);
-        const std::string &name = s.vt.recordname[static_cast<std::size_t>(p)];
+        const std::string &name = s.vectors.recordname[static_cast<std::size_t>(p)];
         std::size_t from = 0;
         for (int c = 0; c < kPlaceColumns; ++c) {
             std::size_t comma = name.find(',', from);

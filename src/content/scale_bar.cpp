@@ -31,19 +31,19 @@ void drawscalebar(session::Session &s, ui::Form &form) {
     if (!(length > 0)) return;
 
     std::int16_t colour = st.switchu ? 9 : 8;
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     double x = st.scalebarx, y = st.scalebary, right = x + length - 1;
     auto line = [&](double x1, double y1, double x2, double y2) {
         form.Line(gfx::PenPoint{common::screenx(sc, x1), common::screeny(sc, y1)},
                   gfx::PenPoint{common::screenx(sc, x2), common::screeny(sc, y2)},
-                  common::palcolor(s.sh, colour));
+                  common::palcolor(s.shared, colour));
     };
     line(x, y, right, y);
     line(x, y - 4, x, y + 4);
     line(right, y - 4, right, y + 4);
 
     std::string label = common::trim(basic::Str(common::ROUNDX(km, 0))) + " km";
-    common::printcell(form, s.sh, label, static_cast<std::int16_t>(st.scalebary / 16 + 2),
+    common::printcell(form, s.shared, label, static_cast<std::int16_t>(st.scalebary / 16 + 2),
                       static_cast<std::int16_t>(st.scalebarx / 8 + 1), colour, -1);
 }
 

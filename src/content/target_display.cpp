@@ -32,9 +32,9 @@ const std::string &targetcolumn8(const session::Session &s) {
 
 // The two arms of the cross over the target, each clipped to the save box.
 void drawtargetcross(session::Session &s, ui::Form &form) {
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     const Presentation &t = s.task;
-    const std::uint32_t colour = common::palcolor(s.sh, s.settings.mapcolors[3]);
+    const std::uint32_t colour = common::palcolor(s.shared, s.settings.mapcolors[3]);
     form.Line(gfx::PenPoint{common::screenx(sc, t.targetboxleft), common::screeny(sc, t.targety)},
               gfx::PenPoint{common::screenx(sc, t.targetboxright), common::screeny(sc, t.targety)}, colour);
     form.Line(gfx::PenPoint{common::screenx(sc, t.targetx), common::screeny(sc, t.targetboxtop)},
@@ -44,8 +44,8 @@ void drawtargetcross(session::Session &s, ui::Form &form) {
 }
 
 void floodat(session::Session &s, ui::Form &form, std::int32_t x, std::int32_t y, std::int16_t colour) {
-    const common::ScreenMetrics &sc = s.sh.screen;
-    common::floodarea(form, s.sh, basic::CInt(common::screenx(sc, x)), basic::CInt(common::screeny(sc, y)),
+    const common::ScreenMetrics &sc = s.shared.screen;
+    common::floodarea(form, s.shared, basic::CInt(common::screenx(sc, x)), basic::CInt(common::screeny(sc, y)),
                       colour, kBorderColour);
 }
 
@@ -78,10 +78,10 @@ void savemarkonce(session::Session &s, MapForm &f) {
 
 // The top-left corner of the saved rectangle on the form: one pixel above and left of the box.
 int boxscreenx(const session::Session &s) {
-    return basic::CLng(common::screenx(s.sh.screen, s.task.targetboxleft) - 1);
+    return basic::CLng(common::screenx(s.shared.screen, s.task.targetboxleft) - 1);
 }
 int boxscreeny(const session::Session &s) {
-    return basic::CLng(common::screeny(s.sh.screen, s.task.targetboxtop) - 1);
+    return basic::CLng(common::screeny(s.shared.screen, s.task.targetboxtop) - 1);
 }
 
 } // namespace

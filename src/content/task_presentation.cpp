@@ -42,13 +42,13 @@ const std::string &placetext(const session::Session &s, int column) {
 
 // The left edge of the right-hand texts, in form pixels.
 double rightcolumnx(const session::Session &s) {
-    return common::screenx(s.sh.screen, checkedInteger(checkedInteger(s.task.rightcolumn - 1) * 8));
+    return common::screenx(s.shared.screen, checkedInteger(checkedInteger(s.task.rightcolumn - 1) * 8));
 }
 
 // The texts of the place start at design x 160 when the exercise keeps them left, else they
 // are centred on the middle of the screen.
 double textx(const session::Session &s, const ui::Form &form, const std::string &text) {
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     if (s.settings.flagbit4) return common::screenx(sc, 160);
     return common::screenx(sc, 320) - form.TextWidth(text) / 2;
 }
@@ -76,12 +76,12 @@ void printfirsttext(session::Session &s, MapForm &f) {
     const std::string &text = placetext(s, 1);
     const std::int16_t colour = flag(s, 2) ? kRegionText : kPlaceText;
     t.currentrow = checkedInteger(t.currentrow + 1);
-    common::printrow(f.form, s.sh, text, t.currentrow, textx(s, f.form, text), colour, kNoBackground);
+    common::printrow(f.form, s.shared, text, t.currentrow, textx(s, f.form, text), colour, kNoBackground);
 }
 
 // The marker left of the second text (design x mx, top of its row my): what a hit looks like.
 void drawnamemarker(session::Session &s, MapForm &f, double x) {
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     const auto &colours = s.settings.mapcolors;
     const std::int16_t mx = basic::CInt(common::designx(sc, x) - 21);
     const std::int16_t my =
@@ -91,7 +91,7 @@ void drawnamemarker(session::Session &s, MapForm &f, double x) {
     } else if (flag(s, 10)) {
         markplace(s, f.form, checkedInteger(mx + 5), checkedInteger(my + 6), colours[2]);
     } else if (flag(s, 9)) {
-        const std::uint32_t colour = common::palcolor(s.sh, colours[3]);
+        const std::uint32_t colour = common::palcolor(s.shared, colours[3]);
         auto point = [&](int dx, int dy) {
             return gfx::PenPoint{common::screenx(sc, checkedInteger(mx + dx)),
                                  common::screeny(sc, checkedInteger(my + dy))};
@@ -121,7 +121,7 @@ void printsecondtext(session::Session &s, MapForm &f) {
         t.namerow = t.firstrow;
     }
     const std::int16_t colour = s.settings.flagbit6 ? s.settings.mapcolors[1] : kPlaceText;
-    common::printrow(f.form, s.sh, text, t.namerow, x, colour, kNoBackground);
+    common::printrow(f.form, s.shared, text, t.namerow, x, colour, kNoBackground);
     drawnamemarker(s, f, x);
 }
 
@@ -130,7 +130,7 @@ void printsecondtext(session::Session &s, MapForm &f) {
 void drawbadge(session::Session &s, MapForm &f) {
     if (!flag(s, 3)) return;
     Presentation &t = s.task;
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     std::int16_t column = 3, row = 2;
     if (s.places.listloaded) row = 6;
     if (s.settings.mapscale == kWorldMap) column = 21, row = 5;
@@ -140,9 +140,9 @@ void drawbadge(session::Session &s, MapForm &f) {
     ui::Form &form = f.form;
     const double cx = common::screenx(sc, t.badgex);
     form.setFillStyle(0);
-    form.setFillColor(common::palcolor(s.sh, kBadgeFill));
+    form.setFillColor(common::palcolor(s.shared, kBadgeFill));
     form.Circle(gfx::PenPoint{cx, common::screeny(sc, t.badgey)}, common::scalex(sc, 20),
-                common::palcolor(s.sh, kRim), {}, {}, 0.7);
+                common::palcolor(s.shared, kRim), {}, {}, 0.7);
     form.setFillStyle(1);
 
     // In the form's ForeColor, from the top of the badge's row.
@@ -155,8 +155,8 @@ void drawbadge(session::Session &s, MapForm &f) {
 // Value lines: those of columns 4 and 5 in the right-hand column, on rows 3 and 4.
 void printvaluelines(session::Session &s, MapForm &f) {
     const std::array<std::string, 4> prefixes = session::valuePrefixes(s.settings);
-    if (flag(s, 4)) common::helpvalueline(f.form, s.sh, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
-    if (flag(s, 5)) common::helpvalueline(f.form, s.sh, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
+    if (flag(s, 4)) common::helpvalueline(f.form, s.shared, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
+    if (flag(s, 5)) common::helpvalueline(f.form, s.shared, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
 }
 
 // Region text: the text of the place's region code, in the right-hand column or centred.
@@ -167,18 +167,18 @@ void printregiontext(session::Session &s, MapForm &f) {
     if (region < 0 || region > kRegionTexts) basic::raise(basic::errSubscript);
     const std::string &text = s.places.regiontexts[static_cast<std::size_t>(region)];
     const double x =
-        flag(s, 11) ? common::screenx(s.sh.screen, 320) - f.form.TextWidth(text) / 2 : rightcolumnx(s);
+        flag(s, 11) ? common::screenx(s.shared.screen, 320) - f.form.TextWidth(text) / 2 : rightcolumnx(s);
     std::int16_t row = flag(s, 12) ? t.savedrow : t.firstrow;
     if (s.settings.flagbit4) row = 2;
-    common::printrow(f.form, s.sh, text, row, x, kRegionText, kNoBackground);
+    common::printrow(f.form, s.shared, text, row, x, kRegionText, kNoBackground);
 }
 
 // Place picture: the place's own record as a small picture at the top left.
 void drawplacepicture(session::Session &s, MapForm &f) {
     if (!s.places.listloaded) return;
-    const common::ScreenMetrics &sc = s.sh.screen;
+    const common::ScreenMetrics &sc = s.shared.screen;
     const double left = flag(s, 13) ? 52 : 57;
-    vecgraphics::vecdraw(s.sv, s.sh, s.vt, s.vs, f.form,
+    vecgraphics::vecdraw(s.services, s.shared, s.vectors, s.drawing, f.form,
                          {.record = s.run.taskindex,
                           .x = basic::CInt(common::screenx(sc, left)),
                           .y = basic::CInt(common::screeny(sc, 33)),
@@ -189,9 +189,9 @@ void drawplacepicture(session::Session &s, MapForm &f) {
 // Longitude labels: those above the regional map's graticule.
 void printlongitudes(session::Session &s, MapForm &f) {
     if (s.settings.mapscale != kRegionalMap || !s.settings.flagbit11) return;
-    common::printcell(f.form, s.sh, "10", 5, 23, kLabelColour, kLabelBackground);
-    common::printcell(f.form, s.sh, "0", 5, 35, kLabelColour, kLabelBackground);
-    common::printcell(f.form, s.sh, "10", 5, 45, kLabelColour, kLabelBackground);
+    common::printcell(f.form, s.shared, "10", 5, 23, kLabelColour, kLabelBackground);
+    common::printcell(f.form, s.shared, "0", 5, 35, kLabelColour, kLabelBackground);
+    common::printcell(f.form, s.shared, "10", 5, 45, kLabelColour, kLabelBackground);
 }
 
 // Close box: the painted close box, which the header's blanking may have covered.
@@ -203,7 +203,7 @@ void redrawcancelbox(MapForm &f) {
 
 void clearheader(session::Session &s, MapForm &f) {
     const Presentation &t = s.task;
-    common::clearheader(f.form, s.sh,
+    common::clearheader(f.form, s.shared,
                         common::HeaderArea{s.map.maptop, s.places.listloaded, t.taskflags,
                                            static_cast<double>(t.badgex), static_cast<double>(t.badgey),
                                            &f.LabelCancel});

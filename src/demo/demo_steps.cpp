@@ -32,7 +32,7 @@ void FormDemo::step(int by) {
     content::MapForm view = mapform();
     content::hidetarget(s_, view);
     std::int16_t &index = s_.run.taskindex;
-    const std::int16_t last = s_.vt.itemcount;
+    const std::int16_t last = s_.vectors.itemcount;
     index = basic::checkedInteger(index + by);
     if (index > last) index = 0;
     if (index < 0) index = last;
@@ -56,14 +56,14 @@ void FormDemo::finish(bool cleartexts) {
     content::hidetarget(s_, view);
     if (!s_.settings.demoonly) demoend();
     if (cleartexts) {
-        common::clearmessages(*this, s_.sh, s_.map.messagerow);
+        common::clearmessages(*this, s_.shared, s_.map.messagerow);
         content::clearheader(s_, view);
     }
     Unload();
 }
 
 void FormDemo::Form_KeyDown(int &KeyCode, int Shift) {
-    if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) session::endsession(s_);
+    if (common::fnabortkey(s_.shared.abortkey, KeyCode, Shift)) session::endsession(s_);
     std::string::size_type p = std::string::npos;
     if (!keyheld_ && !demokeys_.empty() && KeyCode > 0 && KeyCode < 256)
         p = demokeys_.find(common::ucase(std::string(1, static_cast<char>(KeyCode))));
@@ -110,9 +110,9 @@ void FormDemo::demoend() {
     repaintInvalid();
     content::MapForm view = mapform();
     content::clearheader(s_, view);
-    s_.results.offeranswer = static_cast<double>(s_.sv.clock.timer()) - s_.settings.demostart;
+    s_.results.offeranswer = static_cast<double>(s_.services.clock.timer()) - s_.settings.demostart;
 
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     const std::string &closing = s_.texts.text[session::kDemoClosingText];
     setCurrentX(common::screenx(sc, 320) - TextWidth(closing) / 2);
     setCurrentY(common::fnmin(common::screeny(sc, 479) - TextHeight(closing),
@@ -120,7 +120,7 @@ void FormDemo::demoend() {
     Print(closing);
     app().DoEvents();
     app().sndPlaySound(s_.settings.bangsound);
-    common::pause(s_.sv.clock, s_.sv.waitUntil, kClosingSeconds);
+    common::pause(s_.services.clock, s_.services.waitUntil, kClosingSeconds);
 }
 
 } // namespace kartino::demo

@@ -58,17 +58,17 @@ FormDemo::FormDemo(ui::Application &app, session::Session &session) : Form(app, 
 }
 
 void FormDemo::Form_Load() {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     for (ui::Control *c : std::array<ui::Control *, 7>{&CommandZurueck, &CommandWeiter, &CommandEsc,
                                                        &LabelSekunden, &LabelSekl, &LabelSekr, &LabelCancel})
-        common::scalecontrol(s_.sh, *c);
+        common::scalecontrol(s_.shared, *c);
     setFontSize(common::ctlscaley(sc, FontSize()));
-    setFontCharset(s_.sh.charsetnumber);
-    common::composepalette(s_.sh, s_.vt.headerline);
+    setFontCharset(s_.shared.charsetnumber);
+    common::composepalette(s_.shared, s_.vectors.headerline);
     LabelCancel.setVisible(common::fnbitset(s_.settings.hostflags, 11) != 0);
     // The map's background and text colour, as on the exercise form.
-    setBackColor(common::palcolor(s_.sh, 0));
-    setForeColor(common::palcolor(s_.sh, 1));
+    setBackColor(common::palcolor(s_.shared, 0));
+    setForeColor(common::palcolor(s_.shared, 1));
     placebuttons();
 
     content::Presentation &t = s_.task;
@@ -87,14 +87,14 @@ void FormDemo::Form_Load() {
         Timer1.setInterval(1000);
         Timer1.setEnabled(true);
         for (ui::Label *l : {&LabelSekunden, &LabelSekl, &LabelSekr})
-            l->setForeColor(common::palcolor(s_.sh, 1));
+            l->setForeColor(common::palcolor(s_.shared, 1));
     }
 }
 
 // The buttons on the bottom text row, or one above the other at the right edge with the
 // alternative layout.
 void FormDemo::placebuttons() {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     const std::pair<ui::CommandButton *, double> buttons[] = {
         {&CommandZurueck, 304}, {&CommandWeiter, 336}, {&CommandEsc, 368}};
     for (const auto &[button, righttop] : buttons) {
@@ -125,7 +125,7 @@ void FormDemo::Form_Activate() {
 // The seconds at the top right; with a question row further down, between the texts before and
 // after them on the right-hand side.
 void FormDemo::placeseconds() {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     const std::int16_t row = s_.map.questionrow;
     if (row != 1) {
         LabelSekl.setCaption(s_.settings.demotextleft);
@@ -146,7 +146,7 @@ void FormDemo::placeseconds() {
 
 // A seconds label as wide as its caption, within the design area and left of the close box.
 void FormDemo::fitlabel(ui::Label &label) {
-    int limit = common::topixels(common::screenx(s_.sh.screen, 640));
+    int limit = common::topixels(common::screenx(s_.shared.screen, 640));
     const bool besidebox = LabelCancel.Visible() && label.Top() < LabelCancel.Top() + LabelCancel.Height() &&
                            LabelCancel.Top() < label.Top() + label.Height();
     if (besidebox) limit = std::min(limit, LabelCancel.Left() - 1);
@@ -155,7 +155,7 @@ void FormDemo::fitlabel(ui::Label &label) {
 
 void FormDemo::Form_Paint() {
     if (LabelCancel.Visible()) common::drawcancelbox(*this, LabelCancel);
-    if (s_.sh.screen.areawidth < s_.sh.screen.screenwidth) common::drawframe(*this, s_.sh, 0);
+    if (s_.shared.screen.areawidth < s_.shared.screen.screenwidth) common::drawframe(*this, s_.shared, 0);
 }
 
 void FormDemo::LabelCancel_Click() {

@@ -25,12 +25,12 @@ constexpr std::int16_t kSummaryColour = 1, kSummaryBack = 0;
 } // namespace
 
 void FormKartino::evaluateanswer() {
-    ExerciseRun &ex = s_.ex;
+    ExerciseRun &exerciserun = s_.exerciserun;
     session::Results &r = s_.results;
-    ex.answertime = s_.sv.clock.timer() - static_cast<float>(ex.taskstart);
+    exerciserun.answertime = s_.services.clock.timer() - static_cast<float>(exerciserun.taskstart);
     // A task shown before midnight and answered after it: the time of day started again at 0.
-    if (ex.answertime < 0) ex.answertime += kSecondsPerDay;
-    r.totaltime += ex.answertime;
+    if (exerciserun.answertime < 0) exerciserun.answertime += kSecondsPerDay;
+    r.totaltime += exerciserun.answertime;
     clearmessages();
     if (CommandHilf.Visible()) CommandHilf.setVisible(false);
     if (s_.task.pointmode || s_.settings.colourhitmode ||
@@ -43,15 +43,15 @@ void FormKartino::evaluateanswer() {
         const content::DesignPoint at = content::placeposition(s_, s_.run.taskindex);
         s_.task.targetx = at.x, s_.task.targety = at.y;
     }
-    ex.answercorrect = false;
+    exerciserun.answercorrect = false;
     std::int32_t answervalue = 0;
     if (s_.settings.flagbit0) {
-        ex.answercorrect = judgefind(s_, static_cast<std::uint32_t>(Point(ex.clickx, ex.clicky)));
-        if (ex.answercorrect) common::incr(r.correctcount);
-        answervalue = ex.answercorrect ? 1 : 0;
+        exerciserun.answercorrect = judgefind(s_, static_cast<std::uint32_t>(Point(exerciserun.clickx, exerciserun.clicky)));
+        if (exerciserun.answercorrect) common::incr(r.correctcount);
+        answervalue = exerciserun.answercorrect ? 1 : 0;
     } else {
-        ex.answercorrect = judgedistance(s_);
-        answervalue = basic::CInt(ex.lastdeviation);
+        exerciserun.answercorrect = judgedistance(s_);
+        answervalue = basic::CInt(exerciserun.lastdeviation);
     }
     showanswerfeedback(s_, *this);
     recordanswer(s_, answervalue);
@@ -66,10 +66,10 @@ void FormKartino::showsummary() {
     clearmessages();
     LabelWeiter.Refresh();
     if (!common::fnbitset(s_.settings.featuremask, 9)) return;
-    s_.ex.summarytext = summaryline(s_);
-    const std::int16_t row = common::fnmax<std::int16_t>(1, basic::checkedInteger(s_.ex.maptextrow - 1));
-    const double x = basic::CInt(common::screenx(s_.sh.screen, 320) - TextWidth(s_.ex.summarytext) / 2);
-    common::printrow(*this, s_.sh, s_.ex.summarytext, row, x, kSummaryColour, kSummaryBack);
+    s_.exerciserun.summarytext = summaryline(s_);
+    const std::int16_t row = common::fnmax<std::int16_t>(1, basic::checkedInteger(s_.exerciserun.maptextrow - 1));
+    const double x = basic::CInt(common::screenx(s_.shared.screen, 320) - TextWidth(s_.exerciserun.summarytext) / 2);
+    common::printrow(*this, s_.shared, s_.exerciserun.summarytext, row, x, kSummaryColour, kSummaryBack);
     LabelWeiter.setVisible(true);
 }
 

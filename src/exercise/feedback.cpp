@@ -44,14 +44,14 @@ std::int16_t placenumberof(const session::Session &s, std::int16_t index) {
 
 // Prints the feedback text on the message row, centred on design x `centre`, white on black.
 void showmessage(session::Session &s, ui::Form &form, double centre) {
-    const std::string &text = s.ex.messagetext;
-    double x = basic::CInt(common::screenx(s.sh.screen, centre) - form.TextWidth(text) / 2);
-    common::printrow(form, s.sh, text, s.map.messagerow, x, 7, 0);
+    const std::string &text = s.exerciserun.messagetext;
+    double x = basic::CInt(common::screenx(s.shared.screen, centre) - form.TextWidth(text) / 2);
+    common::printrow(form, s.shared, text, s.map.messagerow, x, 7, 0);
 }
 
 void findmodefeedback(session::Session &s, ui::Form &form) {
-    const bool right = s.ex.answercorrect;
-    s.ex.messagetext = s.texts.text[right ? session::kRightText : session::kWrongText];
+    const bool right = s.exerciserun.answercorrect;
+    s.exerciserun.messagetext = s.texts.text[right ? session::kRightText : session::kWrongText];
     if (featurebit(s, right ? kFanfareBit : kWarningBit))
         form.app().sndPlaySound(right ? s.settings.fanfaresound : s.settings.warnsound);
     if (featurebit(s, right ? kRightTextBit : kWrongTextBit)) showmessage(s, form, 320);
@@ -59,8 +59,8 @@ void findmodefeedback(session::Session &s, ui::Form &form) {
 
 void distancemodefeedback(session::Session &s, ui::Form &form) {
     if ((common::fnbits(kSolutionMask) & s.settings.featuremask) == 0) return;
-    s.ex.messagetext = common::fnreplace(s.settings.exercisetexts[session::kKilometreText], kPlaceholder,
-                                         Str(basic::CInt(s.ex.lastdeviation)));
+    s.exerciserun.messagetext = common::fnreplace(s.settings.exercisetexts[session::kKilometreText], kPlaceholder,
+                                         Str(basic::CInt(s.exerciserun.lastdeviation)));
     showmessage(s, form, 312);
 }
 
@@ -79,7 +79,7 @@ std::string feedbackline1(const session::Session &s) {
         return s.texts.text[session::kRightTextPlain] + " " + Str(common::ROUNDX(percent, 2)) + "%";
     }
     // The kilometre sum is a Single, and so is its mean.
-    float mean = s.ex.deviationsum / static_cast<float>(taskdivisor(s));
+    float mean = s.exerciserun.deviationsum / static_cast<float>(taskdivisor(s));
     return s.settings.exercisetexts[session::kMeanErrorText] + Str(common::ROUNDX(mean, 2)) + " km.";
 }
 
@@ -108,18 +108,18 @@ void writefeedbackfile(session::Session &s) {
         bool second = r.offeranswer.toDouble() > 0;
         std::string line2 = second ? feedbackline2(s) : std::string();
         try {
-            s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + "FB.DAT";
-            s.sv.files.close(feedbackFileNumber);
-            s.sv.files.open(feedbackFileNumber, s.sh.currentfile, basic::OpenMode::Output);
-            s.sv.files.print(feedbackFileNumber, common::fnoem(s.sv, line1));
-            if (second) s.sv.files.print(feedbackFileNumber, common::fnoem(s.sv, line2));
-            s.sv.files.close(feedbackFileNumber);
+            s.shared.currentfile = s.shared.settingspaths[common::kResultFolder] + "FB.DAT";
+            s.services.files.close(feedbackFileNumber);
+            s.services.files.open(feedbackFileNumber, s.shared.currentfile, basic::OpenMode::Output);
+            s.services.files.print(feedbackFileNumber, common::fnoem(s.services, line1));
+            if (second) s.services.files.print(feedbackFileNumber, common::fnoem(s.services, line2));
+            s.services.files.close(feedbackFileNumber);
             r.result20 = static_cast<std::int16_t>(common::fnbits("b101010100111"));
         } catch (const basic::RuntimeError &e) {
-            common::errhandler(s.sv, s.sh, e, "formkartino:writefeedbackfile");
+            common::errhandler(s.services, s.shared, e, "formkartino:writefeedbackfile");
             r.result20 = static_cast<std::int16_t>(common::fnbits("b1"));
         }
-        s.sh.currentfile.clear();
+        s.shared.currentfile.clear();
     }
     session::writesessionrecord(s);
 }
@@ -133,12 +133,12 @@ void showanswerfeedback(session::Session &s, ui::Form &form) {
 
 void recordanswer(session::Session &s, std::int32_t answervalue) {
     session::Results &r = s.results;
-    s.ex.lastanswer = Str(answervalue);
+    s.exerciserun.lastanswer = Str(answervalue);
     if (r.repeatnumber != 0) return;
-    r.tasklist1 += s.ex.lastanswer + ",";
-    r.tasklist2 += Str(s.ex.answertime) + ",";
+    r.tasklist1 += s.exerciserun.lastanswer + ",";
+    r.tasklist2 += Str(s.exerciserun.answertime) + ",";
     r.tasklist3 += Str(placenumberof(s, s.run.taskindex)) + ",";
-    r.tasklist4 += helpcode(s, s.ex.helpused);
+    r.tasklist4 += helpcode(s, s.exerciserun.helpused);
     r.answeredcount = r.tasknumber;
 }
 

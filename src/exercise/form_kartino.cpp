@@ -63,26 +63,26 @@ void FormKartino::placecontrols() {
 }
 
 void FormKartino::Form_Load() {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     for (ui::Control *c : controlsinorder())
-        common::scalecontrol(s_.sh, *c);
+        common::scalecontrol(s_.shared, *c);
     setFontSize(common::ctlscaley(sc, FontSize()));
-    setFontCharset(s_.sh.charsetnumber);
-    s_.ex.crossarm = static_cast<std::int16_t>(common::topixels(common::scalex(sc, 6)));
+    setFontCharset(s_.shared.charsetnumber);
+    s_.exerciserun.crossarm = static_cast<std::int16_t>(common::topixels(common::scalex(sc, 6)));
 
     const auto cursor = [this](bool show) { return app().ShowCursor(show); };
-    s_.sh.savedcursorcount = app().ShowCursor(false) + 1;
+    s_.shared.savedcursorcount = app().ShowCursor(false) + 1;
     common::showcursor(cursor);
-    common::composepalette(s_.sh, s_.vt.headerline);
-    setForeColor(common::palcolor(s_.sh, 1));
+    common::composepalette(s_.shared, s_.vectors.headerline);
+    setForeColor(common::palcolor(s_.shared, 1));
     LabelCancel.setVisible(common::fnbitset(s_.settings.hostflags, 11) != 0);
 
-    setBackColor(common::palcolor(s_.sh, 0));
+    setBackColor(common::palcolor(s_.shared, 0));
     LabelWeiter.setCaption(s_.texts.text[session::kGoOnText]);
     CommandHilf.setCaption(s_.texts.text[session::kHelpButtonText]);
     CommandJa.setCaption(s_.texts.text[session::kYesText]);
     CommandNein.setCaption(s_.texts.text[session::kNoText]);
-    LabelAufno.setForeColor(common::palcolor(s_.sh, 10));
+    LabelAufno.setForeColor(common::palcolor(s_.shared, 10));
 
     // The help button and the go-on label sit at the right edge: low down, or in the middle of
     // the right-hand side with the alternative layout.
@@ -103,20 +103,20 @@ void FormKartino::Form_Load() {
     PictureSave.resize(t.markboxw, t.markboxh);
     Picturespal.resize(common::topixels(common::scalex(sc, 11)), 1);
     Picturezeil.resize(1, common::topixels(common::scaley(sc, 11)));
-    s_.ex.crossboxw = s_.ex.crossboxh = common::scalex(sc, 14);
-    Picturemaus.resize(common::topixels(s_.ex.crossboxw), common::topixels(s_.ex.crossboxh));
+    s_.exerciserun.crossboxw = s_.exerciserun.crossboxh = common::scalex(sc, 14);
+    Picturemaus.resize(common::topixels(s_.exerciserun.crossboxw), common::topixels(s_.exerciserun.crossboxh));
 
     s_.results.tasknumber = 0;
-    s_.ex.runfinished = false;
-    s_.ex.awaitingclick = false;
-    if (s_.sh.isnt) setAutoRedraw(true);
+    s_.exerciserun.runfinished = false;
+    s_.exerciserun.awaitingclick = false;
+    if (s_.shared.isnt) setAutoRedraw(true);
 }
 
 void FormKartino::Form_Activate() {
     content::mapsetup(s_, *this);
     content::loadplacelist(s_, *this);
     // The row below the map, where the end of the run puts its lines.
-    s_.ex.maptextrow = maptextrowfor(s_);
+    s_.exerciserun.maptextrow = maptextrowfor(s_);
     if (s_.settings.flagbit8) shuffleplaces();
     startrun();
     if (s_.results.tasknumber == 0) nexttask();
@@ -124,13 +124,13 @@ void FormKartino::Form_Activate() {
 
 // The places in a random order: each entry exchanged with a random one, then split again.
 void FormKartino::shuffleplaces() {
-    vecgraphics::VectorTables &vt = s_.vt;
-    for (std::int16_t i = 0; i <= vt.itemcount; ++i) {
+    vecgraphics::VectorTables &vectors = s_.vectors;
+    for (std::int16_t i = 0; i <= vectors.itemcount; ++i) {
         const std::int16_t c =
-            basic::checkedInteger(common::fnrandom(s_.sv.rnd, basic::checkedInteger(vt.itemcount + 1)) - 1);
+            basic::checkedInteger(common::fnrandom(s_.services.rnd, basic::checkedInteger(vectors.itemcount + 1)) - 1);
         const auto a = static_cast<std::size_t>(i), b = static_cast<std::size_t>(c);
-        common::swap(vt.recordtext.at(a), vt.recordtext.at(b));
-        common::swap(vt.recordname.at(a), vt.recordname.at(b));
+        common::swap(vectors.recordtext.at(a), vectors.recordtext.at(b));
+        common::swap(vectors.recordname.at(a), vectors.recordname.at(b));
         common::swap(s_.places.placenumber.at(a), s_.places.placenumber.at(b));
     }
     content::splitfields(s_);
@@ -143,7 +143,7 @@ void FormKartino::startrun() {
     s_.task.pointmode = common::fnbitset(s_.task.taskflags, 8) != 0;
     if (s_.settings.exerciseparam.toDouble() < 1) s_.settings.exerciseparam = std::int16_t{1};
     s_.results.totaltime = 0;
-    s_.ex.deviationsum = 0;
+    s_.exerciserun.deviationsum = 0;
     if (s_.settings.helpallowed) s_.results.helptotal = 0;
     if (s_.settings.flagbit0) s_.results.correctcount = 0;
 }
@@ -153,9 +153,9 @@ void FormKartino::startrun() {
 // at once from there, so that only the messages above it go; what the task drew on the map since
 // (the solution, the answer mark) was drawn on the screen alone and goes with them.
 void FormKartino::clearmessages() {
-    common::clearmessages(*this, s_.sh, s_.map.messagerow);
+    common::clearmessages(*this, s_.shared, s_.map.messagerow);
     if (AutoRedraw()) return; // the image was blanked as well
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     // From the first pixel row below the design row above the map.
     const int top = static_cast<int>(std::floor(common::screeny(sc, s_.map.maptop - 1))) + 1;
     invalidate(gfx::Rect{0, top, ScaleWidth(), ScaleHeight()});
@@ -164,11 +164,11 @@ void FormKartino::clearmessages() {
 
 void FormKartino::Form_Paint() {
     if (LabelCancel.Visible()) common::drawcancelbox(*this, LabelCancel);
-    if (s_.sh.screen.areawidth < s_.sh.screen.screenwidth) common::drawframe(*this, s_.sh, 0);
+    if (s_.shared.screen.areawidth < s_.shared.screen.screenwidth) common::drawframe(*this, s_.shared, 0);
 }
 
 void FormKartino::Form_KeyDown(int &KeyCode, int Shift) {
-    if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) LabelCancel_Click();
+    if (common::fnabortkey(s_.shared.abortkey, KeyCode, Shift)) LabelCancel_Click();
     if (KeyCode == kF1) {
         showhelp();
         return;
@@ -179,13 +179,13 @@ void FormKartino::Form_KeyDown(int &KeyCode, int Shift) {
             CommandJa_Click();
         else if (common::iskeyof(KeyCode, s_.texts.text[session::kNoKey]))
             CommandNein_Click();
-    } else if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) {
+    } else if (LabelWeiter.Visible() && common::isgoonkey(s_.shared.keylist, KeyCode)) {
         LabelWeiter_Click();
     }
 }
 
 void FormKartino::LabelCancel_Click() {
-    common::restorecursor([this](bool show) { return app().ShowCursor(show); }, s_.sh.savedcursorcount);
+    common::restorecursor([this](bool show) { return app().ShowCursor(show); }, s_.shared.savedcursorcount);
     session::endsession(s_);
 }
 

@@ -27,15 +27,15 @@ std::optional<int> helpkind(std::int16_t helpoptions, int n) {
 } // namespace
 
 void FormKartino::showhelp() {
-    ExerciseRun &ex = s_.ex;
+    ExerciseRun &exerciserun = s_.exerciserun;
     const session::Settings &st = s_.settings;
-    if (!st.helpallowed || ex.helpused >= st.helpcount) return;
+    if (!st.helpallowed || exerciserun.helpused >= st.helpcount) return;
     session::Results &r = s_.results;
     r.offerflags = static_cast<std::int16_t>(r.offerflags | common::fnbits("b1"));
-    if (ex.helpused == st.helpcount - 1 && CommandHilf.Visible()) CommandHilf.setVisible(false);
+    if (exerciserun.helpused == st.helpcount - 1 && CommandHilf.Visible()) CommandHilf.setVisible(false);
 
-    const std::optional<int> kind = helpkind(st.helpoptions, ex.helpused + 1);
-    const std::int16_t row = basic::checkedInteger(ex.helprow + ex.helpused);
+    const std::optional<int> kind = helpkind(st.helpoptions, exerciserun.helpused + 1);
+    const std::int16_t row = basic::checkedInteger(exerciserun.helprow + exerciserun.helpused);
     const std::int16_t index = s_.run.taskindex;
     if (index < 0 || index >= content::kPlaceSlots) basic::raise(basic::errSubscript);
     const auto &columns = s_.places.placecolumns[static_cast<std::size_t>(index)];
@@ -53,16 +53,16 @@ void FormKartino::showhelp() {
             if (*kind == 2 && common::fnbitset(st.helpoptions, 6))
                 text = st.exercisetexts[session::kSecondTextExtra] + text;
         }
-        common::printcell(*this, s_.sh, text, row, ex.helpcolumn, kHelpColour, kHelpBack);
+        common::printcell(*this, s_.shared, text, row, exerciserun.helpcolumn, kHelpColour, kHelpBack);
     } else if (kind == 4) {
-        common::helpvalueline(*this, s_.sh, row, ex.helpcolumn, 1, columns[4], prefixes);
+        common::helpvalueline(*this, s_.shared, row, exerciserun.helpcolumn, 1, columns[4], prefixes);
         if (bothvalues)
-            common::helpvalueline(*this, s_.sh, basic::checkedInteger(row + 1), ex.helpcolumn, 2, columns[5],
+            common::helpvalueline(*this, s_.shared, basic::checkedInteger(row + 1), exerciserun.helpcolumn, 2, columns[5],
                                   prefixes);
     } else if (kind == 5 && !bothvalues) {
-        common::helpvalueline(*this, s_.sh, row, ex.helpcolumn, 2, columns[5], prefixes);
+        common::helpvalueline(*this, s_.shared, row, exerciserun.helpcolumn, 2, columns[5], prefixes);
     }
-    common::incr(ex.helpused);
+    common::incr(exerciserun.helpused);
     common::incr(r.helptotal);
 }
 

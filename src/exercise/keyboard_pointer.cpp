@@ -62,20 +62,20 @@ std::optional<ui::ScreenPoint> steppedpoint(const common::ScreenMetrics &sc, con
 // later goes on from there; Space answers as a click at the cross-hair would. True when the key
 // was one of them.
 bool FormKartino::pointbykey(int keycode, int shift) {
-    exercise::ExerciseRun &ex = s_.ex;
-    if (!keyboardpointer_ || !ex.awaitingclick) return false;
+    exercise::ExerciseRun &exerciserun = s_.exerciserun;
+    if (!keyboardpointer_ || !exerciserun.awaitingclick) return false;
     if (keycode == kAnswerKey) {
-        if (!ex.systemcursor)
-            Form_MouseDown(ui::kLeftButton, shift, static_cast<float>(ex.crossx),
-                           static_cast<float>(ex.crossy));
+        if (!exerciserun.systemcursor)
+            Form_MouseDown(ui::kLeftButton, shift, static_cast<float>(exerciserun.crossx),
+                           static_cast<float>(exerciserun.crossy));
         return true;
     }
     const std::optional<DesignStep> step = arrowstep(keycode, shift);
     if (!step) return false;
-    const ui::ScreenPoint from = ex.systemcursor ? app().GetCursorPos()
-                                                 : ui::ScreenPoint{static_cast<int>(std::lround(ex.crossx)),
-                                                                   static_cast<int>(std::lround(ex.crossy))};
-    const std::optional<ui::ScreenPoint> to = steppedpoint(s_.sh.screen, s_.map, from, *step);
+    const ui::ScreenPoint from = exerciserun.systemcursor ? app().GetCursorPos()
+                                                 : ui::ScreenPoint{static_cast<int>(std::lround(exerciserun.crossx)),
+                                                                   static_cast<int>(std::lround(exerciserun.crossy))};
+    const std::optional<ui::ScreenPoint> to = steppedpoint(s_.shared.screen, s_.map, from, *step);
     if (!to) return true;
     Form_MouseMove(0, shift, static_cast<float>(to->x), static_cast<float>(to->y));
     app().SetCursorPos(*to);

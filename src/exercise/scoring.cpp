@@ -90,7 +90,7 @@ double zoomfactor(const basic::Variant &mapzoom) {
 } // namespace
 
 float kilometredistance(const session::Session &s, std::int16_t clickx, std::int16_t clicky) {
-    const auto &sc = s.sh.screen;
+    const auto &sc = s.shared.screen;
     const auto &m = s.map;
     const double dx = common::designx(sc, clickx);
     const double dy = common::designy(sc, clicky);
@@ -113,25 +113,25 @@ float kilometredistance(const session::Session &s, std::int16_t clickx, std::int
 bool judgefind(const session::Session &s, std::uint32_t clickcolour) {
     bool correct = clickcolour == s.map.targetpointcolour;
     if (s.task.pointmode && s.task.pointtarget) {
-        const auto &sc = s.sh.screen;
-        const double across = std::abs(s.ex.clickx - common::screenx(sc, s.task.targetx));
-        const double down = std::abs(s.ex.clicky - common::screeny(sc, s.task.targety));
+        const auto &sc = s.shared.screen;
+        const double across = std::abs(s.exerciserun.clickx - common::screenx(sc, s.task.targetx));
+        const double down = std::abs(s.exerciserun.clicky - common::screeny(sc, s.task.targety));
         if (across < common::scalex(sc, 5) && down < common::scaley(sc, 5)) correct = true;
     }
     return correct;
 }
 
 bool judgedistance(session::Session &s) {
-    auto &ex = s.ex;
+    auto &exerciserun = s.exerciserun;
     const basic::Variant &unit = s.settings.exerciseparam;
-    ex.lastdeviation = kilometredistance(s, ex.clickx, ex.clicky);
+    exerciserun.lastdeviation = kilometredistance(s, exerciserun.clickx, exerciserun.clicky);
     // Five tolerance units, in single precision when the unit is a Single.
     if (unit.type() == basic::Variant::Type::Single)
-        ex.answercorrect = ex.lastdeviation <= 5 * static_cast<float>(unit.toDouble());
+        exerciserun.answercorrect = exerciserun.lastdeviation <= 5 * static_cast<float>(unit.toDouble());
     else
-        ex.answercorrect = ex.lastdeviation <= 5 * unit.toDouble();
-    ex.deviationsum = ex.deviationsum + std::abs(ex.lastdeviation);
-    return ex.answercorrect;
+        exerciserun.answercorrect = exerciserun.lastdeviation <= 5 * unit.toDouble();
+    exerciserun.deviationsum = exerciserun.deviationsum + std::abs(exerciserun.lastdeviation);
+    return exerciserun.answercorrect;
 }
 
 } // namespace kartino::exercise

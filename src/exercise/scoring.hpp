@@ -30,13 +30,13 @@ float greatcircle(float lat1, float lon1, float lat2, float lon2);
 // projection code: -1 world map, -2 regional map, otherwise the scaled design distance.
 float kilometredistance(const session::Session &s, std::int16_t clickx, std::int16_t clicky);
 
-// Find mode: the click at s.ex.clickx/clicky, whose form pixel has colour `clickcolour`, is right
+// Find mode: the click at s.exerciserun.clickx/clicky, whose form pixel has colour `clickcolour`, is right
 // when that is the asked place's colour or, for a point place in point mode, when it lies less
 // than five design units (in pixels) from the place both across and down. Counts nothing.
 bool judgefind(const session::Session &s, std::uint32_t clickcolour);
 
-// Distance mode: measures the click at s.ex.clickx/clicky into s.ex.lastdeviation, adds its
-// absolute value to s.ex.deviationsum and sets s.ex.answercorrect to whether the error is
+// Distance mode: measures the click at s.exerciserun.clickx/clicky into s.exerciserun.lastdeviation, adds its
+// absolute value to s.exerciserun.deviationsum and sets s.exerciserun.answercorrect to whether the error is
 // within five tolerance units (exerciseparam km, limit included). Returns answercorrect.
 bool judgedistance(session::Session &s);
 

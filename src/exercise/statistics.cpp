@@ -94,26 +94,26 @@ float demominutes(const session::Session &s) {
 
 void halfrunstatistics(session::Session &s) {
     auto &r = s.results;
-    auto &ex = s.ex;
+    auto &exerciserun = s.exerciserun;
     const std::int16_t halftasks = s.settings.halftasks;
     const std::int16_t helps = helpsnow(s);
     const float w = demominutes(s);
 
     if (s.settings.flagbit0) {
         r.result3 = findpoints(r.correctcount, w, helps);
-        ex.halfcorrect = r.correctcount;
+        exerciserun.halfcorrect = r.correctcount;
     } else {
-        r.result3 = distancepoints(halftasks, ex.deviationsum, toleranceunit(s), w, helps);
-        ex.halfdeviation = ex.deviationsum;
+        r.result3 = distancepoints(halftasks, exerciserun.deviationsum, toleranceunit(s), w, helps);
+        exerciserun.halfdeviation = exerciserun.deviationsum;
     }
-    ex.halfhelps = helps;
+    exerciserun.halfhelps = helps;
     r.result14 = halftasks > 0 ? Variant(r.totaltime / halftasks) : Variant(noValueLong);
-    ex.halftime = r.totaltime;
+    exerciserun.halftime = r.totaltime;
 }
 
 void endrunstatistics(session::Session &s) {
     auto &r = s.results;
-    const auto &ex = s.ex;
+    const auto &exerciserun = s.exerciserun;
     const std::int16_t taskcount = s.settings.taskcount;
     const std::int16_t halftasks = s.settings.halftasks;
     const bool halves = halftasks > 0;
@@ -121,28 +121,28 @@ void endrunstatistics(session::Session &s) {
     const float w = demominutes(s);
 
     if (s.settings.flagbit0) {
-        const int secondhalf = r.correctcount - ex.halfcorrect;
-        r.result4 = findpoints(secondhalf, w, helps - ex.halfhelps);
+        const int secondhalf = r.correctcount - exerciserun.halfcorrect;
+        r.result4 = findpoints(secondhalf, w, helps - exerciserun.halfhelps);
         // Per cent right in each half; both halves are measured against halftasks tasks.
         r.result11 =
-            halves ? basic::CLng(static_cast<double>(ex.halfcorrect * 100) / halftasks) : noValueLong;
+            halves ? basic::CLng(static_cast<double>(exerciserun.halfcorrect * 100) / halftasks) : noValueLong;
         r.result12 = halves ? basic::CLng(static_cast<double>(secondhalf * 100) / halftasks) : noValueLong;
         r.result8 = static_cast<std::int16_t>(taskcount - r.correctcount);
-        r.result9 = static_cast<std::int16_t>(halftasks - ex.halfcorrect);
+        r.result9 = static_cast<std::int16_t>(halftasks - exerciserun.halfcorrect);
         r.result6 = noValue;
         if (r.correctcount >= 1) r.result6 = common::fnmin(9999.0, r.totaltime / r.correctcount);
     } else {
-        const float secondhalf = ex.deviationsum - ex.halfdeviation;
-        r.result4 = distancepoints(halftasks, secondhalf, toleranceunit(s), w, helps - ex.halfhelps);
+        const float secondhalf = exerciserun.deviationsum - exerciserun.halfdeviation;
+        r.result4 = distancepoints(halftasks, secondhalf, toleranceunit(s), w, helps - exerciserun.halfhelps);
         // Mean kilometre error of each half, divided in single precision.
         const float tasks = halftasks;
-        r.result11 = halves ? basic::CLng(ex.halfdeviation / tasks) : noValueLong;
+        r.result11 = halves ? basic::CLng(exerciserun.halfdeviation / tasks) : noValueLong;
         r.result12 = halves ? basic::CLng(secondhalf / tasks) : noValueLong;
         r.correctcount = noValue; // right answers have no meaning here
         r.result6 = noValue;
     }
     r.result2 = halves ? addpoints(r.result4, r.result3) : r.result4;
-    r.result15 = halves ? Variant((r.totaltime - ex.halftime) / halftasks) : Variant(noValueLong);
+    r.result15 = halves ? Variant((r.totaltime - exerciserun.halftime) / halftasks) : Variant(noValueLong);
     r.result5 = taskcount > 0 ? common::fnmin(9999.0, r.totaltime / taskcount) : double{noValue};
 }
 

@@ -11,7 +11,7 @@ namespace kartino::exercise {
 float demominutes(const session::Session &s);
 
 // Taken once, when the first run's task number reaches halftasks: the first half's points
-// (result3) and mean answer time (result14), and the totals at the half (s.ex.half...).
+// (result3) and mean answer time (result14), and the totals at the half (s.exerciserun.half...).
 void halfrunstatistics(session::Session &s);
 
 // Taken at the start of the first run's summary: the second half's points (result4), the total

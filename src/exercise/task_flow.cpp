@@ -43,7 +43,7 @@ void FormKartino::nexttask() {
         endofrun();
         return;
     }
-    if (s_.sh.isnt) setAutoRedraw(true);
+    if (s_.shared.isnt) setAutoRedraw(true);
     showtaskcounter();
     chooseplace();
     content::MapForm view = mapform();
@@ -53,19 +53,19 @@ void FormKartino::nexttask() {
     printquestion();
     if (s_.settings.helpallowed) CommandHilf.setVisible(true);
     takecursor();
-    s_.ex.helpused = 0;
+    s_.exerciserun.helpused = 0;
     const HelpPlace help = helpplacefor(s_, rightcontrols());
-    s_.ex.helprow = help.row;
-    s_.ex.helpcolumn = help.column;
-    s_.ex.taskstart = s_.sv.clock.timer();
-    s_.ex.awaitingclick = true;
-    if (s_.sh.isnt) setAutoRedraw(false);
+    s_.exerciserun.helprow = help.row;
+    s_.exerciserun.helpcolumn = help.column;
+    s_.exerciserun.taskstart = s_.services.clock.timer();
+    s_.exerciserun.awaitingclick = true;
+    if (s_.shared.isnt) setAutoRedraw(false);
 }
 
 // The task counter at the top right ("R1:2/3" in the first repetition run), moved left of the
 // close box or down to the question's row.
 void FormKartino::showtaskcounter() {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     const session::Results &r = s_.results;
     std::string counter = trimmed(r.tasknumber) + "/" + trimmed(s_.settings.taskcount);
     if (r.repeatnumber > 0) counter = "R" + trimmed(r.repeatnumber) + ":" + counter;
@@ -90,18 +90,18 @@ void FormKartino::chooseplace() {
     const session::Results &r = s_.results;
     std::int16_t &taskindex = s_.run.taskindex;
     if (r.repeatnumber > 0) {
-        taskindex = s_.sv.files.inputInteger(kRepeatFile);
+        taskindex = s_.services.files.inputInteger(kRepeatFile);
         return;
     }
     taskindex = checkedInteger(r.tasknumber - 1);
-    if (taskindex > s_.vt.itemcount)
-        taskindex = checkedInteger(basic::Int(s_.sv.rnd.Rnd() * static_cast<float>(s_.vt.itemcount)));
+    if (taskindex > s_.vectors.itemcount)
+        taskindex = checkedInteger(basic::Int(s_.services.rnd.Rnd() * static_cast<float>(s_.vectors.itemcount)));
 }
 
 // Where the controls at the right edge lie on the design grid (those shown, and the go-on label,
 // which shows after the answer): the help lines keep clear of them.
 std::vector<DesignBand> FormKartino::rightcontrols() const {
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     std::vector<DesignBand> bands;
     auto take = [&](const ui::Control &c) {
         bands.push_back({common::designy(sc, c.Top()), common::designy(sc, c.Top() + c.Height())});
@@ -115,19 +115,19 @@ std::vector<DesignBand> FormKartino::rightcontrols() const {
 void FormKartino::printquestion() {
     const std::string &question =
         s_.settings.exercisetexts.at(static_cast<std::size_t>(s_.settings.questiontextindex));
-    const double x = basic::CInt(common::screenx(s_.sh.screen, 320) - TextWidth(question) / 2);
-    common::printrow(*this, s_.sh, question, s_.map.messagerow, x, kQuestionColour, kQuestionBack);
+    const double x = basic::CInt(common::screenx(s_.shared.screen, 320) - TextWidth(question) / 2);
+    common::printrow(*this, s_.shared, question, s_.map.messagerow, x, kQuestionColour, kQuestionBack);
 }
 
 void FormKartino::LabelWeiter_Click() {
-    ExerciseRun &ex = s_.ex;
-    if (ex.summaryshown) {
-        ex.summaryshown = false;
+    ExerciseRun &exerciserun = s_.exerciserun;
+    if (exerciserun.summaryshown) {
+        exerciserun.summaryshown = false;
         nexttask();
     } else if (s_.results.tasknumber == s_.settings.taskcount) {
         endtask();
         showsummary();
-        ex.summaryshown = true;
+        exerciserun.summaryshown = true;
         app().moment("summary");
     } else {
         LabelWeiter.setVisible(false);
@@ -144,27 +144,27 @@ void FormKartino::endtask() {
     }
     clearmessages();
     session::Results &r = s_.results;
-    if (common::fnbitset(s_.settings.hostoptions, 2) && !s_.ex.answercorrect) {
-        s_.sv.files.write(session::repeatFileNumber, {basic::Variant(s_.run.taskindex)});
+    if (common::fnbitset(s_.settings.hostoptions, 2) && !s_.exerciserun.answercorrect) {
+        s_.services.files.write(session::repeatFileNumber, {basic::Variant(s_.run.taskindex)});
         common::incr(r.repeatcount);
     }
     if (r.tasknumber == s_.settings.halftasks && r.repeatnumber == 0) halfrunstatistics(s_);
 }
 
 void FormKartino::endofrun() {
-    ExerciseRun &ex = s_.ex;
-    if (!ex.runfinished) {
+    ExerciseRun &exerciserun = s_.exerciserun;
+    if (!exerciserun.runfinished) {
         writefeedbackfile(s_);
-        ex.runfinished = true;
+        exerciserun.runfinished = true;
     }
     clearmessages();
     content::MapForm view = mapform();
     content::clearheader(s_, view);
     LabelWeiter.setVisible(false);
     LabelAufno.setVisible(false);
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     setCurrentY(common::fnmax(common::screeny(sc, 0),
-                              common::screeny(sc, checkedInteger(checkedInteger(ex.maptextrow - 2) * 16))));
+                              common::screeny(sc, checkedInteger(checkedInteger(exerciserun.maptextrow - 2) * 16))));
     if (common::fnbitset(s_.settings.hostoptions, 2) && s_.results.repeatcount >= 1) {
         offerrepetition();
         return;
@@ -177,11 +177,11 @@ void FormKartino::endofrun() {
 // The question whether to repeat the wrong tasks, with its yes and no buttons.
 void FormKartino::offerrepetition() {
     session::Results &r = s_.results;
-    const common::ScreenMetrics &sc = s_.sh.screen;
+    const common::ScreenMetrics &sc = s_.shared.screen;
     r.statusflags = static_cast<std::int16_t>(r.statusflags | common::fnbits("b100"));
-    s_.sv.files.close(kRepeatFile);
-    s_.sv.files.close(session::repeatFileNumber);
-    s_.sh.currentfile.clear();
+    s_.services.files.close(kRepeatFile);
+    s_.services.files.close(session::repeatFileNumber);
+    s_.shared.currentfile.clear();
 
     const auto &texts = s_.texts.repeattexts;
     const std::string first = texts[session::kRepeatLead] + basic::Str(s_.settings.taskcount) + " " +
@@ -220,16 +220,16 @@ void FormKartino::CommandJa_Click() {
     s_.settings.taskcount = r.repeatcount;
     common::incr(r.repeatnumber);
     session::protocolline(s_, "2", s_.texts.text[session::kYesKey], r.repeatcount);
-    s_.sh.currentfile = s_.sh.settingspaths[common::kResultFolder] + r.repeatfile;
-    if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, "formkartino:commandja_click"))
+    s_.shared.currentfile = s_.shared.settingspaths[common::kResultFolder] + r.repeatfile;
+    if (!common::fnfileexists(s_.services, s_.shared, s_.shared.currentfile, "formkartino:commandja_click"))
         session::endsession(s_);
-    s_.sv.files.open(kRepeatFile, s_.sh.currentfile, basic::OpenMode::Input);
+    s_.services.files.open(kRepeatFile, s_.shared.currentfile, basic::OpenMode::Input);
     r.offerflags = static_cast<std::int16_t>(r.offerflags | common::fnbits("b100"));
     clearlists();
     clearmessages();
     startrun();
     r.tasknumber = 0;
-    s_.ex.runfinished = false;
+    s_.exerciserun.runfinished = false;
     nexttask();
 }
 

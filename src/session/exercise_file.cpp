@@ -15,7 +15,7 @@ constexpr int n = exerciseFileNumber;
 void readtexts(Session &s) {
     Settings &st = s.settings;
     for (std::size_t i = 0; i < st.exercisetexts.size(); ++i) {
-        st.exercisetexts[i] = text::oemToAnsi(s.sv.files.inputString(n), s.sv.oempage);
+        st.exercisetexts[i] = text::oemToAnsi(s.services.files.inputString(n), s.services.oempage);
         if (st.exercisetexts[i].starts_with("**")) {
             st.exercisetextlast = static_cast<std::int16_t>(i) - 1;
             return;
@@ -52,8 +52,8 @@ void readblock(basic::FileTable &files, Settings &st) {
 } // namespace
 
 void readexercisefile(Session &s) {
-    basic::FileTable &files = s.sv.files;
-    files.open(n, s.sh.currentfile, basic::OpenMode::Input);
+    basic::FileTable &files = s.services.files;
+    files.open(n, s.shared.currentfile, basic::OpenMode::Input);
     common::skiptomarker(files, 2, n);
     readtexts(s);
     for (int block = 2; block <= s.settings.blocknumber; ++block)

@@ -83,13 +83,13 @@ void parseexerciseheader(Session &s, std::string_view headerline) {
 void readexerciseheader(Session &s) {
     Settings &st = s.settings;
     setmapcolours(st);
-    s.vt.keepnames = 0;
+    s.vectors.keepnames = 0;
     st.shuffletaken = st.shuffleflag;
     st.shuffleflag = false;
-    const std::string path = common::fnfullpath(st.mapfile, s.sh.settingspaths[common::kMapFolder]);
+    const std::string path = common::fnfullpath(st.mapfile, s.shared.settingspaths[common::kMapFolder]);
     const vecgraphics::ThinningSettings thinning{0, st.taskcount};
-    s.vt.itemcount = vecgraphics::fngrafin(s.sv, s.sh, s.vt, thinning, path, 0, -1);
-    parseexerciseheader(s, s.vt.headerline);
+    s.vectors.itemcount = vecgraphics::fngrafin(s.services, s.shared, s.vectors, thinning, path, 0, -1);
+    parseexerciseheader(s, s.vectors.headerline);
 }
 
 } // namespace kartino::session

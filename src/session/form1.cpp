@@ -75,7 +75,7 @@ void Form1::Form_Load() {
     try {
         startup();
     } catch (const basic::RuntimeError &e) {
-        common::errhandler(s_.sv, s_.sh, e, loadLocation);
+        common::errhandler(s_.services, s_.shared, e, loadLocation);
         endsession(s_);
     }
 }
@@ -83,23 +83,23 @@ void Form1::Form_Load() {
 void Form1::startup() {
     Settings &st = s_.settings;
     st.palettedevice = false; // no display of ours maps colours through a hardware palette
-    common::checkplatform(s_.sh);
+    common::checkplatform(s_.shared);
 
     st.hostfolder = hostfolderof(commandline_);
-    s_.sh.currentfile = st.hostfolder + "CVOR";
-    s_.sv.files.closeAll();
-    if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, loadLocation)) endsession(s_);
+    s_.shared.currentfile = st.hostfolder + "CVOR";
+    s_.services.files.closeAll();
+    if (!common::fnfileexists(s_.services, s_.shared, s_.shared.currentfile, loadLocation)) endsession(s_);
     readsettingsfile(s_);
 
     st.langfolder =
-        s_.sh.settingspaths[common::kExerciseRoot] + s_.sh.settingspaths[common::kLanguageName] + "\\";
+        s_.shared.settingspaths[common::kExerciseRoot] + s_.shared.settingspaths[common::kLanguageName] + "\\";
     readcommandline(st, commandline_);
     setstartvalues(s_);
-    s_.sv.rnd.Randomize(st.randomseed);
+    s_.services.rnd.Randomize(st.randomseed);
     readhostfiles();
     if (common::fnbitset(st.hostflags, 11)) LabelCancel.setVisible(true);
     measurescreen();
-    s_.sh.charsetnumber = common::ReadCharset(s_.sv, s_.sh);
+    s_.shared.charsetnumber = common::ReadCharset(s_.services, s_.shared);
     scalecontrols();
     readexercise();
     deriveflags(s_);
@@ -117,11 +117,11 @@ void Form1::startup() {
 
 void Form1::readhostfiles() {
     prbinput(s_);
-    common::readpal64(s_.sv, s_.sh);
+    common::readpal64(s_.services, s_.shared);
 }
 
 void Form1::measurescreen() {
-    common::ScreenMetrics &m = s_.sh.screen;
+    common::ScreenMetrics &m = s_.shared.screen;
     m.screenwidth = static_cast<float>(app().screenSize().width);
     m.screenheight = static_cast<float>(app().screenSize().height);
     m.areawidth = s_.settings.areawidthsetting.toDouble();
@@ -133,14 +133,14 @@ void Form1::measurescreen() {
 
 void Form1::scalecontrols() {
     for (const Placement &p : placements)
-        common::scalecontrol(s_.sh, this->*p.label);
-    setFontSize(common::ctlscaley(s_.sh.screen, FontSize()));
-    setFontCharset(s_.sh.charsetnumber);
+        common::scalecontrol(s_.shared, this->*p.label);
+    setFontSize(common::ctlscaley(s_.shared.screen, FontSize()));
+    setFontCharset(s_.shared.charsetnumber);
 }
 
 void Form1::readexercise() {
-    s_.sh.currentfile = s_.settings.langfolder + s_.settings.exercisefile;
-    if (!common::fnfileexists(s_.sv, s_.sh, s_.sh.currentfile, loadLocation)) endsession(s_);
+    s_.shared.currentfile = s_.settings.langfolder + s_.settings.exercisefile;
+    if (!common::fnfileexists(s_.services, s_.shared, s_.shared.currentfile, loadLocation)) endsession(s_);
     readexercisefile(s_);
 }
 

@@ -33,7 +33,7 @@ void Form1::offersetup() {
 }
 
 void Form1::showVariantLabels() {
-    const common::ScreenMetrics &m = s_.sh.screen;
+    const common::ScreenMetrics &m = s_.shared.screen;
     const int shown = s_.settings.variantshown;
     LabelVariantQuestion.setVisible(true);
     const double remembered = basic::CInt(FontSize());
@@ -67,7 +67,7 @@ void Form1::showVariantLabels() {
 // the width of their names. The row is centred about the middle of the area on the screen, so
 // that it stays under the question when the area is smaller than the screen.
 void Form1::variantrow(int from, int to, double designtop) {
-    const common::ScreenMetrics &m = s_.sh.screen;
+    const common::ScreenMetrics &m = s_.shared.screen;
     double rowwidth = 0;
     for (int i = from; i <= to; ++i)
         rowwidth += TextWidth(s_.settings.variantnames[static_cast<std::size_t>(i)]) + common::scalex(m, 20);
@@ -107,7 +107,7 @@ void Form1::offerUsed() {
     protocolline(s_, "5", s_.texts.text[kYesKey], -1);
     readheader();
     hidebehind();
-    st.demostart = s_.sv.clock.timer();
+    st.demostart = s_.services.clock.timer();
     if (next_.showDemo) next_.showDemo();
     readheader();
     gotoexercise();
@@ -134,7 +134,7 @@ std::string keycharacter(int key) {
 } // namespace
 
 void Form1::Form_KeyDown(int &KeyCode, int Shift) {
-    if (common::fnabortkey(s_.sh.abortkey, KeyCode, Shift)) endsession(s_);
+    if (common::fnabortkey(s_.shared.abortkey, KeyCode, Shift)) endsession(s_);
     if (varLabel(1).Visible()) {
         // Only the initials of the variants on the screen select; the rest have no label.
         const std::string key = keycharacter(KeyCode);
@@ -150,7 +150,7 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift) {
         else if (common::iskeyof(KeyCode, s_.texts.text[kNoKey]))
             offerDenied();
     }
-    if (LabelWeiter.Visible() && common::isgoonkey(s_.sh.keylist, KeyCode)) LabelWeiter_Click();
+    if (LabelWeiter.Visible() && common::isgoonkey(s_.shared.keylist, KeyCode)) LabelWeiter_Click();
 }
 
 void Form1::Form_Paint() {
@@ -169,13 +169,13 @@ void Form1::readheader() {
     } catch (const basic::RuntimeError &e) {
         // The map files are prepared with a parameter block; one without it ends the session
         // through the error path instead of leaving the trainee at a dead screen.
-        common::errhandler(s_.sv, s_.sh, e, "form1:readexerciseheader");
+        common::errhandler(s_.services, s_.shared, e, "form1:readexerciseheader");
         endsession(s_);
     }
 }
 
 void Form1::hidebehind() {
-    if (!s_.sh.isnt) Hide();
+    if (!s_.shared.isnt) Hide();
 }
 
 void Form1::gotoexercise() {

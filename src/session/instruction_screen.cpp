@@ -65,7 +65,7 @@ double wordmarkunit(const common::ScreenMetrics &screen) {
 }
 
 void drawwordmark(const Session &s, ui::Form &form) {
-    const common::ScreenMetrics &m = s.sh.screen;
+    const common::ScreenMetrics &m = s.shared.screen;
     const double u = wordmarkunit(m);
     const double top = common::screeny(m, 5);
     double left = common::screenx(m, 630) - wordmarkColumns() * u;
@@ -82,13 +82,13 @@ void drawwordmark(const Session &s, ui::Form &form) {
 }
 
 void drawinstructions(Session &s, ui::Form &form) {
-    const common::ScreenMetrics &m = s.sh.screen;
+    const common::ScreenMetrics &m = s.shared.screen;
     drawwordmark(s, form);
 
-    s.sh.currentfile = s.sh.settingspaths[common::kResultFolder] + "instru";
+    s.shared.currentfile = s.shared.settingspaths[common::kResultFolder] + "instru";
     bool opened = true;
     try {
-        s.sv.files.open(instructionFileNumber, s.sh.currentfile, basic::OpenMode::Input);
+        s.services.files.open(instructionFileNumber, s.shared.currentfile, basic::OpenMode::Input);
     } catch (const basic::RuntimeError &e) {
         // The host always writes the instruction file before it starts us; should it be missing
         // all the same, the screen simply goes without it and nothing is reported.
@@ -98,8 +98,8 @@ void drawinstructions(Session &s, ui::Form &form) {
     form.setCurrentX(common::screenx(m, 5));
     form.setCurrentY(common::screeny(m, 10));
     if (opened) {
-        while (!s.sv.files.eof(instructionFileNumber)) {
-            const std::string l = s.sv.files.lineInput(instructionFileNumber);
+        while (!s.services.files.eof(instructionFileNumber)) {
+            const std::string l = s.services.files.lineInput(instructionFileNumber);
             if (isSeparator(l)) {
                 const double y = form.CurrentY() + 10;
                 form.Line(gfx::PenPoint{common::screenx(m, 10), y},
@@ -107,12 +107,12 @@ void drawinstructions(Session &s, ui::Form &form) {
                 form.setCurrentY(y + 20);
             } else {
                 form.setCurrentX(common::screenx(m, 10));
-                form.Print(text::oemToAnsi(l, s.sv.oempage));
+                form.Print(text::oemToAnsi(l, s.services.oempage));
             }
         }
-        s.sv.files.close(instructionFileNumber);
+        s.services.files.close(instructionFileNumber);
     }
-    s.sh.currentfile.clear();
+    s.shared.currentfile.clear();
 
     const auto &lines = s.texts.instructionlines;
     for (std::size_t i = 1; i <= 50 && lines[i] != "*"; ++i) {
@@ -142,8 +142,8 @@ void drawlabelbutton(Session &s, ui::Label &label, const std::string &text, int 
 
     form.setFontName("Arial");
     form.setFontBold(false);
-    form.setFontSize(common::ctlscaley(s.sh.screen, size));
-    form.setFontCharset(s.sh.charsetnumber);
+    form.setFontSize(common::ctlscaley(s.shared.screen, size));
+    form.setFontCharset(s.shared.charsetnumber);
     form.setCurrentX(L + (label.Width() - form.TextWidth(text)) / 2);
     form.setCurrentY(T + (label.Height() - form.TextHeight(text)) / 2 + 1);
     form.Print(text);

@@ -14,9 +14,9 @@ namespace {
 struct PrbReader {
     Session &s;
 
-    std::string oem(const std::string &t) const { return text::oemToAnsi(t, s.sv.oempage); }
-    std::string line() { return oem(s.sv.files.lineInput(languageFileNumber)); }
-    std::string item() { return oem(s.sv.files.inputString(languageFileNumber)); }
+    std::string oem(const std::string &t) const { return text::oemToAnsi(t, s.services.oempage); }
+    std::string line() { return oem(s.services.files.lineInput(languageFileNumber)); }
+    std::string item() { return oem(s.services.files.inputString(languageFileNumber)); }
     void texts(std::initializer_list<int> numbers) {
         for (int n : numbers) s.texts.text[static_cast<std::size_t>(n)] = item();
     }
@@ -31,9 +31,9 @@ struct PrbReader {
 void readprb(Session &s) {
     Texts &t = s.texts;
     PrbReader r{s};
-    s.sv.files.close(languageFileNumber);
-    s.sh.currentfile = s.settings.langfolder + "prb";
-    s.sv.files.open(languageFileNumber, s.sh.currentfile, basic::OpenMode::Input);
+    s.services.files.close(languageFileNumber);
+    s.shared.currentfile = s.settings.langfolder + "prb";
+    s.services.files.open(languageFileNumber, s.shared.currentfile, basic::OpenMode::Input);
 
     // The file holds the numbered texts in this order, by their entry numbers in `Texts::text`.
     t.prbheader1 = r.line();
@@ -52,10 +52,10 @@ void readprb(Session &s) {
     r.texts({43, 44, 45, 46, 49, 50, 51, 52});
     r.range(66, 72);
     r.texts({47, 58, 59, 61});
-    t.text[kGoOnKeys] = s.sv.files.inputString(languageFileNumber);
-    s.sh.keylist = t.text[kGoOnKeys]; // the go-on keys, for fninlist
+    t.text[kGoOnKeys] = s.services.files.inputString(languageFileNumber);
+    s.shared.keylist = t.text[kGoOnKeys]; // the go-on keys, for fninlist
     r.texts({60, 63, 64, 65, 75, 76});
-    s.sv.files.close(languageFileNumber);
+    s.services.files.close(languageFileNumber);
 
     t.text[kYesKey] = common::ucase(t.text[kYesText].substr(0, 1));
     t.text[kNoKey] = common::ucase(t.text[kNoText].substr(0, 1));
@@ -76,8 +76,8 @@ void prbinput(Session &s) {
     try {
         readprb(s);
     } catch (const basic::RuntimeError &e) {
-        common::errhandler(s.sv, s.sh, e, "moduleA:prbinput");
-        common::abortsession(s.sv);
+        common::errhandler(s.services, s.shared, e, "moduleA:prbinput");
+        common::abortsession(s.services);
     }
 }
 

@@ -18,20 +18,20 @@
 namespace kartino::session {
 
 struct Session {
-    explicit Session(common::Services &services) : sv(services) {}
+    explicit Session(common::Services &services) : services(services) {}
 
-    common::Services &sv;
-    common::Shared sh;
+    common::Services &services;
+    common::Shared shared;
     Settings settings;
     Results results;
     Texts texts;
-    vecgraphics::VectorTables vt;
-    vecgraphics::VecState vs; // the drawing interpreter's pen, slots and register
+    vecgraphics::VectorTables vectors;
+    vecgraphics::VecState drawing; // the drawing interpreter's pen, slots and register
     content::MapGeometry map;
     content::PlaceTables places;
     content::RunState run;
     content::Presentation task;
-    exercise::ExerciseRun ex; // the run of tasks on the exercise form
+    exercise::ExerciseRun exerciserun; // the run of tasks on the exercise form
 };
 
 } // namespace kartino::session

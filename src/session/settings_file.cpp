@@ -45,16 +45,16 @@ void readsuitefolder(basic::FileTable &files, Settings &st) {
 } // namespace
 
 void readsettingsfile(Session &s) {
-    basic::FileTable &files = s.sv.files;
-    files.open(settingsFileNumber, s.sh.currentfile, basic::OpenMode::Input);
+    basic::FileTable &files = s.services.files;
+    files.open(settingsFileNumber, s.shared.currentfile, basic::OpenMode::Input);
     readfirstline(files, s.settings);
     skipintegers(files, 6);
-    readabortkey(files, s.sh.abortkey);
-    for (std::string &path : s.sh.settingspaths)
+    readabortkey(files, s.shared.abortkey);
+    for (std::string &path : s.shared.settingspaths)
         path = files.lineInput(settingsFileNumber);
     readsuitefolder(files, s.settings);
     files.close(settingsFileNumber);
-    s.sh.currentfile.clear();
+    s.shared.currentfile.clear();
 }
 
 } // namespace kartino::session

@@ -50,7 +50,7 @@ void deriveflags(Session &s) {
 
     st.helpcount = countbits(st.helpoptions, 0, 5);
     if (bit(st.helpoptions, 7) && bit(st.helpoptions, 5) && bit(st.helpoptions, 4)) --st.helpcount;
-    st.starttime = s.sv.clock.timer();
+    st.starttime = s.services.clock.timer();
     st.halftasks = basic::CInt(st.taskcount * 0.5);
 
     r.exerciseflags = flags;

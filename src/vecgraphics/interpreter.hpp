@@ -33,9 +33,9 @@ inline constexpr long kMaxDrawingCalls = 1L << 18;
 
 class Interpreter {
   public:
-    Interpreter(VecState &state, const VectorTables &vt, const common::Shared &sh, basic::Random &rnd,
+    Interpreter(VecState &state, const VectorTables &vectors, const common::Shared &shared, basic::Random &rnd,
                 DrawingSurface &surface)
-        : st_(state), vt_(vt), sh_(sh), rnd_(rnd), surface_(surface) {}
+        : st_(state), vt_(vectors), sh_(shared), rnd_(rnd), surface_(surface) {}
 
     // Interprets the record from its first token to its "*" token.
     void run(const VecCall &call);

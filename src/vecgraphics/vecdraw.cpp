@@ -11,10 +11,10 @@ namespace {
 constexpr std::size_t kTokenShown = 40;
 constexpr std::size_t kPositionWidth = 3; // recordlist holds one "###" field per loaded record
 
-std::int32_t fileposition(const VectorTables &vt, std::int16_t record) {
+std::int32_t fileposition(const VectorTables &vectors, std::int16_t record) {
     auto at = static_cast<std::size_t>(record) * kPositionWidth;
-    if (record < 0 || at + kPositionWidth > vt.recordlist.size()) return -1;
-    return static_cast<std::int32_t>(basic::Val(vt.recordlist.substr(at, kPositionWidth)));
+    if (record < 0 || at + kPositionWidth > vectors.recordlist.size()) return -1;
+    return static_cast<std::int32_t>(basic::Val(vectors.recordlist.substr(at, kPositionWidth)));
 }
 
 } // namespace
@@ -27,9 +27,9 @@ std::string showntoken(std::string_view token) {
     return shown;
 }
 
-std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vt, const common::Shared &sh,
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors, const common::Shared &shared,
                                           basic::Random &rnd, DrawingSurface &surface, const VecCall &call) {
-    Interpreter interpreter(state, vt, sh, rnd, surface);
+    Interpreter interpreter(state, vectors, shared, rnd, surface);
     try {
         interpreter.run(call);
         return std::nullopt;
@@ -37,7 +37,7 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
         surface.setFillStyle(1); // a fill cut short must not leave the surface painting solid
         MalformedRecord fault;
         fault.record = call.record;
-        fault.fileposition = fileposition(vt, call.record);
+        fault.fileposition = fileposition(vectors, call.record);
         fault.tokenpos = interpreter.commandpos();
         fault.token = interpreter.commandtoken();
         fault.number = e.number();
@@ -52,17 +52,17 @@ std::string malformedtext(const MalformedRecord &fault, std::string_view file) {
            std::to_string(fault.tokenpos) + ",Token " + showntoken(fault.token);
 }
 
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+void vecdraw(common::Services &services, common::Shared &shared, const VectorTables &vectors, VecState &state,
              DrawingSurface &surface, const VecCall &call) {
-    if (auto fault = drawrecord(state, vt, sh, sv.rnd, surface, call))
-        common::logerror(sv, sh,
-                         std::string(basic::kErrorSource) + "," + malformedtext(*fault, vt.loadedfile));
+    if (auto fault = drawrecord(state, vectors, shared, services.rnd, surface, call))
+        common::logerror(services, shared,
+                         std::string(basic::kErrorSource) + "," + malformedtext(*fault, vectors.loadedfile));
 }
 
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+void vecdraw(common::Services &services, common::Shared &shared, const VectorTables &vectors, VecState &state,
              ui::Form &form, const VecCall &call) {
     FormSurface surface(form);
-    vecdraw(sv, sh, vt, state, surface, call);
+    vecdraw(services, shared, vectors, state, surface, call);
 }
 
 } // namespace kartino::vecgraphics

@@ -4,11 +4,11 @@
 // from a pen position, in steps, circles, ellipses, arcs, rectangles, flood fills and composite
 // figures.
 //
-//   vecgraphics::VecState vs;
-//   vecgraphics::vecdraw(sv, sh, vt, vs, form,
-//                        {.record = 0, .x = CInt(screenx(sh.screen, 320)), .y = CInt(screeny(sh.screen,
+//   vecgraphics::VecState drawing;
+//   vecgraphics::vecdraw(services, shared, vectors, drawing, form,
+//                        {.record = 0, .x = CInt(screenx(shared.screen, 320)), .y = CInt(screeny(shared.screen,
 //                        256)),
-//                         .scalex = scalex(sh.screen, 4), .scaley = scaley(sh.screen, 4)});
+//                         .scalex = scalex(shared.screen, 4), .scaley = scaley(shared.screen, 4)});
 //
 // A malformed record (a slot outside 0..99, a record number outside 0..200, an ellipse without
 // width, a colour outside 0..16, operands past the end of the record, a polygon with no or too
@@ -51,7 +51,7 @@ std::string showntoken(std::string_view token);
 
 // Interprets one record; the fault of a malformed record is returned, not reported. The
 // surface's FillStyle is transparent afterwards in either case.
-std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vt, const common::Shared &sh,
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors, const common::Shared &shared,
                                           basic::Random &rnd, DrawingSurface &surface, const VecCall &call);
 
 // "vec:vecdraw,NUMBER,DESCRIPTION,Datei: FILE,Satz N,Position P,Token T": the record as its
@@ -59,9 +59,9 @@ std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &v
 std::string malformedtext(const MalformedRecord &fault, std::string_view file);
 
 // Draws one record on the surface or the form; a malformed one is reported to errwin.dat.
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+void vecdraw(common::Services &services, common::Shared &shared, const VectorTables &vectors, VecState &state,
              DrawingSurface &surface, const VecCall &call);
-void vecdraw(common::Services &sv, common::Shared &sh, const VectorTables &vt, VecState &state,
+void vecdraw(common::Services &services, common::Shared &shared, const VectorTables &vectors, VecState &state,
              ui::Form &form, const VecCall &call);
 
 } // namespace kartino::vecgraphics

@@ -36,7 +36,7 @@ void skiprecord(basic::FileTable &files, Integer &position) {
 
 class VectorReader {
   public:
-    VectorReader(common::Services &sv, VectorTables &vt) : sv_(sv), files_(sv.files), vt_(vt) {}
+    VectorReader(common::Services &services, VectorTables &vectors) : sv_(services), files_(services.files), vt_(vectors) {}
 
     std::int16_t read(const ThinningSettings &settings, Integer first, Integer last) {
         std::string line1 = files_.lineInput(vectorfile);
@@ -117,21 +117,21 @@ std::string readheadertext(basic::FileTable &files, int number, const std::strin
     return text;
 }
 
-std::int16_t fngrafin(common::Services &sv, common::Shared &sh, VectorTables &vt,
+std::int16_t fngrafin(common::Services &services, common::Shared &shared, VectorTables &vectors,
                       const ThinningSettings &settings, const std::string &filename, std::int16_t first,
                       std::int16_t last) {
     try {
-        sh.currentfile = filename;
-        sv.files.close(vectorfile);
-        sv.files.open(vectorfile, sh.currentfile, basic::OpenMode::Input);
-        std::int16_t upper = VectorReader(sv, vt).read(settings, first, last);
-        sv.files.close(vectorfile);
-        vt.loadedfile = filename;
-        sh.currentfile.clear();
+        shared.currentfile = filename;
+        services.files.close(vectorfile);
+        services.files.open(vectorfile, shared.currentfile, basic::OpenMode::Input);
+        std::int16_t upper = VectorReader(services, vectors).read(settings, first, last);
+        services.files.close(vectorfile);
+        vectors.loadedfile = filename;
+        shared.currentfile.clear();
         return upper;
     } catch (const basic::RuntimeError &e) {
-        errhandler(sv, sh, e, "vec:fngrafin");
-        common::abortsession(sv);
+        errhandler(services, shared, e, "vec:fngrafin");
+        common::abortsession(services);
     }
 }
 

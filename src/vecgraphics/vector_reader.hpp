@@ -22,7 +22,7 @@ std::string readheadertext(basic::FileTable &files, int number, const std::strin
 // Any run-time error (missing file, end of file inside the header or while skipping, more than
 // 201 records, a task count of 0 when thinning) is reported as "vec:fngrafin" and ends the
 // session; nothing is returned then.
-std::int16_t fngrafin(common::Services &sv, common::Shared &sh, VectorTables &vt,
+std::int16_t fngrafin(common::Services &services, common::Shared &shared, VectorTables &vectors,
                       const ThinningSettings &settings, const std::string &filename, std::int16_t first,
                       std::int16_t last);
 

@@ -6,12 +6,12 @@ using namespace kartino::common;
 
 namespace {
 
-ScreenMetrics screen(double aw, double ah, float sw, float sh, int dpi = 96) {
+ScreenMetrics screen(double aw, double ah, float sw, float shared, int dpi = 96) {
     ScreenMetrics s;
     s.areawidth = aw;
     s.areaheight = ah;
     s.screenwidth = sw;
-    s.screenheight = sh;
+    s.screenheight = shared;
     s.dpix = s.dpiy = dpi;
     return s;
 }

@@ -41,18 +41,18 @@ TEST_F(FormHelpers, CancelBoxIsARaisedButtonWithACross) {
 }
 
 TEST_F(FormHelpers, FloodAreaFillsByColourNumbers) {
-    common::Shared sh;
-    sh.palette[2] = {0, 170, 0};
-    sh.palette[4] = {170, 0, 0};
+    common::Shared shared;
+    shared.palette[2] = {0, 170, 0};
+    shared.palette[4] = {170, 0, 0};
     ui::Form form(app(), "FormKartino");
     form.setAutoRedraw(true);
     form.Show();
-    const auto border = static_cast<std::uint32_t>(common::palcolor(sh, 4));
+    const auto border = static_cast<std::uint32_t>(common::palcolor(shared, 4));
     form.Line(gfx::PenPoint{5, 5}, gfx::PenPoint{20, 20}, border, gfx::BoxMode::Box);
-    common::floodarea(form, sh, 10, 10, 2, 4);
-    EXPECT_EQ(form.Point(10, 10), static_cast<std::int32_t>(common::palcolor(sh, 2)));
+    common::floodarea(form, shared, 10, 10, 2, 4);
+    EXPECT_EQ(form.Point(10, 10), static_cast<std::int32_t>(common::palcolor(shared, 2)));
     EXPECT_EQ(form.Point(5, 10), static_cast<std::int32_t>(border));
-    EXPECT_NE(form.Point(30, 30), static_cast<std::int32_t>(common::palcolor(sh, 2)));
+    EXPECT_NE(form.Point(30, 30), static_cast<std::int32_t>(common::palcolor(shared, 2)));
     EXPECT_EQ(form.FillStyle(), 1);
-    EXPECT_THROW(common::floodarea(form, sh, 10, 10, 17, 4), basic::RuntimeError);
+    EXPECT_THROW(common::floodarea(form, shared, 10, 10, 17, 4), basic::RuntimeError);
 }

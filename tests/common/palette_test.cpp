@@ -90,13 +90,13 @@ TEST(ReadPal64, FailuresAreReportedAndEndTheSession) {
 }
 
 TEST(PalColor, GivesTheWorkingColourAsRgb) {
-    Shared sh;
-    sh.palette[5] = {0x12, 0x34, 0x56};
-    EXPECT_EQ(palcolor(sh, 5), 0x563412u);
-    EXPECT_EQ(palcolor(sh, 16), 0u);
+    Shared shared;
+    shared.palette[5] = {0x12, 0x34, 0x56};
+    EXPECT_EQ(palcolor(shared, 5), 0x563412u);
+    EXPECT_EQ(palcolor(shared, 16), 0u);
     for (int n : {-1, 17}) {
         try {
-            palcolor(sh, n);
+            palcolor(shared, n);
             ADD_FAILURE() << n;
         } catch (const basic::RuntimeError &e) {
             EXPECT_EQ(e.number(), 9);
@@ -107,56 +107,56 @@ TEST(PalColor, GivesTheWorkingColourAsRgb) {
 namespace {
 
 Shared withEgaTable() {
-    Shared sh;
+    Shared shared;
     for (std::uint8_t k = 0; k < 64; ++k)
-        sh.pal64[k] = {k, static_cast<std::uint8_t>(k + 1), 7};
-    return sh;
+        shared.pal64[k] = {k, static_cast<std::uint8_t>(k + 1), 7};
+    return shared;
 }
 
-int errorOf(Shared &sh, const std::string &header) {
-    return testkit::errorOf([&] { composepalette(sh, header); });
+int errorOf(Shared &shared, const std::string &header) {
+    return testkit::errorOf([&] { composepalette(shared, header); });
 }
 
 } // namespace
 
 TEST(ComposePalette, WithoutColourSwitchAllWorkingColoursAreBlack) {
-    Shared sh = withEgaTable();
-    sh.palette.fill({1, 2, 3});
-    sh.palette[16] = {};
-    composepalette(sh, "<0,0,640,480>/m=1/9,12,55");
+    Shared shared = withEgaTable();
+    shared.palette.fill({1, 2, 3});
+    shared.palette[16] = {};
+    composepalette(shared, "<0,0,640,480>/m=1/9,12,55");
     for (int n = 0; n <= 16; ++n)
-        EXPECT_EQ(palcolor(sh, n), 0u) << n;
+        EXPECT_EQ(palcolor(shared, n), 0u) << n;
 }
 
 TEST(ComposePalette, ColourSwitchWithoutCountTakesIndicesDirectly) {
-    Shared sh = withEgaTable();
-    Shared before = sh;
-    composepalette(sh, "/m=2/c,63,1,2,3,4,5,6,7,8,9,10,11,12,13,14, 0 ,weitere,Felder");
-    EXPECT_EQ(sh.palette[0], sh.pal64[63]);
-    EXPECT_EQ(sh.palette[1], (RGBTriple{1, 2, 7}));
-    EXPECT_EQ(sh.palette[15], sh.pal64[0]);
-    EXPECT_EQ(sh.pal64, before.pal64);
-    EXPECT_EQ(sh.linebuffer, "weitere,Felder,");
+    Shared shared = withEgaTable();
+    Shared before = shared;
+    composepalette(shared, "/m=2/c,63,1,2,3,4,5,6,7,8,9,10,11,12,13,14, 0 ,weitere,Felder");
+    EXPECT_EQ(shared.palette[0], shared.pal64[63]);
+    EXPECT_EQ(shared.palette[1], (RGBTriple{1, 2, 7}));
+    EXPECT_EQ(shared.palette[15], shared.pal64[0]);
+    EXPECT_EQ(shared.pal64, before.pal64);
+    EXPECT_EQ(shared.linebuffer, "weitere,Felder,");
 }
 
 TEST(ComposePalette, RedefinitionsMultiplyComponentsByFour) {
-    Shared sh = withEgaTable();
-    composepalette(sh, "/c/p2/9,64,63,0,31.5,3,0.125,0.375,10,64,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
-    EXPECT_EQ(sh.pal64[64], (RGBTriple{252, 0, 126}));
-    EXPECT_EQ(sh.pal64[3], (RGBTriple{0, 2, 40})); // 0.5 and 1.5 round to even
-    EXPECT_EQ(sh.palette[0], sh.pal64[64]);
-    EXPECT_EQ(sh.palette[1], sh.pal64[3]);
-    EXPECT_EQ(sh.palette[2], sh.pal64[0]);
+    Shared shared = withEgaTable();
+    composepalette(shared, "/c/p2/9,64,63,0,31.5,3,0.125,0.375,10,64,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
+    EXPECT_EQ(shared.pal64[64], (RGBTriple{252, 0, 126}));
+    EXPECT_EQ(shared.pal64[3], (RGBTriple{0, 2, 40})); // 0.5 and 1.5 round to even
+    EXPECT_EQ(shared.palette[0], shared.pal64[64]);
+    EXPECT_EQ(shared.palette[1], shared.pal64[3]);
+    EXPECT_EQ(shared.palette[2], shared.pal64[0]);
 }
 
 TEST(ComposePalette, BadSwitchDataRaisesTheRuntimeErrors) {
-    Shared sh = withEgaTable();
+    Shared shared = withEgaTable();
     const std::string sixteen = ",0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
-    EXPECT_EQ(errorOf(sh, "/c/p1,5,64,0,0" + sixteen), 6);
-    EXPECT_EQ(errorOf(sh, "/c/p1,65,0,0,0" + sixteen), 9);
-    EXPECT_EQ(errorOf(sh, "/c/p1,-1,0,0,0" + sixteen), 9);
-    EXPECT_EQ(errorOf(sh, "/c,0,0,0,0,0,0,0,0,0,0,0,0,0,0,70,0"), 9);
-    EXPECT_EQ(errorOf(sh, "/c,1,2,3"), 5);
+    EXPECT_EQ(errorOf(shared, "/c/p1,5,64,0,0" + sixteen), 6);
+    EXPECT_EQ(errorOf(shared, "/c/p1,65,0,0,0" + sixteen), 9);
+    EXPECT_EQ(errorOf(shared, "/c/p1,-1,0,0,0" + sixteen), 9);
+    EXPECT_EQ(errorOf(shared, "/c,0,0,0,0,0,0,0,0,0,0,0,0,0,0,70,0"), 9);
+    EXPECT_EQ(errorOf(shared, "/c,1,2,3"), 5);
 }
 
 TEST(ReadCharset, FindsTheKeyWithoutRegardToCase) {

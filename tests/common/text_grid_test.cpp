@@ -19,23 +19,23 @@ class TextGrid : public testkit::UiTest {
   protected:
     TextGrid() {
         start("", {660, 500});
-        sh.screen.areawidth = 640;
-        sh.screen.areaheight = 480;
-        sh.screen.screenwidth = 660;
-        sh.screen.screenheight = 500;
-        sh.palette[0] = {0, 0, 0};
-        sh.palette[1] = {0, 0, 170};
-        sh.palette[2] = {0, 170, 0};
-        sh.palette[15] = {255, 255, 255};
+        shared.screen.areawidth = 640;
+        shared.screen.areaheight = 480;
+        shared.screen.screenwidth = 660;
+        shared.screen.screenheight = 500;
+        shared.palette[0] = {0, 0, 0};
+        shared.palette[1] = {0, 0, 170};
+        shared.palette[2] = {0, 170, 0};
+        shared.palette[15] = {255, 255, 255};
         form = std::make_unique<ui::Form>(app(), "FormKartino");
         form->setAutoRedraw(true);
         form->Show();
     }
 
-    std::int32_t colour(int n) const { return static_cast<std::int32_t>(common::palcolor(sh, n)); }
+    std::int32_t colour(int n) const { return static_cast<std::int32_t>(common::palcolor(shared, n)); }
     std::int32_t at(double x, double y) const { return form->Point(x, y); }
     void fillall(int n) {
-        form->Line(gfx::PenPoint{0, 0}, gfx::PenPoint{659, 499}, common::palcolor(sh, n),
+        form->Line(gfx::PenPoint{0, 0}, gfx::PenPoint{659, 499}, common::palcolor(shared, n),
                    gfx::BoxMode::Filled);
     }
     // Pixels of colour number n in the box (x1, y1)-(x2, y2), both corners inside.
@@ -47,7 +47,7 @@ class TextGrid : public testkit::UiTest {
         return c;
     }
 
-    common::Shared sh;
+    common::Shared shared;
     std::unique_ptr<ui::Form> form;
 };
 
@@ -69,7 +69,7 @@ TEST_F(TextGrid, RowsSitOnTheGridButNeverBelowDesignY478) {
         fillall(2);
         const gfx::Colour before = gfx::rgb(1, 2, 3);
         form->setForeColor(before);
-        common::printrow(*form, sh, kText, row, x, 15, 1);
+        common::printrow(*form, shared, kText, row, x, 15, 1);
         EXPECT_EQ(form->ForeColor(), before);
         // The box covers (x, top)-(x + width, top + height), both corners inside.
         EXPECT_EQ(count(x, top, x, top + h, 1), h + 1);
@@ -81,18 +81,18 @@ TEST_F(TextGrid, RowsSitOnTheGridButNeverBelowDesignY478) {
         EXPECT_GT(count(x, top, x + w, top + h, 15), 0) << "the text is inside its box";
         EXPECT_EQ(count(0, 0, 659, top - 1, 15) + count(0, top + h + 1, 659, 499, 15), 0);
     }
-    EXPECT_EQ(screeny(sh.screen, 463), 473);
+    EXPECT_EQ(screeny(shared.screen, 463), 473);
 }
 
 TEST_F(TextGrid, CellsStartAtTheLeftEdgeOfTheirColumn) {
     const int h = static_cast<int>(form->TextHeight(kText));
     fillall(2);
-    common::printcell(*form, sh, kText, 10, 1, 15, 1);
+    common::printcell(*form, shared, kText, 10, 1, 15, 1);
     const int top = 10 + 143;
-    EXPECT_EQ(at(screenx(sh.screen, 0), top), colour(1));
-    EXPECT_EQ(at(screenx(sh.screen, 0), top + h), colour(1));
-    EXPECT_EQ(at(screenx(sh.screen, 0) - 1, top), colour(2));
-    common::printcell(*form, sh, kText, 12, 4, 15, 1); // column 4 begins at design x 24
+    EXPECT_EQ(at(screenx(shared.screen, 0), top), colour(1));
+    EXPECT_EQ(at(screenx(shared.screen, 0), top + h), colour(1));
+    EXPECT_EQ(at(screenx(shared.screen, 0) - 1, top), colour(2));
+    common::printcell(*form, shared, kText, 12, 4, 15, 1); // column 4 begins at design x 24
     EXPECT_EQ(at(10 + 24, 10 + 175), colour(1));
     EXPECT_EQ(at(10 + 23, 10 + 175), colour(2));
 }
@@ -102,34 +102,34 @@ TEST_F(TextGrid, ANegativeColourLeavesThatPartOut) {
     const int h = static_cast<int>(form->TextHeight(kText));
     const int x = 50, top = 10 + 63; // row 5
     fillall(2);
-    common::printrow(*form, sh, kText, 5, x, 15, -1);
+    common::printrow(*form, shared, kText, 5, x, 15, -1);
     const int text = count(x, top, x + w, top + h, 15);
     EXPECT_GT(text, 0);
     EXPECT_EQ(count(x, top, x + w, top + h, 2) + text, (w + 1) * (h + 1)) << "only text over what was there";
 
     const gfx::Colour before = gfx::rgb(9, 8, 7);
     form->setForeColor(before);
-    common::printrow(*form, sh, kText, 5, x, -1, 1);
+    common::printrow(*form, shared, kText, 5, x, -1, 1);
     EXPECT_EQ(count(x, top, x + w, top + h, 1), (w + 1) * (h + 1)) << "the box alone blanks the text";
     EXPECT_EQ(form->ForeColor(), before);
 
     fillall(2);
-    common::printrow(*form, sh, kText, 5, x, -1, -1);
+    common::printrow(*form, shared, kText, 5, x, -1, -1);
     EXPECT_EQ(count(0, 0, 659, 499, 2), 660 * 500);
 }
 
 TEST_F(TextGrid, BadColoursAndRowsRaise) {
-    EXPECT_THROW(common::printrow(*form, sh, kText, 5, 0, 17, -1), basic::RuntimeError);
-    EXPECT_THROW(common::printrow(*form, sh, kText, 5, 0, -1, 17), basic::RuntimeError);
-    EXPECT_EQ(testkit::errorOf([&] { common::printrow(*form, sh, kText, 3000, 0, 15, 1); }),
+    EXPECT_THROW(common::printrow(*form, shared, kText, 5, 0, 17, -1), basic::RuntimeError);
+    EXPECT_THROW(common::printrow(*form, shared, kText, 5, 0, -1, 17), basic::RuntimeError);
+    EXPECT_EQ(testkit::errorOf([&] { common::printrow(*form, shared, kText, 3000, 0, 15, 1); }),
               basic::errOverflow)
         << "3000 x 16 leaves the 16-bit range";
-    EXPECT_THROW(common::printcell(*form, sh, kText, 5, 5000, 15, 1), basic::RuntimeError);
+    EXPECT_THROW(common::printcell(*form, shared, kText, 5, 5000, 15, 1), basic::RuntimeError);
 }
 
 TEST_F(TextGrid, MessagesAreBlankedFromAboveTheMessageRowToTheBottom) {
     fillall(2);
-    common::clearmessages(*form, sh, 5);
+    common::clearmessages(*form, shared, 5);
     const int top = 10 + 63, bottom = 10 + 479;
     EXPECT_EQ(count(10, top, 649, bottom, 0), 640 * (bottom - top + 1));
     EXPECT_EQ(count(0, 0, 659, top - 1, 0), 0);
@@ -144,12 +144,12 @@ TEST_F(TextGrid, HeaderIsBlankedWithThePictureAndTheBadge) {
     common::HeaderArea area;
     area.maptop = 40;
     area.cancel = &LabelCancel;
-    const auto sx = [&](double v) { return screenx(sh.screen, v); };
-    const auto sy = [&](double v) { return screeny(sh.screen, v); };
+    const auto sx = [&](double v) { return screenx(shared.screen, v); };
+    const auto sy = [&](double v) { return screeny(shared.screen, v); };
 
     fillall(2);
     area.taskflags = 1 << 13; // no list loaded: the picture's bit plays no part
-    common::clearheader(*form, sh, area);
+    common::clearheader(*form, shared, area);
     EXPECT_EQ(count(10, 10, 649, sy(39), 0), 640 * 40);
     EXPECT_EQ(count(0, sy(40), 659, 499, 0), 0);
     EXPECT_EQ(count(0, 0, 9, 499, 0) + count(650, 0, 659, 499, 0), 0);
@@ -158,14 +158,14 @@ TEST_F(TextGrid, HeaderIsBlankedWithThePictureAndTheBadge) {
 
     fillall(2);
     area.listloaded = true; // the small picture reaches below the header
-    common::clearheader(*form, sh, area);
+    common::clearheader(*form, shared, area);
     EXPECT_EQ(count(sx(0), sy(0), sx(104), sy(56), 0), 105 * 57);
     EXPECT_EQ(count(sx(105), sy(40), sx(105), sy(56), 0), 0);
     EXPECT_EQ(count(sx(0), sy(57), sx(104), sy(57), 0), 0);
 
     fillall(2);
     area.taskflags = 0; // the tall picture lies within the header
-    common::clearheader(*form, sh, area);
+    common::clearheader(*form, shared, area);
     EXPECT_EQ(count(0, sy(40), 659, 499, 0), 0);
     EXPECT_EQ(at(sx(639), sy(39)), colour(0));
 
@@ -174,7 +174,7 @@ TEST_F(TextGrid, HeaderIsBlankedWithThePictureAndTheBadge) {
     area.badgex = 300;
     area.badgey = 200;
     form->setFillColor(gfx::rgb(1, 1, 1));
-    common::clearheader(*form, sh, area);
+    common::clearheader(*form, shared, area);
     const double cx = sx(300), cy = sy(200); // radii 20 across and 14 up and down
     EXPECT_EQ(count(cx - 25, cy, cx + 25, cy, 0), 41);
     EXPECT_EQ(count(cx, cy - 20, cx, cy + 20, 0), 29);
@@ -184,16 +184,16 @@ TEST_F(TextGrid, HeaderIsBlankedWithThePictureAndTheBadge) {
 
     fillall(2);
     area.taskflags = 1 << 4; // no badge
-    common::clearheader(*form, sh, area);
+    common::clearheader(*form, shared, area);
     EXPECT_EQ(at(cx, cy), colour(2));
 }
 
 TEST_F(TextGrid, FrameOutlinesASmallerDesignArea) {
-    sh.screen.areawidth = 600;
-    sh.screen.areaheight = 450;
+    shared.screen.areawidth = 600;
+    shared.screen.areaheight = 450;
     // design (0, 0) is pixel (30, 25); design (640, 480) is pixel (630, 475)
     fillall(2);
-    common::drawframe(*form, sh, 128);
+    common::drawframe(*form, shared, 128);
     const auto grey = static_cast<std::int32_t>(gfx::rgb(128, 128, 128));
     for (int y = 24; y <= 475; ++y) {
         EXPECT_EQ(at(29, y), grey);
@@ -230,7 +230,7 @@ TEST_F(TextGrid, ValueLinesChooseThePrefixBySignAndAlignByTheWholeValueText) {
     double widest = 0;
     for (const auto &p : kPrefixes)
         widest = std::max(widest, form->TextWidth(p));
-    const double right = screenx(sh.screen, 8) + 5 + widest + form->TextWidth("100.00"); // column 2
+    const double right = screenx(shared.screen, 8) + 5 + widest + form->TextWidth("100.00"); // column 2
 
     struct Case {
         int line;
@@ -248,12 +248,12 @@ TEST_F(TextGrid, ValueLinesChooseThePrefixBySignAndAlignByTheWholeValueText) {
         form->Cls();
         expected.Cls();
         form->setForeColor(gfx::rgb(1, 2, 3));
-        common::helpvalueline(*form, sh, 4, 2, c.line, c.value, kPrefixes);
+        common::helpvalueline(*form, shared, 4, 2, c.line, c.value, kPrefixes);
         EXPECT_EQ(static_cast<std::int32_t>(form->ForeColor()), colour(1));
 
-        expected.setForeColor(common::palcolor(sh, 1));
-        expected.setCurrentX(screenx(sh.screen, 8));
-        expected.setCurrentY(screeny(sh.screen, 48));
+        expected.setForeColor(common::palcolor(shared, 1));
+        expected.setCurrentX(screenx(shared.screen, 8));
+        expected.setCurrentY(screeny(shared.screen, 48));
         expected.Print(c.prefix, false);
         expected.setCurrentX(right - expected.TextWidth(c.value)); // measured with its sign
         expected.Print(c.digits);

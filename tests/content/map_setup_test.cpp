@@ -18,8 +18,8 @@ class MapSetupTest : public testkit::MapFormTest {
     void records(std::initializer_list<std::string> texts) {
         int i = 0;
         for (const std::string &t : texts)
-            s.vt.recordtext[static_cast<std::size_t>(i++)] = t + "*,";
-        s.vt.itemcount = static_cast<std::int16_t>(i - 1);
+            s.vectors.recordtext[static_cast<std::size_t>(i++)] = t + "*,";
+        s.vectors.itemcount = static_cast<std::int16_t>(i - 1);
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(MapSetupTest, HeaderSwitchesAndTheOptionalLayers) {
     records(
         {"C1,B10,0,P,B0,0,L0,0,", "C2,B20,0,L0,0,", "C4,B30,0,L0,0,", "C5,B40,0,L0,0,", "C6,B50,0,L0,0,"});
     s.settings.mapscale = -3;
-    s.vt.headerline = "<1;0;0;0> /r /b /d /l";
+    s.vectors.headerline = "<1;0;0;0> /r /b /d /l";
     mapsetup(s, *form);
     EXPECT_TRUE(s.map.switchr && s.map.switchb && s.map.switchd);
     EXPECT_EQ(s.map.questionrow, 5);
@@ -101,7 +101,7 @@ TEST_F(MapSetupTest, HeaderSwitchesAndTheOptionalLayers) {
     EXPECT_NE(at(370, 256), colour(6));
 
     form->Cls();
-    s.vt.headerline = "<1;0;0;0>";
+    s.vectors.headerline = "<1;0;0;0>";
     mapsetup(s, *form);
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(at(330 + 10 * k, 256), colour(std::array{1, 2, 4, 5, 6}[static_cast<std::size_t>(k)])) << k;

@@ -24,7 +24,7 @@ const std::string kMap = "3  <1;0;0;0> /m=4\r\n"
 class PlaceListTest : public testkit::MapFormTest {
   protected:
     PlaceListTest() {
-        s.sh.settingspaths[common::kMapFolder] = "K:\\KARTEN\\";
+        s.shared.settingspaths[common::kMapFolder] = "K:\\KARTEN\\";
         s.settings.langfolder = "K:\\UEB\\DEU\\";
         s.settings.listfrom = 0;
         s.settings.listto = -1;
@@ -45,13 +45,13 @@ TEST_F(PlaceListTest, PlacesFromTheMapFile) {
     s.settings.mapfile = "europa.VEC";
     loadplacelist(s, *form);
     EXPECT_TRUE(s.places.listloaded);
-    EXPECT_EQ(s.vt.itemcount, 2);
+    EXPECT_EQ(s.vectors.itemcount, 2);
     EXPECT_EQ(s.places.placenumber[2], 2);
     EXPECT_EQ(column(0, 1), "Bern");
     EXPECT_EQ(column(1, 1), "Z\xfcrich"); // converted to the ANSI code page
     EXPECT_EQ(column(1, 4), "-1");
     EXPECT_EQ(column(2, 8), "-1");
-    EXPECT_EQ(s.vt.keepnames, -1);
+    EXPECT_EQ(s.vectors.keepnames, -1);
 }
 
 TEST_F(PlaceListTest, PlacePositionsFromTheCentre) {
@@ -79,12 +79,12 @@ TEST_F(PlaceListTest, TextsFromAListFileBesideTheMapFile) {
     s.settings.listfrom = 1;
     s.settings.listto = 2;
     loadplacelist(s, *form);
-    EXPECT_EQ(s.vt.itemcount, 1);
+    EXPECT_EQ(s.vectors.itemcount, 1);
     EXPECT_EQ(s.places.placenumber[0], 1);
     EXPECT_EQ(column(0, 1), "Zurich"); // the list line of file position 1
     EXPECT_EQ(column(1, 1), "Gen\xe8");
     EXPECT_EQ(s.places.listheader, "<Liste>z1z2z3z4z5z6z7z8z9");
-    EXPECT_EQ(s.sh.linebuffer, s.places.listheader);
+    EXPECT_EQ(s.shared.linebuffer, s.places.listheader);
 }
 
 TEST_F(PlaceListTest, AListFileAloneIsReadAsRecords) {
@@ -93,7 +93,7 @@ TEST_F(PlaceListTest, AListFileAloneIsReadAsRecords) {
     s.settings.listfile = "orte.lst";
     loadplacelist(s, *form);
     EXPECT_FALSE(s.places.listloaded);
-    EXPECT_EQ(s.vt.itemcount, 1);
+    EXPECT_EQ(s.vectors.itemcount, 1);
     EXPECT_EQ(column(1, 2), "Italien");
 }
 

@@ -205,7 +205,7 @@ TEST_F(TaskPresentationTest, BadgeOfTheThirdText) {
 
 TEST_F(TaskPresentationTest, BadgeLowerWithAPlaceListAndInTheMiddleOnAWorldMap) {
     s.places.listloaded = true;
-    s.vt.recordtext[5] = "*,";
+    s.vectors.recordtext[5] = "*,";
     flags({3});
     presenttask(s, *mapform);
     EXPECT_EQ(s.task.badgex, 23);
@@ -231,8 +231,8 @@ TEST_F(TaskPresentationTest, ValueLinesOfColumnsFourAndFiveOnRowsThreeAndFour) {
     reference.setBackColor(colour(0));
     reference.Show();
     const std::array<std::string, 4> prefixes{"S ", "N ", "W ", "E "};
-    common::helpvalueline(reference, s.sh, 3, 52, 1, "-12.5", prefixes);
-    common::helpvalueline(reference, s.sh, 4, 52, 2, "+3", prefixes);
+    common::helpvalueline(reference, s.shared, 3, 52, 1, "-12.5", prefixes);
+    common::helpvalueline(reference, s.shared, 4, 52, 2, "+3", prefixes);
     int differing = 0;
     for (int y = 0; y < 82; ++y)
         for (int x = 0; x < 640; ++x)
@@ -248,7 +248,7 @@ TEST_F(TaskPresentationTest, ValueLinesOfColumnsFourAndFiveOnRowsThreeAndFour) {
 }
 
 TEST_F(TaskPresentationTest, ThePlacesOwnPictureAtTheTopLeft) {
-    s.vt.recordtext[5] = "U1,*,";
+    s.vectors.recordtext[5] = "U1,*,";
     presenttask(s, *mapform); // without a place list there is none
     EXPECT_EQ(count(0, 0, 120, 81, 15), 0);
 

@@ -33,7 +33,7 @@ class ControlSweep : public testkit::ProgramRun {
     }
 
     void expectInsideAndFitting(const ui::Form &form) {
-        const common::ScreenMetrics &m = session().sh.screen;
+        const common::ScreenMetrics &m = session().shared.screen;
         const int left = static_cast<int>(std::lround(common::screenx(m, 0)));
         const int top = static_cast<int>(std::lround(common::screeny(m, 0)));
         const int right = static_cast<int>(std::lround(common::screenx(m, 640)));

@@ -47,7 +47,7 @@ TEST_F(Demonstration, SteppingWrapsRoundAtBothEndsOfThePlaces) {
     demoonly();
     EXPECT_EQ(run(back), 1);
     EXPECT_EQ(formdemo().demokeys(), "WZE");
-    const std::int16_t last = session().vt.itemcount;
+    const std::int16_t last = session().vectors.itemcount;
     EXPECT_GT(last, 0);
     EXPECT_EQ(session().run.taskindex, last) << "back from the first place";
 
@@ -99,7 +99,7 @@ TEST_F(Demonstration, OneWaitEndsTheClosingPauseAndTheAnswersAfterItReachTheExer
     EXPECT_THAT(trace(), ElementsAre("form Form1 shown", "form FormDemo shown", bang, "form FormDemo hidden",
                                      "form FormKartino shown", "exit 1"));
     EXPECT_EQ(session().results.tasknumber, 2) << "the click answered the first task, Enter went on";
-    EXPECT_TRUE(session().ex.awaitingclick);
+    EXPECT_TRUE(session().exerciserun.awaitingclick);
 }
 
 TEST_F(Demonstration, TheSecondsShowInTheExerciseTextOnTheFirstRow) {

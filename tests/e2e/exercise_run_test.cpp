@@ -42,7 +42,7 @@ class ExerciseRun : public testkit::ProgramRun {
     // The screen point of place `index`, or one `dy` pixels below it.
     std::string at(std::int16_t index, int dy = 0) {
         const content::DesignPoint p = content::placeposition(session(), index);
-        const common::ScreenMetrics &sc = session().sh.screen;
+        const common::ScreenMetrics &sc = session().shared.screen;
         const int x = static_cast<int>(std::lround(common::screenx(sc, p.x)));
         const int y = static_cast<int>(std::lround(common::screeny(sc, p.y))) + dy;
         return std::to_string(x) + " " + std::to_string(y);
@@ -70,7 +70,7 @@ TEST_F(ExerciseRun, DistanceModeRunEndsWithTheSummaryThenTheFeedbackFileAndTheRe
     probe();
     const std::string script = clickat(0) + goOn + clickat(1) + goOn;
     EXPECT_EQ(runtasks(script), 1) << "the script ends while the summary is shown";
-    EXPECT_TRUE(session().ex.summaryshown);
+    EXPECT_TRUE(session().exerciserun.summaryshown);
     EXPECT_FALSE(exists("FB.DAT")) << "the files wait for the go-on after the summary";
 
     EXPECT_EQ(runtasks(script + goOn), 0);
@@ -85,7 +85,7 @@ TEST_F(ExerciseRun, TheGoOnKeyWaitsForTheAnswerAndTheSummaryComesFirst) {
     probe();
     EXPECT_EQ(runtasks(std::string(goOn) + goOn), 1);
     EXPECT_EQ(session().results.tasknumber, 1) << "no go-on before the click";
-    EXPECT_TRUE(session().ex.awaitingclick);
+    EXPECT_TRUE(session().exerciserun.awaitingclick);
 
     EXPECT_EQ(runtasks(clickat(0) + goOn + clickat(1) + goOn), 1);
     EXPECT_EQ(session().results.tasknumber, 2);

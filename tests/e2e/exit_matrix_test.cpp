@@ -87,11 +87,11 @@ bool on(const Moment &m, const ui::Form &f) {
     return m.program.application().activeForm() == &f;
 }
 bool waitingForTheClick(const Moment &m, int repetition) {
-    return on(m, m.program.formkartino()) && m.program.session().ex.awaitingclick &&
+    return on(m, m.program.formkartino()) && m.program.session().exerciserun.awaitingclick &&
            m.program.session().results.repeatnumber == repetition;
 }
 bool summaryShown(const Moment &m) {
-    return on(m, m.program.formkartino()) && m.program.session().ex.summaryshown;
+    return on(m, m.program.formkartino()) && m.program.session().exerciserun.summaryshown;
 }
 
 // The cancel records: "c", answered tasks, 15, variant, exercise flags, status flags (bit 8 from
@@ -191,7 +191,7 @@ const std::vector<State> &states() {
          std::string(goOn) + firstWrong,
          [](const Moment &m) {
              return on(m, m.program.formkartino()) && m.program.formkartino().LabelWeiter.Visible() &&
-                    !m.program.session().ex.summaryshown;
+                    !m.program.session().exerciserun.summaryshown;
          },
          {{"R.DAT", oneWrong}, {"X", ""}, {"XX", ""}},
          std::nullopt},

@@ -50,7 +50,7 @@ int HostedSession::run(const std::string &script, ui::ScreenSize screen, basic::
     program_ = std::make_unique<app::Program>(*backend_, host::buildCommandLine(options_.cmd), [this](char letter) {
         return (letter | 0x20) == 'k' ? std::optional<std::string>(root.path()) : std::nullopt;
     }, programoptions);
-    program_->session().sv.files.setOutputFaults(faults);
+    program_->session().services.files.setOutputFaults(faults);
     return program_->run();
 }
 

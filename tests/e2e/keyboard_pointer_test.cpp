@@ -66,7 +66,7 @@ TEST_P(KeyboardPointer, AnswersByKeysLeaveTheFilesOfTheClicks) {
     const session::Session &played = clicks.program().session();
     testkit::HostedSession keys(recorded.dataset, recorded.options);
     keys.programoptions.keyboardpointer = true;
-    keys.run(bykeys(recorded.script, played.sh.screen, played.map), recorded.screen, recorded.clock);
+    keys.run(bykeys(recorded.script, played.shared.screen, played.map), recorded.screen, recorded.clock);
     for (const char *name : kResultFiles) {
         const std::string expected = testkit::sessionfile(GetParam(), std::string("expected/") + name);
         EXPECT_EQ(clicks.resultfile(name), expected) << name << " of the clicks";

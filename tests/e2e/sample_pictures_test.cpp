@@ -51,8 +51,8 @@ TEST(SamplePictures, StartScreenDemonstrationTaskAnswerAndSummary) {
         // The rows the form chose itself lie off the map: the summary's row and every help row.
         const session::Session &s = session.program().session();
         auto offmap = [&](int row) { return row * 16 - 2 < s.map.maptop || row * 16 - 17 > s.map.mapbottom; };
-        EXPECT_TRUE(s.ex.maptextrow == 2 || offmap(s.ex.maptextrow - 1)) << "summary row " << s.ex.maptextrow - 1;
-        for (int row = s.ex.helprow; row < s.ex.helprow + s.settings.helpcount; ++row)
+        EXPECT_TRUE(s.exerciserun.maptextrow == 2 || offmap(s.exerciserun.maptextrow - 1)) << "summary row " << s.exerciserun.maptextrow - 1;
+        for (int row = s.exerciserun.helprow; row < s.exerciserun.helprow + s.settings.helpcount; ++row)
             EXPECT_TRUE(offmap(row)) << "help row " << row;
         for (const char *state : states)
             EXPECT_TRUE(testkit::matchesGolden(gfx::readPng(shots.file(std::string(state) + ".png")),

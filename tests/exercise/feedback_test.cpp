@@ -38,7 +38,7 @@ constexpr const char *kUeOem = "\x9A"; // "Ü" in code page 850
 class FeedbackTest : public ::testing::Test {
   protected:
     FeedbackTest() {
-        s.sh.settingspaths = f.shared.settingspaths;
+        s.shared.settingspaths = f.shared.settingspaths;
         s.settings.taskcount = 9;
         s.settings.flagbit0 = true;
         s.texts.text[session::kRightText] = "Richtig!";
@@ -53,7 +53,7 @@ class FeedbackTest : public ::testing::Test {
     std::string rdat() const { return readFile(f.dir.file("R.DAT")); }
     void distancemode(float deviationsum, std::int16_t tasks) {
         s.settings.flagbit0 = false;
-        s.ex.deviationsum = deviationsum;
+        s.exerciserun.deviationsum = deviationsum;
         s.settings.taskcount = tasks;
     }
 
@@ -115,12 +115,12 @@ TEST_F(FeedbackTest, FirstRunAppendsEachTaskToTheFourLists) {
     s.places.placenumber[17] = 12;
     s.places.placenumber[4] = 3;
 
-    s.results.tasknumber = 1, s.run.taskindex = 17, s.ex.answertime = 2.5f, s.ex.helpused = 0;
+    s.results.tasknumber = 1, s.run.taskindex = 17, s.exerciserun.answertime = 2.5f, s.exerciserun.helpused = 0;
     recordanswer(s, 1);
-    EXPECT_EQ(s.ex.lastanswer, " 1");
-    s.results.tasknumber = 2, s.run.taskindex = 4, s.ex.answertime = 0.25f, s.ex.helpused = 12;
+    EXPECT_EQ(s.exerciserun.lastanswer, " 1");
+    s.results.tasknumber = 2, s.run.taskindex = 4, s.exerciserun.answertime = 0.25f, s.exerciserun.helpused = 12;
     recordanswer(s, -140);
-    EXPECT_EQ(s.ex.lastanswer, "-140");
+    EXPECT_EQ(s.exerciserun.lastanswer, "-140");
 
     EXPECT_EQ(s.results.tasklist1, " 1,-140,");
     EXPECT_EQ(s.results.tasklist2, " 2.5, .25,");
@@ -135,7 +135,7 @@ TEST_F(FeedbackTest, RepetitionRunKeepsOnlyTheAnswerValue) {
     s.results.answeredcount = 0;
     s.results.tasknumber = 3;
     recordanswer(s, 1);
-    EXPECT_EQ(s.ex.lastanswer, " 1");
+    EXPECT_EQ(s.exerciserun.lastanswer, " 1");
     EXPECT_EQ(s.results.tasklist1, " 0,");
     EXPECT_THAT(s.results.tasklist2 + s.results.tasklist3 + s.results.tasklist4, IsEmpty());
     EXPECT_EQ(s.results.answeredcount, 0);
@@ -171,7 +171,7 @@ TEST_F(FeedbackTest, FileOfAFindModeRunInTheOemCodePageWithTheDemonstrationLine)
     EXPECT_EQ(fbdat(), std::string(kUeOem) + "bung  77.78%\r\nVorf" + kUeOem + "hrung 90 s.\r\n");
     EXPECT_EQ(s.results.result20, 2727);
     EXPECT_THAT(rdat(), HasSubstr(",\"A\",2727,\"\","));
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
     EXPECT_FALSE(f.files.isOpen(exercise::feedbackFileNumber));
     EXPECT_TRUE(s.results.resultwritten);
 }
@@ -223,7 +223,7 @@ TEST_F(FeedbackTest, AnUnwritableFileIsReportedAndTheRecordStillWritten) {
     EXPECT_THAT(f.errorLog(), HasSubstr("formkartino:writefeedbackfile"));
     EXPECT_EQ(s.results.result20, 1) << "the missing file must not count as a result";
     EXPECT_THAT(rdat(), HasSubstr(",\"A\",1,\"\","));
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
     EXPECT_FALSE(f.files.isOpen(exercise::feedbackFileNumber));
 }
 
@@ -235,11 +235,11 @@ class AnswerFeedbackTest : public testkit::UiTest {
 
     AnswerFeedbackTest() {
         start("", {800, 600});
-        s.sh.settingspaths = fake.shared.settingspaths;
-        auto &sc = s.sh.screen;
+        s.shared.settingspaths = fake.shared.settingspaths;
+        auto &sc = s.shared.screen;
         sc.screenwidth = 800, sc.screenheight = 600, sc.areawidth = 800, sc.areaheight = 600;
         for (int n = 0; n <= 16; ++n)
-            s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
+            s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
                                                          static_cast<std::uint8_t>(250 - n * 5)};
         s.map.messagerow = 28;
         s.settings.flagbit0 = true;
@@ -258,10 +258,10 @@ class AnswerFeedbackTest : public testkit::UiTest {
         for (int bit : bits)
             mask |= 1 << bit;
         s.settings.featuremask = static_cast<std::int16_t>(mask);
-        s.ex.answercorrect = correct;
+        s.exerciserun.answercorrect = correct;
         exercise::showanswerfeedback(s, *form);
     }
-    std::uint32_t colour(int n) const { return common::palcolor(s.sh, n); }
+    std::uint32_t colour(int n) const { return common::palcolor(s.shared, n); }
     std::vector<std::string> sounds() const {
         std::vector<std::string> out;
         for (const std::string &l : traceLines())
@@ -282,8 +282,8 @@ class AnswerFeedbackTest : public testkit::UiTest {
         return false;
     }
     int centred(double designcentre) const {
-        return basic::CInt(common::screenx(s.sh.screen, designcentre) -
-                           form->TextWidth(s.ex.messagetext) / 2);
+        return basic::CInt(common::screenx(s.shared.screen, designcentre) -
+                           form->TextWidth(s.exerciserun.messagetext) / 2);
     }
 
     testkit::FakeServices fake;
@@ -293,7 +293,7 @@ class AnswerFeedbackTest : public testkit::UiTest {
 
 TEST_F(AnswerFeedbackTest, RightAnswerWithFanfareAndText) {
     answer(true, {0, 2});
-    EXPECT_EQ(s.ex.messagetext, "Richtig!");
+    EXPECT_EQ(s.exerciserun.messagetext, "Richtig!");
     EXPECT_THAT(sounds(), ElementsAre("sound K:\\all\\tusch.wav"));
     EXPECT_TRUE(textshown());
     EXPECT_EQ(boxleft(), centred(320));
@@ -301,7 +301,7 @@ TEST_F(AnswerFeedbackTest, RightAnswerWithFanfareAndText) {
 
 TEST_F(AnswerFeedbackTest, RightAnswerIgnoresTheWrongAnswerBits) {
     answer(true, {1, 3});
-    EXPECT_EQ(s.ex.messagetext, "Richtig!");
+    EXPECT_EQ(s.exerciserun.messagetext, "Richtig!");
     EXPECT_THAT(sounds(), IsEmpty());
     EXPECT_FALSE(textshown());
     answer(true, {0});
@@ -311,7 +311,7 @@ TEST_F(AnswerFeedbackTest, RightAnswerIgnoresTheWrongAnswerBits) {
 
 TEST_F(AnswerFeedbackTest, WrongAnswerWithWarningAndText) {
     answer(false, {0, 2});
-    EXPECT_EQ(s.ex.messagetext, "Leider falsch");
+    EXPECT_EQ(s.exerciserun.messagetext, "Leider falsch");
     EXPECT_THAT(sounds(), IsEmpty());
     EXPECT_FALSE(textshown());
     answer(false, {1, 3});
@@ -322,9 +322,9 @@ TEST_F(AnswerFeedbackTest, WrongAnswerWithWarningAndText) {
 
 TEST_F(AnswerFeedbackTest, DistanceModeShowsTheRoundedKilometresCentredOn312WithoutSound) {
     s.settings.flagbit0 = false;
-    s.ex.lastdeviation = 122.5f; // halves go to the even neighbour
+    s.exerciserun.lastdeviation = 122.5f; // halves go to the even neighbour
     answer(true, {0, 1, 4});
-    EXPECT_EQ(s.ex.messagetext, "Abweichung 122 km");
+    EXPECT_EQ(s.exerciserun.messagetext, "Abweichung 122 km");
     EXPECT_THAT(sounds(), IsEmpty());
     EXPECT_TRUE(textshown());
     EXPECT_EQ(boxleft(), centred(312));
@@ -332,15 +332,15 @@ TEST_F(AnswerFeedbackTest, DistanceModeShowsTheRoundedKilometresCentredOn312With
 
 TEST_F(AnswerFeedbackTest, DistanceModeWithoutASolutionBitShowsNothing) {
     s.settings.flagbit0 = false;
-    s.ex.lastdeviation = 50;
-    s.ex.messagetext = "earlier";
+    s.exerciserun.lastdeviation = 50;
+    s.exerciserun.messagetext = "earlier";
     answer(false, {0, 1, 5, 6, 7, 9});
-    EXPECT_EQ(s.ex.messagetext, "earlier");
+    EXPECT_EQ(s.exerciserun.messagetext, "earlier");
     EXPECT_THAT(sounds(), IsEmpty());
     EXPECT_FALSE(textshown());
     for (int bit : {2, 3, 8}) {
         answer(false, {bit});
-        EXPECT_EQ(s.ex.messagetext, "Abweichung 50 km") << bit;
+        EXPECT_EQ(s.exerciserun.messagetext, "Abweichung 50 km") << bit;
     }
 }
 

@@ -24,8 +24,8 @@ class FormKartinoTest : public testkit::UiTest {
   protected:
     FormKartinoTest() {
         start("", {640, 480});
-        s.sh.settingspaths = fake.shared.settingspaths;
-        auto &sc = s.sh.screen;
+        s.shared.settingspaths = fake.shared.settingspaths;
+        auto &sc = s.shared.screen;
         sc.screenwidth = 640, sc.screenheight = 480, sc.areawidth = 640, sc.areaheight = 480;
         s.settings.warnsound = "K:\\all\\warn.wav";
         s.map.mapleft = 100, s.map.mapright = 300, s.map.maptop = 82, s.map.mapbottom = 400;
@@ -33,14 +33,14 @@ class FormKartinoTest : public testkit::UiTest {
         form->Load();
         // After the load, which composed the map's working palette: 17 distinct colours.
         for (int n = 0; n <= 16; ++n)
-            s.sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
+            s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
                                                          static_cast<std::uint8_t>(250 - n * 5)};
         form->setAutoRedraw(true);
         form->setBackColor(colour(0));
-        s.ex.awaitingclick = true;
+        s.exerciserun.awaitingclick = true;
     }
 
-    std::uint32_t colour(int n) const { return common::palcolor(s.sh, n); }
+    std::uint32_t colour(int n) const { return common::palcolor(s.shared, n); }
     std::uint32_t at(int x, int y) const { return static_cast<std::uint32_t>(form->Point(x, y)); }
     // Pixels that differ from the background colour 0.
     int painted() const {
@@ -76,7 +76,7 @@ TEST_F(FormKartinoTest, TheCrossHairFollowsTheMouseAndLeavesNothingBehind) {
     EXPECT_EQ(at(150, 194), colour(kCrossColour));
     EXPECT_EQ(at(150, 206), colour(kCrossColour));
     EXPECT_EQ(at(150, 207), colour(0));
-    EXPECT_FALSE(s.ex.systemcursor);
+    EXPECT_FALSE(s.exerciserun.systemcursor);
     EXPECT_THAT(traceLines(), Contains("cursor hidden"));
 
     move(153, 205);
@@ -85,17 +85,17 @@ TEST_F(FormKartinoTest, TheCrossHairFollowsTheMouseAndLeavesNothingBehind) {
     EXPECT_EQ(at(153, 199), colour(kCrossColour));
 
     move(20, 20); // out of the map
-    EXPECT_TRUE(s.ex.systemcursor);
+    EXPECT_TRUE(s.exerciserun.systemcursor);
     EXPECT_EQ(painted(), map);
     EXPECT_EQ(traceLines().back(), "cursor shown");
 }
 
 TEST_F(FormKartinoTest, MovesAndClicksAreIgnoredWhileNoTaskWaits) {
-    s.ex.awaitingclick = false;
+    s.exerciserun.awaitingclick = false;
     move(150, 200);
     form->Form_MouseDown(1, 0, 150, 200);
     EXPECT_EQ(painted(), 0);
-    EXPECT_TRUE(s.ex.systemcursor);
+    EXPECT_TRUE(s.exerciserun.systemcursor);
 }
 
 TEST_F(FormKartinoTest, AClickOffTheTargetColourOnlyWarnsAndTheTaskWaits) {
@@ -104,7 +104,7 @@ TEST_F(FormKartinoTest, AClickOffTheTargetColourOnlyWarnsAndTheTaskWaits) {
     form->Line(gfx::PenPoint{140, 200}, gfx::PenPoint{160, 200}, colour(6));
     move(150, 200);
     form->Form_MouseDown(1, 0, 150, 200);
-    EXPECT_TRUE(s.ex.awaitingclick);
+    EXPECT_TRUE(s.exerciserun.awaitingclick);
     EXPECT_THAT(traceLines(), Contains("sound K:\\all\\warn.wav"));
     EXPECT_EQ(at(150, 194), colour(kCrossColour)) << "the cross-hair is drawn again";
 
@@ -125,11 +125,11 @@ TEST_F(FormKartinoTest, TheAnswerTimeOfATaskAcrossMidnight) {
     std::int64_t now = 0;
     for (const Case &c : cases) {
         fake.clock.advance(c.shownMs - now);
-        s.ex.taskstart = fake.clock.timer();
+        s.exerciserun.taskstart = fake.clock.timer();
         fake.clock.advance(c.answeredMs - c.shownMs);
         now = c.answeredMs;
         form->evaluateanswer();
-        EXPECT_NEAR(s.ex.answertime, c.answertime, 0.01) << c.answeredMs;
+        EXPECT_NEAR(s.exerciserun.answertime, c.answertime, 0.01) << c.answeredMs;
     }
     EXPECT_NEAR(s.results.totaltime, 12.5, 0.02);
 }
@@ -137,11 +137,11 @@ TEST_F(FormKartinoTest, TheAnswerTimeOfATaskAcrossMidnight) {
 TEST_F(FormKartinoTest, TheAnswerMarkAtTheScreenCornerIsClippedAndErasedExactly) {
     form->Line(gfx::PenPoint{0, 2}, gfx::PenPoint{20, 2}, colour(4));
     const int before = painted();
-    s.ex.clickx = 2, s.ex.clicky = 2;
+    s.exerciserun.clickx = 2, s.exerciserun.clicky = 2;
     form->drawanswermark();
-    EXPECT_EQ(s.ex.markleft, 0);
-    EXPECT_EQ(s.ex.marktop, 0);
-    EXPECT_EQ(s.ex.markright, 7);
+    EXPECT_EQ(s.exerciserun.markleft, 0);
+    EXPECT_EQ(s.exerciserun.marktop, 0);
+    EXPECT_EQ(s.exerciserun.markright, 7);
     EXPECT_EQ(at(0, 2), colour(kCrossColour));
     EXPECT_EQ(at(7, 2), colour(kCrossColour));
     EXPECT_EQ(at(8, 2), colour(4));
@@ -162,7 +162,7 @@ class HelpStepsTest : public FormKartinoTest {
         s.run.taskindex = 4;
         auto &columns = s.places.placecolumns[4];
         columns[1] = "Paris", columns[2] = "Frankreich", columns[3] = "Seine";
-        s.ex.helprow = 2, s.ex.helpcolumn = 52;
+        s.exerciserun.helprow = 2, s.exerciserun.helpcolumn = 52;
         form->CommandHilf.setVisible(true);
     }
     // Painted pixels on text row `row` of the right-hand column.
@@ -189,22 +189,22 @@ TEST_F(HelpStepsTest, EachStepShowsTheNextKindUntilTheStepsAreUsed) {
     const int shown = painted();
     form->showhelp();
     EXPECT_EQ(painted(), shown);
-    EXPECT_EQ(s.ex.helpused, 2);
+    EXPECT_EQ(s.exerciserun.helpused, 2);
     EXPECT_EQ(s.results.helptotal, 2);
 }
 
 TEST_F(HelpStepsTest, ThirdTextIsNotTheSecondAndNoHelpWithoutPermission) {
     form->showhelp();
     form->showhelp();
-    common::printcell(*form, s.sh, "Seine", 10, 52, 1, 0);
+    common::printcell(*form, s.shared, "Seine", 10, 52, 1, 0);
     EXPECT_EQ(onrow(3), onrow(10)) << "the third text, not the second, on the second help row";
 
     s.settings.helpallowed = false;
-    s.ex.helpused = 0;
+    s.exerciserun.helpused = 0;
     const int shown = painted();
     form->showhelp();
     EXPECT_EQ(painted(), shown);
-    EXPECT_EQ(s.ex.helpused, 0);
+    EXPECT_EQ(s.exerciserun.helpused, 0);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ class Scoring : public ::testing::Test {
 
     // A full-screen design area of w x h pixels.
     void screen(double w, double h) {
-        auto &sc = s.sh.screen;
+        auto &sc = s.shared.screen;
         sc.areawidth = w;
         sc.areaheight = h;
         sc.screenwidth = static_cast<float>(w);
@@ -32,8 +32,8 @@ class Scoring : public ::testing::Test {
         s.task.targety = y;
     }
     void click(std::int16_t x, std::int16_t y) {
-        s.ex.clickx = x;
-        s.ex.clicky = y;
+        s.exerciserun.clickx = x;
+        s.exerciserun.clicky = y;
     }
 };
 
@@ -170,14 +170,14 @@ TEST_F(Scoring, ToleranceIsFiveUnitsLimitIncluded) {
 
     click(400, 100);
     EXPECT_TRUE(judgedistance(s));
-    EXPECT_FLOAT_EQ(s.ex.lastdeviation, 150);
-    EXPECT_TRUE(s.ex.answercorrect);
+    EXPECT_FLOAT_EQ(s.exerciserun.lastdeviation, 150);
+    EXPECT_TRUE(s.exerciserun.answercorrect);
 
     click(401, 100);
     EXPECT_FALSE(judgedistance(s));
-    EXPECT_FLOAT_EQ(s.ex.lastdeviation, 150.5f);
-    EXPECT_FALSE(s.ex.answercorrect);
-    EXPECT_FLOAT_EQ(s.ex.deviationsum, 300.5f);
+    EXPECT_FLOAT_EQ(s.exerciserun.lastdeviation, 150.5f);
+    EXPECT_FALSE(s.exerciserun.answercorrect);
+    EXPECT_FLOAT_EQ(s.exerciserun.deviationsum, 300.5f);
 }
 
 TEST_F(Scoring, DeviationSumAddsTheSizeOfANegativeError) {
@@ -186,6 +186,6 @@ TEST_F(Scoring, DeviationSumAddsTheSizeOfANegativeError) {
     target(100, 100);
     click(401, 100);
     EXPECT_TRUE(judgedistance(s));
-    EXPECT_FLOAT_EQ(s.ex.lastdeviation, -150.5f);
-    EXPECT_FLOAT_EQ(s.ex.deviationsum, 150.5f);
+    EXPECT_FLOAT_EQ(s.exerciserun.lastdeviation, -150.5f);
+    EXPECT_FLOAT_EQ(s.exerciserun.deviationsum, 150.5f);
 }

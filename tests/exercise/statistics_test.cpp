@@ -30,7 +30,7 @@ class Statistics : public ::testing::Test {
         s.results.correctcount = correct;
         s.results.helptotal = helps;
         s.results.totaltime = time;
-        s.ex.deviationsum = deviation;
+        s.exerciserun.deviationsum = deviation;
     }
 };
 
@@ -57,9 +57,9 @@ TEST_F(Statistics, FindModeNineTasksDividesTheLongerSecondHalfByFour) {
     halfrunstatistics(s);
     EXPECT_EQ(s.results.result3, Variant(105.0f)); // 50 + 3 x 20 - 5 for the help step
     EXPECT_EQ(s.results.result14, Variant(5.0));
-    EXPECT_EQ(s.ex.halfcorrect, 3);
-    EXPECT_EQ(s.ex.halfhelps, 1);
-    EXPECT_EQ(s.ex.halftime, 20.0);
+    EXPECT_EQ(s.exerciserun.halfcorrect, 3);
+    EXPECT_EQ(s.exerciserun.halfhelps, 1);
+    EXPECT_EQ(s.exerciserun.halftime, 20.0);
 
     reach(7, 3, 56.0); // tasks 5 to 9: four right, two help steps
     endrunstatistics(s);
@@ -107,7 +107,7 @@ TEST_F(Statistics, HelpStepsCountOnlyWhenHelpIsAllowed) {
     s.results.helptotal = session::noValue;
     halfrunstatistics(s);
     EXPECT_EQ(s.results.result3, Variant(90.0f));
-    EXPECT_EQ(s.ex.halfhelps, 0);
+    EXPECT_EQ(s.exerciserun.halfhelps, 0);
 }
 
 TEST_F(Statistics, DistanceModeNineTasks) {
@@ -115,7 +115,7 @@ TEST_F(Statistics, DistanceModeNineTasks) {
     reach(0, 0, 24.0, 300);
     halfrunstatistics(s);
     EXPECT_EQ(s.results.result3, Variant(120.0f)); // 50 + 4 x 20 - 300 km / 30 km
-    EXPECT_FLOAT_EQ(s.ex.halfdeviation, 300);
+    EXPECT_FLOAT_EQ(s.exerciserun.halfdeviation, 300);
 
     reach(0, 1, 60.0, 750);
     endrunstatistics(s);
@@ -151,7 +151,7 @@ TEST_F(Statistics, OneTaskRunHasNoHalves) {
     for (bool findmode : {true, false}) {
         SCOPED_TRACE(findmode ? "find mode" : "distance mode");
         s.results = session::Results{};
-        s.ex = exercise::ExerciseRun{};
+        s.exerciserun = exercise::ExerciseRun{};
         run(1, findmode);
         ASSERT_EQ(s.settings.halftasks, 0);
         reach(1, 0, 4.0, 30);

@@ -23,9 +23,9 @@ class FailurePaths : public ::testing::Test {
     Session s{f.services};
 
     void SetUp() override {
-        s.sh.settingspaths = f.shared.settingspaths;
-        s.sh.settingspaths[common::kDataFolder] = "C:\\TALIFORM\\DATEN\\";
-        s.sh.settingspaths[common::kLanguageName] = "Deutsch";
+        s.shared.settingspaths = f.shared.settingspaths;
+        s.shared.settingspaths[common::kDataFolder] = "C:\\TALIFORM\\DATEN\\";
+        s.shared.settingspaths[common::kLanguageName] = "Deutsch";
         s.settings.langfolder = f.dir.path() + "/UEB/";
         s.results.exerciseflags = 513;
         s.results.statusflags = 256;
@@ -67,7 +67,7 @@ std::string palette(int lines, const std::string &bad = "") {
 
 TEST_F(FailurePaths, PaletteWithSixtyThreeLines) {
     write("Taliform/Daten/stdvga64", palette(63));
-    EXPECT_EQ(run([&] { common::readpal64(s.sv, s.sh); }), 1);
+    EXPECT_EQ(run([&] { common::readpal64(s.services, s.shared); }), 1);
     expectCancelRecordOnly("12-07-202609:30:15kartino,ModuleB:readpal64,62,Input past end of file,"
                            "Datei: C:\\TALIFORM\\DATEN\\stdvga64\r\n",
                            "errhandler");
@@ -75,7 +75,7 @@ TEST_F(FailurePaths, PaletteWithSixtyThreeLines) {
 
 TEST_F(FailurePaths, PaletteComponentOfThreeHundred) {
     write("Taliform/Daten/stdvga64", palette(64, "300,0,0"));
-    EXPECT_EQ(run([&] { common::readpal64(s.sv, s.sh); }), 1);
+    EXPECT_EQ(run([&] { common::readpal64(s.services, s.shared); }), 1);
     expectCancelRecordOnly("12-07-202609:30:15kartino,ModuleB:readpal64,6,Overflow,"
                            "Datei: C:\\TALIFORM\\DATEN\\stdvga64\r\n",
                            "errhandler");
@@ -91,8 +91,8 @@ TEST_F(FailurePaths, ShortLanguageFile) {
 
 TEST_F(FailurePaths, MissingVectorFile) {
     f.dir.mkdir("drive-c/Karten");
-    vecgraphics::VectorTables vt;
-    EXPECT_EQ(run([&] { vecgraphics::fngrafin(s.sv, s.sh, vt, {}, "C:\\KARTEN\\WELT.VEC", 0, 200); }), 1);
+    vecgraphics::VectorTables vectors;
+    EXPECT_EQ(run([&] { vecgraphics::fngrafin(s.services, s.shared, vectors, {}, "C:\\KARTEN\\WELT.VEC", 0, 200); }), 1);
     expectCancelRecordOnly("12-07-202609:30:15kartino,vec:fngrafin,53,File not found,"
                            "Datei: C:\\KARTEN\\WELT.VEC\r\n",
                            "errhandler");

@@ -46,20 +46,20 @@ class InstructionScreen : public UiTest {
         form = std::make_unique<ui::Form>(app(), "Form1");
         form->setBackColor(kWhite);
         form->setForeColor(kInk);
-        s.sh.screen.screenwidth = static_cast<float>(screen.width);
-        s.sh.screen.screenheight = static_cast<float>(screen.height);
-        s.sh.screen.areawidth = area.width ? area.width : screen.width;
-        s.sh.screen.areaheight = area.height ? area.height : screen.height;
+        s.shared.screen.screenwidth = static_cast<float>(screen.width);
+        s.shared.screen.screenheight = static_cast<float>(screen.height);
+        s.shared.screen.areawidth = area.width ? area.width : screen.width;
+        s.shared.screen.areaheight = area.height ? area.height : screen.height;
     }
     void instru(const std::string &bytes) { f.dir.write("instru", bytes); }
-    double x(double v) const { return common::screenx(s.sh.screen, v); }
-    double y(double v) const { return common::screeny(s.sh.screen, v); }
+    double x(double v) const { return common::screenx(s.shared.screen, v); }
+    double y(double v) const { return common::screeny(s.shared.screen, v); }
     gfx::Rect all() const { return form->shown().bounds(); }
 
     FakeServices f;
     Session s = [this] {
         Session r{f.services};
-        r.sh.settingspaths = f.shared.settingspaths;
+        r.shared.settingspaths = f.shared.settingspaths;
         r.texts.instructionlines[1] = "*";
         return r;
     }();
@@ -73,7 +73,7 @@ TEST_F(InstructionScreen, ASeparatorOfEightyDoubleBarsIsDrawnAsALine) {
     for (int px = static_cast<int>(x(10)); px < static_cast<int>(x(630)); ++px)
         ASSERT_EQ(form->shown().at(px, lineY), kInk) << "x " << px;
     EXPECT_EQ(form->CurrentY(), lineY + 20);
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
     EXPECT_FALSE(f.files.isOpen(session::instructionFileNumber));
 }
 
@@ -115,11 +115,11 @@ TEST_F(InstructionScreen, AtMostFiftyInstructionLinesArePrinted) {
     s.texts.instructionlines[4] = "*";
     session::drawinstructions(s, *form);
     EXPECT_DOUBLE_EQ(form->CurrentY(), y(10) + 3 * h);
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
 }
 
 TEST_F(InstructionScreen, AnUnreadableInstructionFolderIsNotSwallowed) {
-    s.sh.settingspaths[common::kResultFolder] = f.dir.path() + "/missing-folder/";
+    s.shared.settingspaths[common::kResultFolder] = f.dir.path() + "/missing-folder/";
     EXPECT_EQ(testkit::errorOf([&] { session::drawinstructions(s, *form); }), basic::errPathNotFound);
 }
 
@@ -132,7 +132,7 @@ TEST_F(InstructionScreen, TheWordMarkSitsTopRightAndGrowsWithTheArea) {
     for (const Case &c : {Case{{640, 480}, {0, 0}, 2}, Case{{800, 600}, {0, 0}, 3},
                           Case{{1024, 768}, {0, 0}, 4}, Case{{1280, 1024}, {0, 0}, 5}}) {
         use(c.screen, c.area);
-        ASSERT_EQ(session::wordmarkunit(s.sh.screen), c.unit);
+        ASSERT_EQ(session::wordmarkunit(s.shared.screen), c.unit);
         session::drawinstructions(s, *form);
         Box b = pixelsOf(form->shown(), session::wordmarkColour, all());
         ASSERT_GT(b.count, 0) << c.screen.width;

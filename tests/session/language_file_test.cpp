@@ -34,7 +34,7 @@ class LanguageFile : public ::testing::Test {
     testkit::FakeServices f;
     Session s{f.services};
     void SetUp() override {
-        s.sh.settingspaths = f.shared.settingspaths;
+        s.shared.settingspaths = f.shared.settingspaths;
         s.settings.langfolder = f.dir.path() + "/UEB/";
     }
 };
@@ -63,7 +63,7 @@ TEST_F(LanguageFile, ReadsEveryTextIntoItsNumber) {
     EXPECT_EQ(t.text[72], "T72");
     EXPECT_EQ(t.text[61], "Weiter");
     EXPECT_EQ(t.text[62], "13,32,\x81"); // the key list keeps its bytes
-    EXPECT_EQ(s.sh.keylist, t.text[62]);   // and is the go-on key list
+    EXPECT_EQ(s.shared.keylist, t.text[62]);   // and is the go-on key list
     EXPECT_EQ(t.text[76], "T76");
     EXPECT_EQ(t.text[56], "J");
     EXPECT_EQ(t.text[57], "N");

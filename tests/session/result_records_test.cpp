@@ -16,7 +16,7 @@ class ResultRecords : public ::testing::Test {
     Session s{f.services};
 
     void SetUp() override {
-        s.sh.settingspaths = f.shared.settingspaths;
+        s.shared.settingspaths = f.shared.settingspaths;
         s.results.statusflags = 256;
         s.results.featuremaskused = 12;
         s.results.exerciseflags = 513;
@@ -66,7 +66,7 @@ TEST_F(ResultRecords, SessionRecordOfAFindModeRun) {
                       "s5J    -112-07-202609:30:15\r\n");
     EXPECT_TRUE(r.resultwritten);
     EXPECT_EQ(r.protocolcount, 0);
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
     EXPECT_FALSE(f.files.isOpen(resultFileNumber));
 }
 
@@ -113,7 +113,7 @@ TEST_F(ResultRecords, QuitBeforeAnyRun) {
     protocolline(s, "5", "N", -1);
     EXPECT_EQ(exitOf([&] { endsession(s); }), 1);
     EXPECT_EQ(rdat(), "s5N    -112-07-202609:30:15\r\n\"c\",0,15,\"A\",513,256,0\r\n\r\n");
-    EXPECT_EQ(s.sh.currentfile, "");
+    EXPECT_EQ(s.shared.currentfile, "");
 }
 
 TEST_F(ResultRecords, QuitDuringARepetitionRunWritesAnEmptyLine) {
@@ -138,7 +138,7 @@ TEST_F(ResultRecords, QuitInTheFirstRunWritesTheAnswers) {
 TEST_F(ResultRecords, EndSessionClosesEveryFileAndEndsEvenWithoutAResultFolder) {
     f.files.open(3, f.dir.file("X"), basic::OpenMode::Output);
     f.files.print(3, "5");
-    s.sh.settingspaths[common::kResultFolder] = f.dir.path() + "/missing/";
+    s.shared.settingspaths[common::kResultFolder] = f.dir.path() + "/missing/";
     EXPECT_EQ(exitOf([&] { endsession(s); }), 1);
     EXPECT_FALSE(f.files.isOpen(3));
     EXPECT_EQ(readFile(f.dir.file("X")), "5\r\n");
@@ -175,7 +175,7 @@ TEST_F(ResultRecords, DemonstrationOnlyRecord) {
 TEST_F(ResultRecords, DemonstrationPastMidnightRecordsANegativeTime) {
     testkit::FakeServices other({2026, 12, 7, 23, 59, 0, 0});
     Session t{other.services};
-    t.sh.settingspaths[common::kResultFolder] = other.dir.path() + "/";
+    t.shared.settingspaths[common::kResultFolder] = other.dir.path() + "/";
     t.settings.protocolflags = 8;
     t.settings.starttime = other.clock.timer();
     other.clock.advance(120'000);
@@ -192,7 +192,7 @@ TEST_F(ResultRecords, RepetitionFileAlternates) {
     EXPECT_EQ(s.results.repeatfile, "XX");
     resetrun(s);
     EXPECT_EQ(s.results.repeatfile, "X");
-    EXPECT_EQ(s.sh.currentfile, f.dir.path() + "/X");
+    EXPECT_EQ(s.shared.currentfile, f.dir.path() + "/X");
     f.files.closeAll();
     EXPECT_TRUE(testkit::fileExists(f.dir.file("XX")));
     s.settings.hostoptions = 0;

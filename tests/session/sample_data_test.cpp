@@ -17,11 +17,11 @@ TEST(SampleData, ReadsWithoutAReport) {
     common::readpal64(f.services, f.shared);
     EXPECT_NE(f.shared.pal64[15], common::RGBTriple{});
     EXPECT_GE(common::ReadCharset(f.services, f.shared), 0);
-    vecgraphics::VectorTables vt;
-    vt.itemcount = vecgraphics::fngrafin(f.services, f.shared, vt, {}, sample + "karten/europa.vec", 0, 200);
-    EXPECT_GT(vt.itemcount, 0);
-    EXPECT_NE(vt.headerline.find('<'), std::string::npos);
-    common::composepalette(f.shared, vt.headerline);
+    vecgraphics::VectorTables vectors;
+    vectors.itemcount = vecgraphics::fngrafin(f.services, f.shared, vectors, {}, sample + "karten/europa.vec", 0, 200);
+    EXPECT_GT(vectors.itemcount, 0);
+    EXPECT_NE(vectors.headerline.find('<'), std::string::npos);
+    common::composepalette(f.shared, vectors.headerline);
     EXPECT_TRUE(f.msgbox.boxes.empty());
     EXPECT_EQ(f.errorLog(), "<missing>");
 }

@@ -191,7 +191,7 @@ class ExerciseFile : public ::testing::Test {
     Session s{f.services};
     void read(const std::string &bytes, int block) {
         f.dir.write("EX", bytes);
-        s.sh.currentfile = f.dir.file("EX");
+        s.shared.currentfile = f.dir.file("EX");
         s.settings.blocknumber = static_cast<std::int16_t>(block);
         readexercisefile(s);
     }

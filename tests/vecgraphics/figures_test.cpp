@@ -42,14 +42,14 @@ class FiguresTest : public testkit::VecFixture {
   protected:
     CountingSurface counting{surface};
     CountingSurface &drawcounted(const std::string &text, double scale = 4) {
-        vt.recordtext[0] = text + "*,";
+        vectors.recordtext[0] = text + "*,";
         vecgraphics::VecCall c{0, kCentre, kCentre, 15, scale, 0, -1, std::nullopt};
-        EXPECT_EQ(vecgraphics::drawrecord(vs, vt, sh, rnd, counting, c), std::nullopt) << text;
+        EXPECT_EQ(vecgraphics::drawrecord(drawing, vectors, shared, rnd, counting, c), std::nullopt) << text;
         return counting;
     }
     Pixel slotpixel(int k) const {
-        return {static_cast<int>(std::lround(vs.vecpointx[static_cast<std::size_t>(k)])),
-                static_cast<int>(std::lround(vs.vecpointy[static_cast<std::size_t>(k)]))};
+        return {static_cast<int>(std::lround(drawing.vecpointx[static_cast<std::size_t>(k)])),
+                static_cast<int>(std::lround(drawing.vecpointy[static_cast<std::size_t>(k)]))};
     }
 };
 
@@ -59,8 +59,8 @@ TEST_F(FiguresTest, RotatedArcDrawsWholeTenDegreeSegmentsOnly) {
     EXPECT_EQ(at(32, 27), colour(15)); // to 90: no segment for the last 5
     for (int y = 0; y < kSize; ++y)
         EXPECT_NE(at(31, y), colour(15)) << y;
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9); // back at the centre
-    EXPECT_NEAR(vs.peny, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9); // back at the centre
+    EXPECT_NEAR(drawing.peny, 32.0002, 1e-9);
     EXPECT_EQ(slotpixel(0), (Pixel{32, 32}));
 }
 
@@ -80,8 +80,8 @@ TEST_F(FiguresTest, RotatedArcTurnsWithTheCurrentDirection) {
 
 TEST_F(FiguresTest, ChainedArcsGoOnFromThePen) {
     drawcounted("i10,10,0,90,i10,10,90,180,");
-    EXPECT_NEAR(vs.penx, 12.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 12.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 32.0002, 1e-9);
     EXPECT_EQ(at(22, 22), colour(15)); // the joint of the two quarters
     EXPECT_EQ(at(12, 32), colour(15));
 }
@@ -91,7 +91,7 @@ TEST_F(FiguresTest, LineGlyphReadsNoDirection) {
     EXPECT_EQ(counting.lines, 6 + 1);
     // After the glyph the pen is back at slot 10, the middle of the first stroke.
     EXPECT_EQ(slotpixel(10), (Pixel{34, 32}));
-    EXPECT_NEAR(vs.penx, vs.vecpointx[10] + 5, 1e-9);
+    EXPECT_NEAR(drawing.penx, drawing.vecpointx[10] + 5, 1e-9);
     EXPECT_EQ(at(39, 32), colour(15));
 }
 
@@ -99,7 +99,7 @@ TEST_F(FiguresTest, FilledGlyphIsFilledInsideItsOutline) {
     CountingSurface &c = drawcounted("J6,", 8);
     EXPECT_EQ(c.lines, 10);
     EXPECT_EQ(c.fills, 1);
-    EXPECT_EQ(at(static_cast<int>(std::lround(vs.penx)), static_cast<int>(std::lround(vs.peny))), colour(15));
+    EXPECT_EQ(at(static_cast<int>(std::lround(drawing.penx)), static_cast<int>(std::lround(drawing.peny))), colour(15));
     EXPECT_EQ(at(0, 0), colour(0)); // the fill stayed inside
     EXPECT_EQ(at(63, 63), colour(0));
 }
@@ -117,7 +117,7 @@ TEST_F(FiguresTest, SquareOutlineHasHorizontalAndVerticalSides) {
         EXPECT_EQ(at(x, 25), colour(15)) << x;
         EXPECT_EQ(at(x, 39), colour(15)) << x;
     }
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
 }
 
 TEST_F(FiguresTest, TriangleStandsOnAHorizontalSideWithItsCornerUp) {
@@ -133,23 +133,23 @@ TEST_F(FiguresTest, RoundedCornersMoveTheSidesOutwards) {
     drawcounted("V4,8,0,2,");
     EXPECT_EQ(counting.circles, 4);
     double sharp = 8 * std::sin(M_PI / 4);                   // the sharp corners' offset from the centre
-    EXPECT_NEAR(vs.vecpointx[3], 32.0002 - sharp - 2, 1e-6); // the left side starts 2 further left
-    EXPECT_NEAR(vs.vecpointy[3], 32.0002 - sharp, 1e-6);
-    EXPECT_NEAR(vs.vecpointy[13], 32.0002 - sharp - 2, 1e-6); // the upper side ends 2 higher
-    EXPECT_NEAR(vs.vecpointy[6], vs.vecpointy[13], 1e-6);
+    EXPECT_NEAR(drawing.vecpointx[3], 32.0002 - sharp - 2, 1e-6); // the left side starts 2 further left
+    EXPECT_NEAR(drawing.vecpointy[3], 32.0002 - sharp, 1e-6);
+    EXPECT_NEAR(drawing.vecpointy[13], 32.0002 - sharp - 2, 1e-6); // the upper side ends 2 higher
+    EXPECT_NEAR(drawing.vecpointy[6], drawing.vecpointy[13], 1e-6);
 }
 
 TEST_F(FiguresTest, PolygonBadgeLeavesItsFillColour) {
     CountingSurface &c = drawcounted("O6,10,0,0,5,6,K3,");
     EXPECT_EQ(c.lines, 18);
     EXPECT_EQ(c.fills, 2);
-    EXPECT_EQ(vs.veccolor, 5);
-    EXPECT_EQ(vs.auxvalue, 5);
+    EXPECT_EQ(drawing.veccolor, 5);
+    EXPECT_EQ(drawing.auxvalue, 5);
     EXPECT_EQ(at(35, 32), colour(5)); // the circle after it
     EXPECT_EQ(at(32, 32), colour(6)); // the solid figure
     EXPECT_EQ(at(33, 43), colour(5)); // the shadow below it
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
-    EXPECT_EQ(vs.vecangle, 120 + 300); // the last corner of the last pass
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
+    EXPECT_EQ(drawing.vecangle, 120 + 300); // the last corner of the last pass
 }
 
 TEST_F(FiguresTest, DiscBadgeWithShadowAndDirectionAfterIt) {
@@ -157,9 +157,9 @@ TEST_F(FiguresTest, DiscBadgeWithShadowAndDirectionAfterIt) {
     EXPECT_EQ(at(32, 32), colour(9));
     EXPECT_EQ(at(37, 32), colour(3)); // outline in the fill colour
     EXPECT_EQ(at(36, 38), colour(3)); // the shadow, down to the right
-    EXPECT_EQ(vs.vecangle, 315);
-    EXPECT_EQ(vs.steplen, 3);
-    EXPECT_EQ(vs.auxvalue, 3);
+    EXPECT_EQ(drawing.vecangle, 315);
+    EXPECT_EQ(drawing.steplen, 3);
+    EXPECT_EQ(drawing.auxvalue, 3);
     EXPECT_EQ(surface.pen().fillStyle, 1);
 }
 
@@ -172,7 +172,7 @@ TEST_F(FiguresTest, RingBadgeFillsTheRingOnly) {
 }
 
 TEST_F(FiguresTest, DotSprayAroundTheLastCircleCentre) {
-    vs.auxvalue = 9;
+    drawing.auxvalue = 9;
     drawcounted("B10,0,K5,B20,180,X0,3,40,");
     EXPECT_GT(count(9), 3);
     for (Pixel p : pixelsOf(9))
@@ -184,11 +184,11 @@ TEST_F(FiguresTest, DotSprayAfterRepeatedStepsUsesTheCountAsColour) {
     EXPECT_GT(count(1), 0);
     for (Pixel p : pixelsOf(1))
         EXPECT_LE(std::hypot(p.x - 32, p.y - 27), 1.5);
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9); // the pen does not move
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9); // the pen does not move
 }
 
 TEST_F(FiguresTest, DotSprayDrawsTheSameDotsForTheSameSeed) {
-    vs.auxvalue = 2;
+    drawing.auxvalue = 2;
     drawcounted("K20,X5,20,50,");
     std::vector<Pixel> first = pixelsOf(2);
     pixels.fill(colour(0));

@@ -23,14 +23,14 @@ class FormSurfaceTest : public testkit::UiTest {
     }
     std::int32_t colour(int n) const { return static_cast<std::int32_t>(common::palcolor(fake.shared, n)); }
     void draw(const std::string &record, std::int16_t x = 100, std::int16_t y = 75) {
-        vt.recordtext[0] = record + "*,";
-        vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, *form,
+        vectors.recordtext[0] = record + "*,";
+        vecgraphics::vecdraw(fake.services, fake.shared, vectors, drawing, *form,
                              {.record = 0, .x = x, .y = y, .scalex = 8, .scaley = 8});
     }
 
     testkit::FakeServices fake;
-    vecgraphics::VectorTables vt;
-    vecgraphics::VecState vs;
+    vecgraphics::VectorTables vectors;
+    vecgraphics::VecState drawing;
     std::unique_ptr<ui::Form> form;
 };
 
@@ -45,7 +45,7 @@ TEST_F(FormSurfaceTest, DrawsIntoWhatTheFormShowsAndKeeps) {
 }
 
 TEST_F(FormSurfaceTest, SprayFollowsTheFormsDrawingPosition) {
-    vs.auxvalue = 9;
+    drawing.auxvalue = 9;
     draw("K6,B20,0,X0,2,30,", 50, 50); // sprays around the circle's centre, not the moved pen
     int near = 0;
     for (int y = 45; y <= 55; ++y)
@@ -56,7 +56,7 @@ TEST_F(FormSurfaceTest, SprayFollowsTheFormsDrawingPosition) {
 }
 
 TEST_F(FormSurfaceTest, MalformedRecordOnAFormIsLoggedAndTheFormKeepsItsFillStyle) {
-    vt.loadedfile = "K:\\KARTEN\\WELT.VEC";
+    vectors.loadedfile = "K:\\KARTEN\\WELT.VEC";
     draw("C3,U2,O0,1,0,0,4,5,");
     EXPECT_EQ(form->Point(100, 75), colour(3));
     EXPECT_EQ(form->FillStyle(), 1);

@@ -102,15 +102,15 @@ TEST_F(MalformedRecordTest, TheNextRecordDrawsNormally) {
 
 TEST_F(MalformedRecordTest, ReportedAsOneLineInTheErrorLog) {
     testkit::FakeServices fake;
-    fake.shared.palette = sh.palette;
-    vt.loadedfile = "K:\\KARTEN\\EUROPA.VEC";
-    vt.recordlist = " 12 13";
-    vt.recordtext[1] = "C4,K3,G100,L5,0,*,";
-    vt.recordtext[0] = "K2,*,";
+    fake.shared.palette = shared.palette;
+    vectors.loadedfile = "K:\\KARTEN\\EUROPA.VEC";
+    vectors.recordlist = " 12 13";
+    vectors.recordtext[1] = "C4,K3,G100,L5,0,*,";
+    vectors.recordtext[0] = "K2,*,";
     fake.files.open(1, fake.dir.file("offen.txt"), basic::OpenMode::Output); // the caller's file stays open
-    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface,
+    vecgraphics::vecdraw(fake.services, fake.shared, vectors, drawing, surface,
                          {.record = 1, .x = 32, .y = 32, .scalex = 4, .scaley = 4});
-    vecgraphics::vecdraw(fake.services, fake.shared, vt, vs, surface,
+    vecgraphics::vecdraw(fake.services, fake.shared, vectors, drawing, surface,
                          {.record = 0, .x = 10, .y = 10, .scalex = 4, .scaley = 4});
     EXPECT_TRUE(fake.files.isOpen(1));
     std::string log = fake.errorLog();

@@ -20,7 +20,7 @@ class VecFixture : public ::testing::Test {
   protected:
     VecFixture() {
         for (int n = 0; n <= 16; ++n)
-            sh.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
+            shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
                                                        static_cast<std::uint8_t>(100 + n),
                                                        static_cast<std::uint8_t>(200 - n * 7)};
         pixels = gfx::Surface(kSize, kSize, colour(0));
@@ -29,19 +29,19 @@ class VecFixture : public ::testing::Test {
     static constexpr int kSize = 64;
     static constexpr int kCentre = 32;
 
-    std::uint32_t colour(int n) const { return common::palcolor(sh, n); }
+    std::uint32_t colour(int n) const { return common::palcolor(shared, n); }
 
     // Draws `text` (its tokens, without the final "*,") as record `record` from the centre.
     std::optional<vecgraphics::MalformedRecord> draw(const std::string &text, double scale = 4,
                                                      std::int16_t fillflag = -1, std::int16_t record = 0,
                                                      double baseangle = 0) {
-        vt.recordtext[static_cast<std::size_t>(record)] = text + "*,";
+        vectors.recordtext[static_cast<std::size_t>(record)] = text + "*,";
         return call(record, scale, fillflag, baseangle);
     }
     std::optional<vecgraphics::MalformedRecord> call(std::int16_t record, double scale = 4,
                                                      std::int16_t fillflag = -1, double baseangle = 0) {
         vecgraphics::VecCall c{record, kCentre, kCentre, 15, scale, baseangle, fillflag, std::nullopt};
-        return vecgraphics::drawrecord(vs, vt, sh, rnd, surface, c);
+        return vecgraphics::drawrecord(drawing, vectors, shared, rnd, surface, c);
     }
 
     std::uint32_t at(int x, int y) const { return pixels.at(x, y); }
@@ -56,11 +56,11 @@ class VecFixture : public ::testing::Test {
     int count(int n) const { return static_cast<int>(pixelsOf(n).size()); }
     int painted() const { return kSize * kSize - count(0); }
 
-    common::Shared sh;
+    common::Shared shared;
     gfx::Surface pixels;
     vecgraphics::PixelSurface surface{pixels};
-    vecgraphics::VectorTables vt;
-    vecgraphics::VecState vs;
+    vecgraphics::VectorTables vectors;
+    vecgraphics::VecState drawing;
     basic::Random rnd;
 };
 

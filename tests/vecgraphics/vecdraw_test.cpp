@@ -39,23 +39,23 @@ TEST_F(VecdrawTest, MovesWithoutDrawingUpwardsAndStepsToTheRight) {
     drawclean("B10,90,5,0,");
     EXPECT_THAT(pixelsOf(15), ElementsAre(Pixel{32, 22}, Pixel{33, 22}, Pixel{34, 22}, Pixel{35, 22},
                                           Pixel{36, 22}, Pixel{37, 22}));
-    EXPECT_NEAR(vs.penx, 37.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 22.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 37.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 22.0002, 1e-9);
 }
 
 TEST_F(VecdrawTest, ScaleAndVerticalScaleStretchSteps) {
     vecgraphics::VecCall c{0, 10, 10, 15, 8, 0, -1, 12};
-    vt.recordtext[0] = "L5,0,L2,270,*,";
-    ASSERT_EQ(vecgraphics::drawrecord(vs, vt, sh, rnd, surface, c), std::nullopt);
-    EXPECT_NEAR(vs.penx, 20.0002, 1e-9); // 5 units of 8 / 4 pixels
-    EXPECT_NEAR(vs.peny, 16.0002, 1e-9); // 2 units of 12 / 4 pixels, downwards
+    vectors.recordtext[0] = "L5,0,L2,270,*,";
+    ASSERT_EQ(vecgraphics::drawrecord(drawing, vectors, shared, rnd, surface, c), std::nullopt);
+    EXPECT_NEAR(drawing.penx, 20.0002, 1e-9); // 5 units of 8 / 4 pixels
+    EXPECT_NEAR(drawing.peny, 16.0002, 1e-9); // 2 units of 12 / 4 pixels, downwards
 }
 
 TEST_F(VecdrawTest, DiagonalStepEndsThreeUnitsRightAndUp) {
     drawclean("D3,45,");
-    EXPECT_NEAR(vs.penx, 35.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 29.0002, 1e-9);
-    EXPECT_NEAR(vs.steplen, 3 * std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(drawing.penx, 35.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 29.0002, 1e-9);
+    EXPECT_NEAR(drawing.steplen, 3 * std::sqrt(2.0), 1e-12);
     EXPECT_THAT(pixelsOf(15), ElementsAre(Pixel{35, 29}, Pixel{34, 30}, Pixel{33, 31}, Pixel{32, 32}));
 }
 
@@ -152,17 +152,17 @@ TEST_F(VecdrawTest, FilledDiscAndItsReadOnlyLowerCase) {
 
 TEST_F(VecdrawTest, PenRoundedToWholePixels) {
     drawclean("P,");
-    EXPECT_EQ(vs.penx, 32.0);
-    EXPECT_EQ(vs.peny, 32.0);
+    EXPECT_EQ(drawing.penx, 32.0);
+    EXPECT_EQ(drawing.peny, 32.0);
     EXPECT_EQ(painted(), 0);
 }
 
 TEST_F(VecdrawTest, RepeatedStepsCloseASquare) {
     drawclean("W4,10,90,");
-    EXPECT_EQ(vs.vecangle, 360);
-    EXPECT_EQ(vs.auxvalue, 4);
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 32.0002, 1e-9);
+    EXPECT_EQ(drawing.vecangle, 360);
+    EXPECT_EQ(drawing.auxvalue, 4);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 32.0002, 1e-9);
     Bounds b = bounds(15);
     EXPECT_EQ(b.left, 22);
     EXPECT_EQ(b.right, 32);
@@ -173,15 +173,15 @@ TEST_F(VecdrawTest, RepeatedStepsCloseASquare) {
 
 TEST_F(VecdrawTest, SlotCommands) {
     drawclean("B6,0,M3,B9,90,Y3,");
-    EXPECT_NEAR(vs.penx, 34.0002, 1e-9); // 4 units left of slot 3 at (38, 32)
-    EXPECT_NEAR(vs.peny, 32.0002, 1e-9);
-    EXPECT_EQ(vs.vecangle, 180);
+    EXPECT_NEAR(drawing.penx, 34.0002, 1e-9); // 4 units left of slot 3 at (38, 32)
+    EXPECT_NEAR(drawing.peny, 32.0002, 1e-9);
+    EXPECT_EQ(drawing.vecangle, 180);
     EXPECT_EQ(painted(), 0);
 
     drawclean("B5,90,M20,B10,0,Z20,");
     EXPECT_EQ(count(15), 11);
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 27.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 27.0002, 1e-9);
 }
 
 TEST_F(VecdrawTest, SlotsOutliveTheCallAndTheRecord) {
@@ -193,7 +193,7 @@ TEST_F(VecdrawTest, SlotsOutliveTheCallAndTheRecord) {
 TEST_F(VecdrawTest, UnknownLetterIsAStepOfItsOwnValue) {
     drawclean("H5,90,");
     EXPECT_THAT(pixelsOf(15), ElementsAre(Pixel{32, 32}));
-    EXPECT_EQ(vs.vecangle, 90);
+    EXPECT_EQ(drawing.vecangle, 90);
 
     drawclean(",0,"); // an empty token is a step of length 0 too
     EXPECT_EQ(count(15), 1);
@@ -201,14 +201,14 @@ TEST_F(VecdrawTest, UnknownLetterIsAStepOfItsOwnValue) {
 
 TEST_F(VecdrawTest, DirectionAloneDrawsNothing) {
     drawclean("A45,", 4, -1);
-    EXPECT_EQ(vs.vecangle, 45);
+    EXPECT_EQ(drawing.vecangle, 45);
     EXPECT_EQ(painted(), 0);
 }
 
 TEST_F(VecdrawTest, BaseAngleTurnsEveryAngleOperand) {
     ASSERT_EQ(draw("L5,0,", 4, -1, 0, 90), std::nullopt);
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
-    EXPECT_NEAR(vs.peny, 27.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.peny, 27.0002, 1e-9);
 }
 
 TEST_F(VecdrawTest, RectangleRunsDownRightUpAndBack) {
@@ -220,7 +220,7 @@ TEST_F(VecdrawTest, RectangleRunsDownRightUpAndBack) {
     EXPECT_EQ(b.bottom, 42);
     EXPECT_EQ(count(15), 30);
     EXPECT_EQ(at(34, 36), colour(0));
-    EXPECT_NEAR(vs.penx, 32.0002, 1e-9);
+    EXPECT_NEAR(drawing.penx, 32.0002, 1e-9);
 }
 
 TEST_F(VecdrawTest, FilledRectanglesFillOnlyWhenFillsAreOn) {
@@ -242,7 +242,7 @@ TEST_F(VecdrawTest, FilledRectanglesFillOnlyWhenFillsAreOn) {
 TEST_F(VecdrawTest, AnEmptyRecordDrawsNothing) {
     drawclean("");
     EXPECT_EQ(painted(), 0);
-    EXPECT_EQ(vs.veccolor, 15);
+    EXPECT_EQ(drawing.veccolor, 15);
 }
 
 } // namespace

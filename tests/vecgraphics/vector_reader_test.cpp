@@ -14,19 +14,19 @@ constexpr const char *kMapPath = "C:\\Taliform\\KARTEN\\schweiz.vec"; // on disk
 
 // Drive C stands for the temporary folder; map files are named as the host names them.
 struct MapData : testkit::DriveCServices {
-    VectorTables vt;
+    VectorTables vectors;
     ThinningSettings thinning;
 
     MapData() : DriveCServices({2026, 3, 14, 8, 5, 9, 0}) {
         dir.mkdir("Taliform/Ergebnis");
         dir.mkdir("Taliform/Karten");
         shared.settingspaths[common::kResultFolder] = "C:\\Taliform\\Ergebnis\\";
-        vt.recordname.fill("alt,");
-        vt.recordtext.fill("alt");
+        vectors.recordname.fill("alt,");
+        vectors.recordtext.fill("alt");
     }
     void map(std::string_view bytes) { dir.write("Taliform/Karten/Schweiz.VEC", bytes); }
     std::int16_t read(std::int16_t first, std::int16_t last, const std::string &path = kMapPath) {
-        return fngrafin(services, shared, vt, thinning, path, first, last);
+        return fngrafin(services, shared, vectors, thinning, path, first, last);
     }
     std::string errorLog() const { return testkit::readFile(dir.file("Taliform/Ergebnis/errwin.dat")); }
 };
@@ -70,15 +70,15 @@ TEST(Fngrafin, LoadsTheWholeFileByTheCountInTheHeader) {
                   "bersicht",
                   12));
     m.rnd.Randomize(42);
-    m.vt.keepnames = -1;
+    m.vectors.keepnames = -1;
     EXPECT_EQ(m.read(0, -1), 11);
-    EXPECT_EQ(m.vt.headerline, "<0,0,640,480>/m=1 \xDC"
+    EXPECT_EQ(m.vectors.headerline, "<0,0,640,480>/m=1 \xDC"
                                "bersicht");
-    EXPECT_EQ(m.vt.recordtext[0], recordtext(0));
-    EXPECT_EQ(m.vt.recordtext[11], recordtext(11));
-    EXPECT_EQ(m.vt.recordtext[12], "alt");
-    EXPECT_EQ(m.vt.recordname[3], "Z\xFCrich 3,12,");
-    EXPECT_EQ(m.vt.recordlist, positions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(m.vectors.recordtext[0], recordtext(0));
+    EXPECT_EQ(m.vectors.recordtext[11], recordtext(11));
+    EXPECT_EQ(m.vectors.recordtext[12], "alt");
+    EXPECT_EQ(m.vectors.recordname[3], "Z\xFCrich 3,12,");
+    EXPECT_EQ(m.vectors.recordlist, positions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(m.rnd.state(), stateAfter(12, seeded(42))); // one draw per record, also without thinning
     EXPECT_EQ(m.shared.currentfile, "");
     EXPECT_FALSE(m.files.isOpen(1));
@@ -89,9 +89,9 @@ TEST(Fngrafin, CountFromColumnTwoLoadsNothing) {
     MapData m;
     m.map(mapfile(" 12 <0,0,640,480>", 12));
     EXPECT_EQ(m.read(0, -1), -1);
-    EXPECT_EQ(m.vt.recordlist, "");
-    EXPECT_EQ(m.vt.recordtext[0], "alt");
-    EXPECT_EQ(m.vt.headerline, " <0,0,640,480>");
+    EXPECT_EQ(m.vectors.recordlist, "");
+    EXPECT_EQ(m.vectors.recordtext[0], "alt");
+    EXPECT_EQ(m.vectors.headerline, " <0,0,640,480>");
     EXPECT_EQ(m.rnd.state(), basic::Random::kInitialSeed);
 }
 
@@ -103,15 +103,15 @@ TEST(Fngrafin, SemicolonTakesExactlyTheNineNextLines) {
     for (int k = 0; k < 6; ++k)
         text += "A" + std::to_string(k) + ",\r\n*Ort" + std::to_string(k) + "\r\n";
     m.map(text);
-    m.vt.keepnames = -1;
+    m.vectors.keepnames = -1;
     EXPECT_EQ(m.read(0, -1), 4);
-    EXPECT_EQ(m.vt.headerline, "/c/p0A0,*Ort0A1,*Ort1A2,*Ort2A3,*Ort3A4,");
-    EXPECT_EQ(m.vt.recordtext[0], "*,");
-    EXPECT_EQ(m.vt.recordname[0], "Ort4,");
-    EXPECT_EQ(m.vt.recordtext[1], "A5,*,");
-    EXPECT_EQ(m.vt.recordtext[2], "*,"); // end of file: no name, no position
-    EXPECT_EQ(m.vt.recordname[2], "alt,");
-    EXPECT_EQ(m.vt.recordlist, positions({0, 1}));
+    EXPECT_EQ(m.vectors.headerline, "/c/p0A0,*Ort0A1,*Ort1A2,*Ort2A3,*Ort3A4,");
+    EXPECT_EQ(m.vectors.recordtext[0], "*,");
+    EXPECT_EQ(m.vectors.recordname[0], "Ort4,");
+    EXPECT_EQ(m.vectors.recordtext[1], "A5,*,");
+    EXPECT_EQ(m.vectors.recordtext[2], "*,"); // end of file: no name, no position
+    EXPECT_EQ(m.vectors.recordname[2], "alt,");
+    EXPECT_EQ(m.vectors.recordlist, positions({0, 1}));
 }
 
 TEST(Fngrafin, RangeWithoutThinningAndNamesNotKept) {
@@ -119,25 +119,25 @@ TEST(Fngrafin, RangeWithoutThinningAndNamesNotKept) {
     m.map(mapfile("12 <0,0,640,480>", 12));
     m.thinning = {-1, 4}; // taskcount not below the span: no thinning
     EXPECT_EQ(m.read(5, 9), 4);
-    EXPECT_EQ(m.vt.recordtext[0], recordtext(5));
-    EXPECT_EQ(m.vt.recordtext[4], recordtext(9));
-    EXPECT_EQ(m.vt.recordlist, "  5  6  7  8  9");
-    EXPECT_EQ(m.vt.recordname[0], "alt,");
+    EXPECT_EQ(m.vectors.recordtext[0], recordtext(5));
+    EXPECT_EQ(m.vectors.recordtext[4], recordtext(9));
+    EXPECT_EQ(m.vectors.recordlist, "  5  6  7  8  9");
+    EXPECT_EQ(m.vectors.recordname[0], "alt,");
     EXPECT_EQ(m.rnd.state(), stateAfter(5)); // still one draw per record
 }
 
 TEST(Fngrafin, EmptyRecordAndEndOfFileInsideARecord) {
     MapData m;
     m.map("5 <>\r\nA1,\r\n*Bern\r\n*Leer\r\nB2,\r\nC3,"); // the last record has no terminator
-    m.vt.keepnames = -1;
+    m.vectors.keepnames = -1;
     EXPECT_EQ(m.read(0, -1), 4);
-    EXPECT_EQ(m.vt.recordtext[1], "*,");
-    EXPECT_EQ(m.vt.recordname[1], "Leer,");
-    EXPECT_EQ(m.vt.recordtext[2], "B2,C3,*,");
-    EXPECT_EQ(m.vt.recordtext[3], "*,");
-    EXPECT_EQ(m.vt.recordtext[4], "*,");
-    EXPECT_EQ(m.vt.recordname[2], "alt,");
-    EXPECT_EQ(m.vt.recordlist, positions({0, 1}));
+    EXPECT_EQ(m.vectors.recordtext[1], "*,");
+    EXPECT_EQ(m.vectors.recordname[1], "Leer,");
+    EXPECT_EQ(m.vectors.recordtext[2], "B2,C3,*,");
+    EXPECT_EQ(m.vectors.recordtext[3], "*,");
+    EXPECT_EQ(m.vectors.recordtext[4], "*,");
+    EXPECT_EQ(m.vectors.recordname[2], "alt,");
+    EXPECT_EQ(m.vectors.recordlist, positions({0, 1}));
     EXPECT_TRUE(m.msgbox.boxes.empty());
 }
 
@@ -149,9 +149,9 @@ TEST(Fngrafin, ThinningIsSpreadAndRepeatsWithTheSeed) {
         m.rnd.Randomize(42); // first draws: 0.3391077, 0.6483685, 0.1878102
         EXPECT_EQ(m.read(0, -1), 9);
         // Start CInt(50 * 0.2 * 0.339) = 3, stride 5.6; the third draw jumps 10 records ahead.
-        EXPECT_EQ(m.vt.recordlist, positions({3, 14, 15, 16, 31, 36, 37, 47, 48, 49}));
-        EXPECT_EQ(m.vt.recordtext[1], recordtext(14));
-        EXPECT_EQ(m.vt.recordtext[9], recordtext(49));
+        EXPECT_EQ(m.vectors.recordlist, positions({3, 14, 15, 16, 31, 36, 37, 47, 48, 49}));
+        EXPECT_EQ(m.vectors.recordtext[1], recordtext(14));
+        EXPECT_EQ(m.vectors.recordtext[9], recordtext(49));
         EXPECT_EQ(m.rnd.state(), stateAfter(11, seeded(42)));
     }
 }
@@ -160,8 +160,8 @@ TEST(Fngrafin, TwoHundredAndOneRecordsFit) {
     MapData m;
     m.map(mapfile("201 <>", 201));
     EXPECT_EQ(m.read(0, -1), 200);
-    EXPECT_EQ(m.vt.recordtext[200], recordtext(200));
-    EXPECT_EQ(m.vt.recordlist.substr(600), "200");
+    EXPECT_EQ(m.vectors.recordtext[200], recordtext(200));
+    EXPECT_EQ(m.vectors.recordlist.substr(600), "200");
 }
 
 TEST(Fngrafin, FailuresAreReportedAndEndTheSession) {

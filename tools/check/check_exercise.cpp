@@ -106,7 +106,7 @@ void checkblock(Context &c, const ExerciseFile &e, int block, const std::string 
     CheckSession cs(c.dataset);
     cs.s.settings.exercisefile = name;
     cs.s.settings.blocknumber = static_cast<std::int16_t>(block);
-    cs.s.sh.currentfile = e.legacy;
+    cs.s.shared.currentfile = e.legacy;
     const std::string where = "block " + std::to_string(block) + ": ";
     try {
         session::readexercisefile(cs.s);

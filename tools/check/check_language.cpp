@@ -70,7 +70,7 @@ LanguageFile checklanguage(Context &c) {
     const std::string charsetlegacy = c.dataset.settingspaths()[0] + "charset";
     const std::string charsetfile = c.dataset.shown(charsetlegacy);
     try {
-        common::ReadCharset(charset.services, charset.s.sh);
+        common::ReadCharset(charset.services, charset.s.shared);
         const auto charsetfound = c.dataset.locate(charsetlegacy);
         if (charsetfound && !haskey(TextLines(filebytes(charsetfound->path)), c.dataset.language()))
             c.findings.warning(charsetfile, 0,

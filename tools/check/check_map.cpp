@@ -57,7 +57,7 @@ bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
                              : "the header cannot be read: " + e.description());
         return false;
     }
-    const int loaded = cs.s.vt.itemcount + 1;
+    const int loaded = cs.s.vectors.itemcount + 1;
     if (loaded != m.maprecords.records())
         c.findings.warning(m.map.shown, 1,
                            "the header's count loads " + std::to_string(loaded) + " records; the file holds " +
@@ -68,14 +68,14 @@ bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
 
 bool readpalette(Context &c, CheckSession &cs, const MapFiles &m) {
     try {
-        common::readpal64(cs.services, cs.s.sh);
+        common::readpal64(cs.services, cs.s.shared);
     } catch (const SessionEnded &) {
-        c.findings.error(c.dataset.shown(cs.s.sh.settingspaths[common::kDataFolder] + "stdvga64"), 0,
+        c.findings.error(c.dataset.shown(cs.s.shared.settingspaths[common::kDataFolder] + "stdvga64"), 0,
                          "the palette cannot be read: " + cs.box.reason());
         return false;
     }
     try {
-        common::composepalette(cs.s.sh, cs.s.vt.headerline);
+        common::composepalette(cs.s.shared, cs.s.vectors.headerline);
     } catch (const basic::RuntimeError &e) {
         c.findings.error(m.map.shown, 1, "the colour switches of the header cannot be used: " + e.description());
         return false;
@@ -86,26 +86,26 @@ bool readpalette(Context &c, CheckSession &cs, const MapFiles &m) {
 // Every record drawn in order from the map centre, as the map set-up draws them, at 640 x 480.
 void drawrecords(Context &c, CheckSession &cs, const MapFiles &m) {
     session::Session &s = cs.s;
-    gfx::Surface pixels(common::maxdesignx + 1, common::maxdesigny + 1, common::palcolor(s.sh, 0));
+    gfx::Surface pixels(common::maxdesignx + 1, common::maxdesigny + 1, common::palcolor(s.shared, 0));
     LeakWatch surface(pixels);
     vecgraphics::VecCall call;
     try {
-        call.x = basic::CInt(common::screenx(s.sh.screen, content::kMapCentreX - s.settings.minusvalue));
+        call.x = basic::CInt(common::screenx(s.shared.screen, content::kMapCentreX - s.settings.minusvalue));
         call.y = basic::CInt(
-            common::screeny(s.sh.screen, content::framecentrey(s.settings.mapscale) - s.settings.equalvalue));
+            common::screeny(s.shared.screen, content::framecentrey(s.settings.mapscale) - s.settings.equalvalue));
     } catch (const basic::RuntimeError &) {
         c.findings.error(m.map.shown, 1, "the map centre shifted by /- and /= lies outside the drawing range");
         return;
     }
     call.colour = 15;
-    call.scalex = common::scalex(s.sh.screen, s.settings.mapzoom.toDouble());
-    call.scaley = common::scaley(s.sh.screen, s.settings.mapzoom.toDouble());
+    call.scalex = common::scalex(s.shared.screen, s.settings.mapzoom.toDouble());
+    call.scaley = common::scaley(s.shared.screen, s.settings.mapzoom.toDouble());
     call.baseangle = 0;
     call.fillflag = -1;
-    for (int i = 0; i <= s.vt.itemcount; ++i) {
+    for (int i = 0; i <= s.vectors.itemcount; ++i) {
         call.record = static_cast<std::int16_t>(i);
         surface.begin(i);
-        const auto fault = vecgraphics::drawrecord(s.vs, s.vt, s.sh, cs.rnd, surface, call);
+        const auto fault = vecgraphics::drawrecord(s.drawing, s.vectors, s.shared, cs.rnd, surface, call);
         if (!fault) continue;
         const int position = fault->reportedrecord();
         c.findings.error(m.map.shown, m.maprecords.lineof(position, fault->tokenpos),
@@ -135,7 +135,7 @@ void checkmap(Context &c, const session::Settings &settings, const BlockRef &fro
     }
     CheckSession cs(c.dataset);
     cs.s.settings = settings;
-    const auto map = named(c, settings.mapfile, cs.s.sh.settingspaths[common::kMapFolder], from, "map file");
+    const auto map = named(c, settings.mapfile, cs.s.shared.settingspaths[common::kMapFolder], from, "map file");
     std::optional<Located> list;
     if (!common::trim(settings.listfile).empty()) {
         list = named(c, settings.listfile, settings.langfolder, from, "list file");

@@ -42,7 +42,7 @@ std::optional<PlaceText> placetext(Context &c, const CheckSession &cs, const Map
     const int position = cs.s.places.placenumber[static_cast<std::size_t>(p)];
     if (!m.list) {
         return PlaceText{m.map.shown, m.maprecords.lineof(position, std::numeric_limits<std::int32_t>::max()),
-                         cs.s.vt.recordname[static_cast<std::size_t>(p)]};
+                         cs.s.vectors.recordname[static_cast<std::size_t>(p)]};
     }
     const TextLines &lines = *m.listlines;
     const int line = headerlines(lines) + position + 1;
@@ -60,7 +60,7 @@ std::optional<PlaceText> placetext(Context &c, const CheckSession &cs, const Map
 // records, which the places then take for record 0.
 bool checkrange(Context &c, const session::Session &s, const MapFiles &m) {
     const int records = m.maprecords.records();
-    const int last = s.settings.listto == -1 ? s.vt.itemcount : s.settings.listto;
+    const int last = s.settings.listto == -1 ? s.vectors.itemcount : s.settings.listto;
     const std::string where = "block " + std::to_string(m.from.block) + ": the record range " +
                               std::to_string(s.settings.listfrom) + " to " + std::to_string(s.settings.listto);
     if (s.settings.listfrom < 0 || last < s.settings.listfrom)
@@ -77,10 +77,10 @@ bool checkrange(Context &c, const session::Session &s, const MapFiles &m) {
 bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
     session::Session &s = scratch.s;
     if (!checkrange(c, s, m)) return false;
-    s.vt.keepnames = -1;
+    s.vectors.keepnames = -1;
     const vecgraphics::ThinningSettings all{0, s.settings.taskcount};
     try {
-        s.vt.itemcount = vecgraphics::fngrafin(scratch.services, s.sh, s.vt, all, m.map.path, s.settings.listfrom,
+        s.vectors.itemcount = vecgraphics::fngrafin(scratch.services, s.shared, s.vectors, all, m.map.path, s.settings.listfrom,
                                                s.settings.listto);
         content::splitnumbers(s);
     } catch (const SessionEnded &) {
@@ -94,7 +94,7 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
         return false;
     }
     bool ok = true;
-    for (int p = 0; p <= s.vt.itemcount; ++p) {
+    for (int p = 0; p <= s.vectors.itemcount; ++p) {
         const auto t = placetext(c, scratch, m, p);
         if (!t) return false;
         const auto fields = std::count(t->text.begin(), t->text.end(), ',');
@@ -110,7 +110,7 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
 // The count after "/l" in the header the region texts are read from (the list file's beside a
 // map, else the map's); 0 without "/l".
 int regioncount(const CheckSession &cs, const MapFiles &m) {
-    std::string header = cs.s.vt.headerline;
+    std::string header = cs.s.vectors.headerline;
     if (m.list) header = m.listlines->text(1).size() > 3 ? std::string(m.listlines->text(1).substr(3)) : "";
     if (header.find("/l") == std::string::npos) return 0;
     return basic::CInt(basic::Val(common::fnnextfield(header)));
@@ -130,7 +130,7 @@ bool checkregions(Context &c, const CheckSession &cs, const MapFiles &m) {
 struct MapForm {
     explicit MapForm(CheckSession &cs) : backend(config()), app(backend), form(app, "FormKartino") {
         form.setAutoRedraw(true);
-        form.setBackColor(common::palcolor(cs.s.sh, 0));
+        form.setBackColor(common::palcolor(cs.s.shared, 0));
         form.Show();
     }
     static backend::HeadlessConfig config() {
@@ -172,7 +172,7 @@ void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::
     const session::Session &s = cs.s;
     const content::MapGeometry &g = s.map;
     const bool pointmode = common::fnbitset(s.settings.exerciseflags3, 8) != 0;
-    for (int p = 0; p <= s.vt.itemcount; ++p) {
+    for (int p = 0; p <= s.vectors.itemcount; ++p) {
         const auto index = static_cast<std::size_t>(p);
         const auto &columns = s.places.placecolumns[index];
         const auto t = placetext(c, cs, m, p);
@@ -211,8 +211,8 @@ void checkplaces(Context &c, CheckSession &cs, const MapFiles &m) {
     {
         CheckSession scratch(c.dataset);
         scratch.s.settings = cs.s.settings;
-        scratch.s.vt.headerline = cs.s.vt.headerline;
-        scratch.s.vt.itemcount = cs.s.vt.itemcount;
+        scratch.s.vectors.headerline = cs.s.vectors.headerline;
+        scratch.s.vectors.itemcount = cs.s.vectors.itemcount;
         if (!checkfields(c, scratch, m) || !checkregions(c, cs, m)) return;
     }
     MapForm f(cs);

@@ -28,9 +28,9 @@ CheckSession::CheckSession(Dataset &dataset)
       services{dataset.paths(), files, clock, rnd, box, {}, {}, [] { throw SessionEnded{}; }} {
     files.setReadLog(&reads);
     services.oempage = datacodepage(); // as the program reads its data files
-    s.sh.settingspaths = dataset.settingspaths();
+    s.shared.settingspaths = dataset.settingspaths();
     // No folder can exist below /dev/null: the readers' error log is never written.
-    s.sh.settingspaths[common::kResultFolder] = "/dev/null/";
+    s.shared.settingspaths[common::kResultFolder] = "/dev/null/";
     s.settings.langfolder = dataset.langfolder();
     s.settings.taskcount = 10;
     s.settings.blocknumber = 1;

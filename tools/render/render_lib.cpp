@@ -54,7 +54,7 @@ struct Tool {
     session::Session s{services};
 
     // No folder can exist below /dev/null: the readers' error log is never written.
-    Tool() { s.sh.settingspaths[common::kResultFolder] = "/dev/null/"; }
+    Tool() { s.shared.settingspaths[common::kResultFolder] = "/dev/null/"; }
 };
 
 std::string readbytes(const std::string &path) {
@@ -74,8 +74,8 @@ void readvectorfile(Tool &t, const Options &o) {
     if (!fs::is_regular_file(resolved, ec)) throw InputError(o.input + ": not a file");
     try {
         const vecgraphics::ThinningSettings nothinning{0, 0};
-        t.s.vt.keepnames = 0;
-        t.s.vt.itemcount = vecgraphics::fngrafin(t.services, t.s.sh, t.s.vt, nothinning, o.input, 0, -1);
+        t.s.vectors.keepnames = 0;
+        t.s.vectors.itemcount = vecgraphics::fngrafin(t.services, t.s.shared, t.s.vectors, nothinning, o.input, 0, -1);
     } catch (const SessionEnded &) {
         throw InputError(o.input + ": the vector file cannot be read: " + t.box.reason());
     }
@@ -83,7 +83,7 @@ void readvectorfile(Tool &t, const Options &o) {
 
 void readheader(Tool &t, const Options &o) {
     try {
-        session::parseexerciseheader(t.s, t.s.vt.headerline);
+        session::parseexerciseheader(t.s, t.s.vectors.headerline);
     } catch (const basic::RuntimeError &e) {
         if (e.number() == basic::errInvalidCall)
             throw InputError(o.input + ":1: the header has no parameter block between \"<\" and \">\"");
@@ -95,19 +95,19 @@ void readpalette(Tool &t, const Options &o, Rendering &r) {
     std::string file = o.palette;
     try {
         if (file.empty()) {
-            t.s.sh.settingspaths[common::kDataFolder] = folderof(o.input);
-            file = t.s.sh.settingspaths[common::kDataFolder] + "stdvga64";
-            common::readpal64(t.services, t.s.sh);
+            t.s.shared.settingspaths[common::kDataFolder] = folderof(o.input);
+            file = t.s.shared.settingspaths[common::kDataFolder] + "stdvga64";
+            common::readpal64(t.services, t.s.shared);
         } else {
-            common::readpalettefile(t.services, t.s.sh, file);
+            common::readpalettefile(t.services, t.s.shared, file);
         }
     } catch (const SessionEnded &) {
         std::string hint = o.palette.empty() ? " (--palette names another palette file)" : "";
         throw InputError(file + ": the palette cannot be read: " + t.box.reason() + hint);
     }
-    const std::string &header = t.s.vt.headerline;
+    const std::string &header = t.s.vectors.headerline;
     try {
-        common::composepalette(t.s.sh, header);
+        common::composepalette(t.s.shared, header);
     } catch (const basic::RuntimeError &e) {
         throw InputError(o.input +
                          ":1: the colour switches of the header cannot be used: " + e.description());
@@ -129,10 +129,10 @@ std::string faultreport(const Options &o, const SourceLines &lines,
 }
 
 void drawrecords(Tool &t, const Options &o, Rendering &r) {
-    common::ScreenMetrics &screen = t.s.sh.screen;
+    common::ScreenMetrics &screen = t.s.shared.screen;
     screen.areawidth = screen.screenwidth = static_cast<float>(o.width);
     screen.areaheight = screen.screenheight = static_cast<float>(o.height);
-    r.picture = gfx::Surface(o.width, o.height, common::palcolor(t.s.sh, 0));
+    r.picture = gfx::Surface(o.width, o.height, common::palcolor(t.s.shared, 0));
 
     const session::Settings &st = t.s.settings;
     const double zoom = o.zoom ? *o.zoom : st.mapzoom.toDouble();
@@ -150,7 +150,7 @@ void drawrecords(Tool &t, const Options &o, Rendering &r) {
     call.fillflag = -1;
     call.scaley = common::scaley(screen, zoom);
 
-    const int last = t.s.vt.itemcount;
+    const int last = t.s.vectors.itemcount;
     if (o.record && *o.record > last)
         throw InputError(o.input + ": there is no record " + std::to_string(*o.record) +
                          (last < 0 ? std::string(" (the file has none)")
@@ -161,7 +161,7 @@ void drawrecords(Tool &t, const Options &o, Rendering &r) {
     vecgraphics::PixelSurface surface(r.picture);
     for (int i = o.record.value_or(0); i <= (o.record ? *o.record : last); ++i) {
         call.record = static_cast<std::int16_t>(i);
-        if (auto fault = vecgraphics::drawrecord(t.s.vs, t.s.vt, t.s.sh, t.rnd, surface, call)) {
+        if (auto fault = vecgraphics::drawrecord(t.s.drawing, t.s.vectors, t.s.shared, t.rnd, surface, call)) {
             if (!lines) lines.emplace(readbytes(t.paths.resolve(o.input)));
             r.faults.push_back(faultreport(o, *lines, *fault));
         }
