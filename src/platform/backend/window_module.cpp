@@ -26,7 +26,8 @@ std::string programFolder() {
 // be loaded (a library it needs is missing, a symbol unresolved) is reported, not passed over.
 void *loadModule() {
     const std::string folder = programFolder();
-    const std::string places[] = {folder + "/" + kModuleFile, folder + "/" KARTINO_MODULE_DIR "/" + kModuleFile};
+    const std::string places[] = {folder + "/" + kModuleFile,
+                                  folder + "/" KARTINO_MODULE_DIR "/" + kModuleFile};
     for (const std::string &place : places) {
         if (folder.empty() || access(place.c_str(), F_OK) != 0) continue;
         if (void *module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
@@ -44,8 +45,9 @@ std::unique_ptr<ui::Backend> openWindowBackend(const SdlConfig &config) {
     static void *module = nullptr;
     if (!module) module = loadModule();
     auto *open = reinterpret_cast<OpenSdlBackend *>(dlsym(module, kOpenSdlBackend));
-    if (!open) throw std::runtime_error(std::string("cannot load the window backend: ") + kOpenSdlBackend +
-                                        " is missing from " + kModuleFile);
+    if (!open)
+        throw std::runtime_error(std::string("cannot load the window backend: ") + kOpenSdlBackend +
+                                 " is missing from " + kModuleFile);
     return std::unique_ptr<ui::Backend>(open(config));
 }
 
