@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -25,25 +26,27 @@ Surface mapLikeScreen(int w, int h) {
 }
 
 // One mouse move of the cross-hair: restore the save box at the old point, save it at the new
-// point, draw the two arms (arm 6, box 14 x 14 as on a 640-wide area).
+// point, draw the two arms (arguments: width and height; arm 6 and box 14 x 14 at 1024 wide, both
+// growing with the width as the design area fills the screen).
 void BM_CrossHairStep(benchmark::State &state) {
-    Surface screen = mapLikeScreen(1024, 768);
-    Surface save(14, 14);
-    const int arm = 6;
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    Surface screen = mapLikeScreen(w, h);
+    const int arm = std::max(1, 6 * w / 1024), box = 2 * arm + 2;
+    Surface save(box, box);
     int x = 300, y = 300, step = 0;
-    bitBlt(save, 0, 0, 14, 14, screen, x - arm, y - arm);
+    bitBlt(save, 0, 0, box, box, screen, x - arm, y - arm);
     for (auto _ : state) {
         int nx = 300 + (step * 7) % 400, ny = 300 + (step * 3) % 200;
         ++step;
-        Rect damage = bitBlt(screen, x - arm, y - arm, 14, 14, save, 0, 0);
-        damage = damage.unite(bitBlt(save, 0, 0, 14, 14, screen, nx - arm, ny - arm));
+        Rect damage = bitBlt(screen, x - arm, y - arm, box, box, save, 0, 0);
+        damage = damage.unite(bitBlt(save, 0, 0, box, box, screen, nx - arm, ny - arm));
         damage = damage.unite(line(screen, nx - arm, ny, nx + arm + 1, ny, rgb(255, 255, 255)));
         damage = damage.unite(line(screen, nx, ny - arm, nx, ny + arm + 1, rgb(255, 255, 255)));
         benchmark::DoNotOptimize(damage);
         x = nx, y = ny;
     }
 }
-BENCHMARK(BM_CrossHairStep);
+BENCHMARK(BM_CrossHairStep)->Args({800, 600})->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160});
 
 // Whole-screen fill (nothing of the border colour on screen), alternating the fill colour so
 // every iteration repaints every pixel.

@@ -1,15 +1,15 @@
-# Installation and the Debian package: the program and its three tools in bin/, the sample
-# exercises in share/kartino/examples/, a manual page for each program in share/man/man1/.
-# The program finds its fonts through fontconfig, the same from the build tree as installed, and
-# kartino-host starts the kartino beside it, so the installed layout needs nothing else.
-include(GNUInstallDirs)
-
+# Installation and the Debian package: the program and its three tools in bin/, the window
+# module in lib/kartino/, the sample exercises in share/kartino/examples/, a manual page for each
+# program in share/man/man1/. The program finds its fonts through fontconfig, the same from the
+# build tree as installed, its window module by the path from bin/ to lib/kartino/ (compiled in),
+# and kartino-host starts the kartino beside it, so the installed layout needs nothing else.
 install(TARGETS kartino kartino-host kartino-render kartino-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kartino_backend_sdl LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kartino)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kartino/examples)
 install(FILES docs/man/kartino.1 docs/man/kartino-host.1 docs/man/kartino-render.1 docs/man/kartino-check.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# cpack -G DEB (from the build folder): the runtime libraries the programs link come from
+# cpack -G DEB (from the build folder): the runtime libraries the programs and the module link come from
 # dpkg-shlibdeps (Debian's dpkg-dev); the fonts the legacy names resolve to are data and named here.
 set(CPACK_PACKAGE_NAME kartino)
 set(CPACK_PACKAGE_VENDOR "Kartino")

@@ -63,21 +63,30 @@ expect_file noblock R.DAT '"c",0,15,"A",0,0,0\r\n\r\n'
 grep -q 'kartino,form1:load,62,Input past end of file,Datei: K:\\UEB\\DEUTSCH\\EUROP' "$work/noblock/ERGEBNIS/errwin.dat" ||
     { echo "FAILED noblock: errwin.dat"; failures=$((failures + 1)); }
 
-# A window backend asked for that cannot start (a display with no server behind it): a message,
-# and the session still ends with the cancel record.
+# A window backend asked for that cannot start: a message, and the session still ends with the
+# cancel record.
 display=600
 while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-status=0
-# Under the sanitizers the leak check at exit would also look at what the X and SDL libraries kept
-# from the failed start; the program's own leaks are the in-process tests' concern.
-env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:$display KARTINO_BACKEND=sdl \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-    "$host" --program "$program" --out "$work/nodisplay" "$sample" > "$work/nodisplay.log" 2> "$work/nodisplay.err" ||
-    status=$?
-[[ "$status" == 1 ]] || { echo "FAILED nodisplay: exit $status"; cat "$work/nodisplay.log"; failures=$((failures + 1)); }
-grep -q 'kartino: .*display.*the session is cancelled' "$work/nodisplay.err" ||
-    { echo "FAILED nodisplay: no message"; cat "$work/nodisplay.err"; failures=$((failures + 1)); }
-expect_file nodisplay R.DAT '"c",0,15,"A",0,256,0\r\n\r\n'
+# nowindow NAME PROGRAM MESSAGE: PROGRAM asked for a window on a display with no server behind it
+# exits 1 with the cancel record, and its stderr matches MESSAGE.
+nowindow() {
+    local name=$1 prog=$2 message=$3 status=0
+    # Under the sanitizers the leak check at exit would also look at what the X and SDL libraries
+    # kept from the failed start; the program's own leaks are the in-process tests' concern.
+    env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:$display KARTINO_BACKEND=sdl \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        "$host" --program "$prog" --out "$work/$name" "$sample" > "$work/$name.log" 2> "$work/$name.err" ||
+        status=$?
+    [[ "$status" == 1 ]] || { echo "FAILED $name: exit $status"; cat "$work/$name.log"; failures=$((failures + 1)); }
+    grep -q "$message" "$work/$name.err" ||
+        { echo "FAILED $name: no message"; cat "$work/$name.err"; failures=$((failures + 1)); }
+    expect_file "$name" R.DAT '"c",0,15,"A",0,256,0\r\n\r\n'
+}
+nowindow nodisplay "$program" 'kartino: .*display.*the session is cancelled'
+# A copy of the program without its window module beside it or in a lib folder.
+mkdir "$work/alone"
+cp "$program" "$work/alone/kartino"
+nowindow nomodule "$work/alone/kartino" 'kartino: cannot load the window backend: .* the session is cancelled'
 
 if [[ "$failures" != 0 ]]; then exit 1; fi
 echo "PASSED"

@@ -2,8 +2,8 @@
 # The installed programs: installs the build into a temporary prefix, checks the files of the
 # installed layout, plays a golden session over the installed sample with the installed host
 # (which starts the installed program beside it) and compares R.DAT, FB.DAT, X and XX with the
-# same session played from the build tree; the installed kartino-check finds no error in the
-# installed samples.
+# same session played from the build tree; the installed program loads its installed window
+# module; the installed kartino-check finds no error in the installed samples.
 #   install_test.sh BUILD-FOLDER SOURCE-FOLDER
 set -euo pipefail
 build=$1 source=$2
@@ -48,6 +48,16 @@ for f in R.DAT FB.DAT X XX; do
     fi
 done
 [[ -s "$work/installed/ERGEBNIS/R.DAT" ]] || fail "the installed program left no R.DAT"
+
+# Asked for a window on a display with no server behind it, the installed program gets as far as
+# its installed window module's own start.
+display=600
+while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:$display KARTINO_BACKEND=sdl \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    "$prefix/bin/kartino-host" --out "$work/window" "$prefix/share/kartino/examples/sample" > "$work/window.log" 2>&1 || true
+grep -q 'kartino: cannot open the display' "$work/window.log" ||
+    { fail "the installed program did not start its window module"; cat "$work/window.log"; }
 
 for s in world europe iceland sample; do
     "$prefix/bin/kartino-check" "$prefix/share/kartino/examples/$s" > "$work/check-$s.log" ||

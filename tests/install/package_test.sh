@@ -19,6 +19,7 @@ deb=${debs[0]}
 
 dpkg-deb -c "$deb" | awk '{print $6}' > "$work/files"
 for f in ./usr/bin/kartino ./usr/bin/kartino-host ./usr/bin/kartino-render ./usr/bin/kartino-check \
+         ./usr/lib/kartino/kartino-sdl.so \
          ./usr/share/man/man1/kartino.1 ./usr/share/man/man1/kartino-check.1 \
          ./usr/share/kartino/examples/europe/UEB/DEUTSCH/EUROP ./usr/share/kartino/examples/sample/KARTEN/EUROPA.VEC; do
     grep -qxF "$f" "$work/files" || fail "not in the package: $f"

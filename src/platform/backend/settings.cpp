@@ -2,7 +2,7 @@
 
 #include "platform/backend/headless/headless_backend.hpp"
 #include "platform/backend/recording_backend.hpp"
-#include "platform/backend/sdl/sdl_backend.hpp"
+#include "platform/backend/window_module.hpp"
 
 #include <charconv>
 #include <cstdio>
@@ -128,7 +128,7 @@ std::unique_ptr<ui::Backend> createBackend(const Settings &s) {
     c.tracePath = s.trace;
     std::unique_ptr<ui::Backend> window;
     try {
-        window = std::make_unique<SdlBackend>(std::move(c));
+        window = openWindowBackend(c);
     } catch (const std::runtime_error &e) {
         if (s.backendGiven) throw;
         std::fprintf(stderr, "kartino: %s; running headless\n", e.what());

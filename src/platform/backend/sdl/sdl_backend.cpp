@@ -249,4 +249,8 @@ std::optional<InputEvent> SdlBackend::nextEvent(std::optional<std::int64_t> dead
     }
 }
 
+extern "C" ui::Backend *kartino_open_sdl_backend(const SdlConfig &config) {
+    return new SdlBackend(config);
+}
+
 } // namespace kartino::backend

@@ -3,7 +3,7 @@
 // window of the requested size), the real mouse cursor, keys mapped to the legacy key codes,
 // WAV sound through SDL audio (no audio device means silence), SDL's message box, and the
 // window's close button delivered as a close event. Only the changed rectangles are copied to
-// the window. No SDL type appears in this header; SDL is linked into this library only.
+// the window. No SDL type appears in this header; SDL is linked into the window module only.
 #include "platform/ui/backend.hpp"
 
 #include <memory>
@@ -45,5 +45,11 @@ class SdlBackend final : public ui::Backend {
   private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The window module's one entry point, looked up by its unmangled name: a new SdlBackend, which
+// the caller owns. Throws as the constructor does.
+extern "C" ui::Backend *kartino_open_sdl_backend(const SdlConfig &config);
+using OpenSdlBackend = ui::Backend *(const SdlConfig &config);
+inline constexpr const char *kOpenSdlBackend = "kartino_open_sdl_backend";
 
 } // namespace kartino::backend
