@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <utility>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -75,7 +75,11 @@ void BM_FloodFillMemsetBaseline(benchmark::State &state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(w) * h * 4);
 }
-BENCHMARK(BM_FloodFillMemsetBaseline)->Args({800, 600})->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160});
+BENCHMARK(BM_FloodFillMemsetBaseline)
+    ->Args({800, 600})
+    ->Args({1024, 768})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160});
 
 // A country of a map: a closed, irregular outline (bays and capes, about 3 percent of a
 // 1024 x 768 screen) in the border colour, filled from inside as the map's fill command does.
@@ -87,8 +91,10 @@ struct Country {
     Country() {
         const double cx = 500, cy = 380, radius = 80, pi = 3.14159265358979;
         auto at = [&](int k) {
-            double t = 2 * pi * k / 360, r = radius * (1 + 0.25 * std::sin(3 * t) + 0.1 * std::sin(7 * t + 1));
-            return std::pair<int, int>{static_cast<int>(cx + r * std::cos(t)), static_cast<int>(cy + r * std::sin(t))};
+            double t = 2 * pi * k / 360,
+                   r = radius * (1 + 0.25 * std::sin(3 * t) + 0.1 * std::sin(7 * t + 1));
+            return std::pair<int, int>{static_cast<int>(cx + r * std::cos(t)),
+                                       static_cast<int>(cy + r * std::sin(t))};
         };
         for (int k = 0; k < 360; ++k) {
             auto [x0, y0] = at(k);

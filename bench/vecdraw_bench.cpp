@@ -33,8 +33,8 @@ struct MapFixture {
     MapFixture() {
         for (int n = 0; n <= 16; ++n)
             shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
-                                                       static_cast<std::uint8_t>(255 - n * 9),
-                                                       static_cast<std::uint8_t>(n * 4)};
+                                                           static_cast<std::uint8_t>(255 - n * 9),
+                                                           static_cast<std::uint8_t>(n * 4)};
         for (int i = 0; i < kRecords; ++i) {
             int colour = 1 + i % 14, fill = 1 + (i + 5) % 14;
             vectors.recordtext[static_cast<std::size_t>(i)] =

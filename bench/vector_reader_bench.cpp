@@ -52,7 +52,8 @@ void BM_FngrafinWholeFile(benchmark::State &state) {
     basic::FakeClock clock;
     basic::Random rnd;
     SilentBox box;
-    common::Services services{paths, files, clock, rnd, box, {}, {}, [] { throw std::runtime_error("failed"); }};
+    common::Services services{paths, files, clock, rnd,
+                              box,   {},    {},    [] { throw std::runtime_error("failed"); }};
     common::Shared shared;
     shared.settingspaths[common::kResultFolder] = dir.string() + "/";
     vecgraphics::VectorTables vectors;

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz.shared.settingspaths[common::kLanguageName] = "DEUTSCH";
     for (std::size_t k = 0; k < 64; ++k)
         fuzz.shared.pal64[k] = {static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k * 2),
-                            static_cast<std::uint8_t>(k * 3)};
+                                static_cast<std::uint8_t>(k * 3)};
     try {
         common::ReadCharset(fuzz.services, fuzz.shared);
         fuzzing::check(!fuzz.files.isOpen(2));
@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     try {
         common::composepalette(fuzz.shared, parts[1]);
-        for (int n = 0; n <= 16; ++n) common::palcolor(fuzz.shared, n);
+        for (int n = 0; n <= 16; ++n)
+            common::palcolor(fuzz.shared, n);
     } catch (const basic::RuntimeError &) {
     }
     return 0;

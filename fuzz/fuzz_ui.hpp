@@ -8,7 +8,8 @@
 
 namespace kartino::fuzzing {
 
-inline backend::HeadlessConfig headlessConfig(ui::ScreenSize screen, std::vector<backend::ScriptCommand> script) {
+inline backend::HeadlessConfig headlessConfig(ui::ScreenSize screen,
+                                              std::vector<backend::ScriptCommand> script) {
     backend::HeadlessConfig config;
     config.screen = screen;
     config.script = std::move(script);

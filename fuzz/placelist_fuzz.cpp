@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     s.shared.settingspaths[common::kResultFolder] = fuzz.shared.settingspaths[common::kResultFolder];
     for (int n = 0; n <= 16; ++n)
         s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
-                                                     static_cast<std::uint8_t>(n), 7};
+                                                         static_cast<std::uint8_t>(n), 7};
     s.shared.screen = {160, 120, 160, 120, 96, 96};
     s.settings.listfile = "liste.lst";
     s.settings.langfolder = "K:\\";

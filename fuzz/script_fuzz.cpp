@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // two waits for input keeps the timeline honest.
     const std::size_t looks = 8 * commands + 16;
     try {
-        for (std::size_t look = 0; look < looks; ++look) headless.nextEvent(std::nullopt, look % 2 == 1);
+        for (std::size_t look = 0; look < looks; ++look)
+            headless.nextEvent(std::nullopt, look % 2 == 1);
     } catch (const backend::ScriptStalled &) {
         return 0;
     }

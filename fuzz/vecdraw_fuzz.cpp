@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     basic::Random &rnd = session.rnd;
     for (int n = 0; n <= 16; ++n)
         shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 13),
-                                                   static_cast<std::uint8_t>(n), 7};
+                                                       static_cast<std::uint8_t>(n), 7};
 
     vecgraphics::VectorTables vectors;
     vecgraphics::ThinningSettings thinning;

@@ -28,9 +28,9 @@ int main(int argc, char **argv) {
     }
     try {
         if (!backend) backend = backend::createSilentBackend(settings);
-        return app::runprogram(
-            *backend, commandline, [&settings](char letter) { return settings.drive(letter); },
-            {settings.keyboardPointer, settings.oempage});
+        return app::runprogram(*backend, commandline,
+                               [&settings](char letter) { return settings.drive(letter); },
+                               {settings.keyboardPointer, settings.oempage});
     } catch (const std::exception &e) {
         std::fprintf(stderr, "kartino: %s\n", e.what());
     } catch (...) {

@@ -21,9 +21,15 @@ std::string commandlineof(int argc, const char *const *argv) {
 
 Program::Program(ui::Backend &backend, std::string commandline, basic::PathResolver::DriveLookup drives,
                  ProgramOptions options)
-    : app_(backend), paths_(std::move(drives)),
-      files_(paths_), box_(app_), services_{paths_, files_, app_.clock(), rnd_, box_, [this] { app_.DoEvents(); },
-                                     [this](std::int64_t until) { app_.waitUntil(until); }, {}},
+    : app_(backend), paths_(std::move(drives)), files_(paths_),
+      box_(app_), services_{paths_,
+                            files_,
+                            app_.clock(),
+                            rnd_,
+                            box_,
+                            [this] { app_.DoEvents(); },
+                            [this](std::int64_t until) { app_.waitUntil(until); },
+                            {}},
       session_(services_), formkartino_(app_, session_, options.keyboardpointer), formdemo_(app_, session_),
       form1_(app_, session_, std::move(commandline),
              {[this] { formdemo_.ShowModal(); }, [this] { formkartino_.Show(); }}) {

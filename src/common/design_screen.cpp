@@ -2,8 +2,12 @@
 
 namespace kartino::common {
 
-double scalex(const ScreenMetrics &s, double v) { return v * s.areawidth / 640; }
-double scaley(const ScreenMetrics &s, double v) { return v * s.areaheight / 480; }
+double scalex(const ScreenMetrics &s, double v) {
+    return v * s.areawidth / 640;
+}
+double scaley(const ScreenMetrics &s, double v) {
+    return v * s.areaheight / 480;
+}
 
 double screenx(const ScreenMetrics &s, double v) {
     return v * s.areawidth / 640 + (static_cast<double>(s.screenwidth) - s.areawidth) / 2;
@@ -12,8 +16,12 @@ double screeny(const ScreenMetrics &s, double v) {
     return v * s.areaheight / 480 + (static_cast<double>(s.screenheight) - s.areaheight) / 2;
 }
 
-double ctlscalex(const ScreenMetrics &s, double v) { return v * (96.0 / s.dpix) * s.areawidth / 640; }
-double ctlscaley(const ScreenMetrics &s, double v) { return v * (96.0 / s.dpiy) * s.areaheight / 480; }
+double ctlscalex(const ScreenMetrics &s, double v) {
+    return v * (96.0 / s.dpix) * s.areawidth / 640;
+}
+double ctlscaley(const ScreenMetrics &s, double v) {
+    return v * (96.0 / s.dpiy) * s.areaheight / 480;
+}
 
 double ctlscreenx(const ScreenMetrics &s, double v) {
     return ctlscalex(s, v) + (static_cast<double>(s.screenwidth) - s.areawidth) / 2;

@@ -7,11 +7,11 @@
 namespace kartino::common {
 
 struct ScreenMetrics {
-    double areawidth = 640;   // pixels that stand for the 640 design units
-    double areaheight = 480;  // pixels that stand for the 480 design units
-    float screenwidth = 640;  // the whole screen in pixels
+    double areawidth = 640;  // pixels that stand for the 640 design units
+    double areaheight = 480; // pixels that stand for the 480 design units
+    float screenwidth = 640; // the whole screen in pixels
     float screenheight = 480;
-    std::int32_t dpix = 96;   // logical pixels per inch
+    std::int32_t dpix = 96; // logical pixels per inch
     std::int32_t dpiy = 96;
 };
 

@@ -30,7 +30,8 @@ void closeAllQuietly(basic::FileTable &files) {
 void appendToLog(Services &services, const Shared &shared, const std::string &line) {
     closeAllQuietly(services.files);
     try {
-        services.files.open(kLogFile, shared.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
+        services.files.open(kLogFile, shared.settingspaths[kResultFolder] + "errwin.dat",
+                            basic::OpenMode::Append);
         services.files.print(kLogFile, line);
     } catch (const basic::RuntimeError &) {
     }
@@ -72,7 +73,8 @@ bool fnfileexists(Services &services, Shared &shared, const std::string &file, s
     return false;
 }
 
-void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err, std::string_view location) {
+void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err,
+                std::string_view location) {
     std::string message = err.source() + "," + std::string(location) + "," + std::to_string(err.number()) +
                           "," + err.description();
     if (err.number() == basic::errBadFileNameOrNumber) message += ",bzw. Datei nicht gefunden";
@@ -86,7 +88,8 @@ void logerror(Services &services, const Shared &shared, std::string_view message
     while (services.files.isOpen(number))
         ++number; // the first free file number
     try {
-        services.files.open(number, shared.settingspaths[kResultFolder] + "errwin.dat", basic::OpenMode::Append);
+        services.files.open(number, shared.settingspaths[kResultFolder] + "errwin.dat",
+                            basic::OpenMode::Append);
         services.files.print(number, services.clock.date() + services.clock.time() + std::string(message));
         services.files.close(number);
     } catch (const basic::RuntimeError &) {

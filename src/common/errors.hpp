@@ -18,7 +18,8 @@ std::string fnfullpath(std::string_view name, std::string_view base);
 bool fnfileexists(Services &services, Shared &shared, const std::string &file, std::string_view context);
 
 // Shows and logs the run-time error with the location of the failing procedure.
-void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err, std::string_view location);
+void errhandler(Services &services, Shared &shared, const basic::RuntimeError &err,
+                std::string_view location);
 
 // Appends one line (date and time, then the message) to errwin.dat without showing a box and
 // without touching the files the caller has open: for faults the session survives.

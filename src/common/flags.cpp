@@ -12,7 +12,8 @@ std::int16_t fnbitset(std::int32_t flags, std::int32_t bit) {
 }
 
 std::int32_t fnbits(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     if (!text.empty() && (text.front() == 'b' || text.front() == 'B')) {
         text.remove_prefix(1);
         const std::size_t n = text.size();

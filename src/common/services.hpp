@@ -25,14 +25,14 @@ struct Services {
     basic::Clock &clock;
     basic::Random &rnd;
     ui::MessageBox &msgbox;
-    std::function<void()> doEvents;             // lets pending window events run
+    std::function<void()> doEvents; // lets pending window events run
     // Lets window events run until the clock's monotonicMs() reaches the given time, waiting
     // (not spinning) while nothing happens.
     std::function<void(std::int64_t)> waitUntil;
     // Writes the cancel record and ends the process by unwinding; it does not return. Readers of
     // data files call it after errhandler has reported their failure.
     std::function<void()> endsession;
-    std::string exename = "kartino";            // the program's name without extension
+    std::string exename = "kartino"; // the program's name without extension
     text::CodePage oempage = text::CodePage::Oem850;
 };
 
@@ -45,14 +45,14 @@ struct RGBTriple {
 struct Shared {
     ScreenMetrics screen;
     AbortKey abortkey;
-    std::string keylist;                          // comma-separated key codes
-    std::array<std::string, 16> settingspaths;    // folders from the settings file (entries below)
-    std::string currentfile;                      // the data file being opened, for error reports
-    std::string linebuffer;                       // shared buffer of the palette and header readers
+    std::string keylist;                       // comma-separated key codes
+    std::array<std::string, 16> settingspaths; // folders from the settings file (entries below)
+    std::string currentfile;                   // the data file being opened, for error reports
+    std::string linebuffer;                    // shared buffer of the palette and header readers
     bool isnt = true;
-    std::array<RGBTriple, 65> pal64{};            // the 64-colour table (entry 64 only from a switch)
-    std::array<RGBTriple, 16> pal16{};            // built-in defaults: never filled, all black
-    std::array<RGBTriple, 17> palette{};          // the working palette read by palcolor
+    std::array<RGBTriple, 65> pal64{};   // the 64-colour table (entry 64 only from a switch)
+    std::array<RGBTriple, 16> pal16{};   // built-in defaults: never filled, all black
+    std::array<RGBTriple, 17> palette{}; // the working palette read by palcolor
     std::int16_t charsetnumber = 0;
     std::int32_t savedcursorcount = 0;
 };

@@ -27,7 +27,8 @@ std::string roundedDigits(double value, int decimals) {
         digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
         pointPos = 0;
     }
-    while (static_cast<int>(digits.size()) < pointPos + decimals + 1) digits += '0';
+    while (static_cast<int>(digits.size()) < pointPos + decimals + 1)
+        digits += '0';
     int keep = pointPos + decimals;
     bool up = digits[static_cast<std::size_t>(keep)] >= '5';
     digits.resize(static_cast<std::size_t>(keep));
@@ -54,7 +55,9 @@ std::string roundedDigits(double value, int decimals) {
     return fracPart.empty() ? intPart : intPart + "." + fracPart;
 }
 
-bool isZeroText(const std::string &s) { return s.find_first_not_of("0.") == std::string::npos; }
+bool isZeroText(const std::string &s) {
+    return s.find_first_not_of("0.") == std::string::npos;
+}
 
 } // namespace
 
@@ -86,7 +89,8 @@ std::string FORMATPBDLL(double value, std::string_view picture) {
     for (char c : intPicture)
         if (c == '0') ++zeros;
     if (intDigits == "0" && zeros == 0 && decimals > 0) intDigits.clear();
-    while (static_cast<int>(intDigits.size()) < zeros) intDigits.insert(0, "0");
+    while (static_cast<int>(intDigits.size()) < zeros)
+        intDigits.insert(0, "0");
     std::string body = (negative ? "-" : "") + intDigits + fraction;
     const std::size_t width = picture.size();
     if (body.size() < width) body.insert(0, width - body.size(), ' ');

@@ -49,8 +49,8 @@ void printrow(ui::Form &form, const Shared &shared, std::string_view text, std::
     form.setForeColor(previous);
 }
 
-void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, std::int16_t column,
-               std::int16_t forecolour, std::int16_t backcolour) {
+void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row,
+               std::int16_t column, std::int16_t forecolour, std::int16_t backcolour) {
     printrow(form, shared, text, row, screenx(shared.screen, columnleft(column)), forecolour, backcolour);
 }
 

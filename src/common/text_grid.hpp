@@ -21,8 +21,8 @@ void printrow(ui::Form &form, const Shared &shared, std::string_view text, std::
               std::int16_t forecolour, std::int16_t backcolour);
 
 // printrow at the left edge of grid column `column`.
-void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row, std::int16_t column,
-               std::int16_t forecolour, std::int16_t backcolour);
+void printcell(ui::Form &form, const Shared &shared, std::string_view text, std::int16_t row,
+               std::int16_t column, std::int16_t forecolour, std::int16_t backcolour);
 
 // Blanks the message area in colour 0: from design y 16 x messagerow - 17 (the unit just above
 // row `messagerow`) to the bottom of the design screen.

@@ -21,8 +21,8 @@ constexpr double kDegree = 0.017453; // radians per degree, as the positions wer
 std::int16_t readplaces(session::Session &s, const std::string &file) {
     const vecgraphics::ThinningSettings thinning{basic::basicBool(s.settings.shuffleflag),
                                                  s.settings.taskcount};
-    std::int16_t last =
-        vecgraphics::fngrafin(s.services, s.shared, s.vectors, thinning, file, s.settings.listfrom, s.settings.listto);
+    std::int16_t last = vecgraphics::fngrafin(s.services, s.shared, s.vectors, thinning, file,
+                                              s.settings.listfrom, s.settings.listto);
     s.vectors.itemcount = last;
     splitnumbers(s);
     s.shared.linebuffer = s.vectors.headerline;
@@ -33,12 +33,14 @@ std::int16_t readplaces(session::Session &s, const std::string &file) {
 // the text of the record at file position k, behind one marker character.
 void readlisttexts(session::Session &s) {
     s.shared.currentfile = common::fnfullpath(s.settings.listfile, s.settings.langfolder);
-    if (!common::fnfileexists(s.services, s.shared, s.shared.currentfile, "form1:load")) common::abortsession(s.services);
+    if (!common::fnfileexists(s.services, s.shared, s.shared.currentfile, "form1:load"))
+        common::abortsession(s.services);
     basic::FileTable &files = s.services.files;
     files.close(kListFile);
     files.open(kListFile, s.shared.currentfile, basic::OpenMode::Input);
     std::string line1 = files.lineInput(kListFile);
-    s.places.listheader = text::oemToAnsi(vecgraphics::readheadertext(files, kListFile, line1), s.services.oempage);
+    s.places.listheader =
+        text::oemToAnsi(vecgraphics::readheadertext(files, kListFile, line1), s.services.oempage);
     int counter = -1;
     std::string line;
     for (int p = 0; p <= s.vectors.itemcount; ++p) {
@@ -100,7 +102,8 @@ void splitnumbers(session::Session &s) {
     for (int p = 0; p <= s.vectors.itemcount; ++p) {
         checkplace(p);
         auto at = static_cast<std::size_t>(p) * 3;
-        std::string field = at < s.vectors.recordlist.size() ? s.vectors.recordlist.substr(at, 3) : std::string();
+        std::string field =
+            at < s.vectors.recordlist.size() ? s.vectors.recordlist.substr(at, 3) : std::string();
         s.places.placenumber[static_cast<std::size_t>(p)] = basic::CInt(basic::Val(field));
     }
 }

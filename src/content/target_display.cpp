@@ -45,8 +45,8 @@ void drawtargetcross(session::Session &s, ui::Form &form) {
 
 void floodat(session::Session &s, ui::Form &form, std::int32_t x, std::int32_t y, std::int16_t colour) {
     const common::ScreenMetrics &sc = s.shared.screen;
-    common::floodarea(form, s.shared, basic::CInt(common::screenx(sc, x)), basic::CInt(common::screeny(sc, y)),
-                      colour, kBorderColour);
+    common::floodarea(form, s.shared, basic::CInt(common::screenx(sc, x)),
+                      basic::CInt(common::screeny(sc, y)), colour, kBorderColour);
 }
 
 // An area place: flooded at its position and at the further points column 8 gives as

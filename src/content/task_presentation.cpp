@@ -155,8 +155,10 @@ void drawbadge(session::Session &s, MapForm &f) {
 // Value lines: those of columns 4 and 5 in the right-hand column, on rows 3 and 4.
 void printvaluelines(session::Session &s, MapForm &f) {
     const std::array<std::string, 4> prefixes = session::valuePrefixes(s.settings);
-    if (flag(s, 4)) common::helpvalueline(f.form, s.shared, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
-    if (flag(s, 5)) common::helpvalueline(f.form, s.shared, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
+    if (flag(s, 4))
+        common::helpvalueline(f.form, s.shared, 3, s.task.rightcolumn, 1, placetext(s, 4), prefixes);
+    if (flag(s, 5))
+        common::helpvalueline(f.form, s.shared, 4, s.task.rightcolumn, 2, placetext(s, 5), prefixes);
 }
 
 // Region text: the text of the place's region code, in the right-hand column or centred.

@@ -46,7 +46,8 @@ void FormKartino::evaluateanswer() {
     exerciserun.answercorrect = false;
     std::int32_t answervalue = 0;
     if (s_.settings.flagbit0) {
-        exerciserun.answercorrect = judgefind(s_, static_cast<std::uint32_t>(Point(exerciserun.clickx, exerciserun.clicky)));
+        exerciserun.answercorrect =
+            judgefind(s_, static_cast<std::uint32_t>(Point(exerciserun.clickx, exerciserun.clicky)));
         if (exerciserun.answercorrect) common::incr(r.correctcount);
         answervalue = exerciserun.answercorrect ? 1 : 0;
     } else {
@@ -67,8 +68,10 @@ void FormKartino::showsummary() {
     LabelWeiter.Refresh();
     if (!common::fnbitset(s_.settings.featuremask, 9)) return;
     s_.exerciserun.summarytext = summaryline(s_);
-    const std::int16_t row = common::fnmax<std::int16_t>(1, basic::checkedInteger(s_.exerciserun.maptextrow - 1));
-    const double x = basic::CInt(common::screenx(s_.shared.screen, 320) - TextWidth(s_.exerciserun.summarytext) / 2);
+    const std::int16_t row =
+        common::fnmax<std::int16_t>(1, basic::checkedInteger(s_.exerciserun.maptextrow - 1));
+    const double x =
+        basic::CInt(common::screenx(s_.shared.screen, 320) - TextWidth(s_.exerciserun.summarytext) / 2);
     common::printrow(*this, s_.shared, s_.exerciserun.summarytext, row, x, kSummaryColour, kSummaryBack);
     LabelWeiter.setVisible(true);
 }

@@ -59,8 +59,9 @@ void findmodefeedback(session::Session &s, ui::Form &form) {
 
 void distancemodefeedback(session::Session &s, ui::Form &form) {
     if ((common::fnbits(kSolutionMask) & s.settings.featuremask) == 0) return;
-    s.exerciserun.messagetext = common::fnreplace(s.settings.exercisetexts[session::kKilometreText], kPlaceholder,
-                                         Str(basic::CInt(s.exerciserun.lastdeviation)));
+    s.exerciserun.messagetext =
+        common::fnreplace(s.settings.exercisetexts[session::kKilometreText], kPlaceholder,
+                          Str(basic::CInt(s.exerciserun.lastdeviation)));
     showmessage(s, form, 312);
 }
 

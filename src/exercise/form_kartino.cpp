@@ -104,7 +104,8 @@ void FormKartino::Form_Load() {
     Picturespal.resize(common::topixels(common::scalex(sc, 11)), 1);
     Picturezeil.resize(1, common::topixels(common::scaley(sc, 11)));
     s_.exerciserun.crossboxw = s_.exerciserun.crossboxh = common::scalex(sc, 14);
-    Picturemaus.resize(common::topixels(s_.exerciserun.crossboxw), common::topixels(s_.exerciserun.crossboxh));
+    Picturemaus.resize(common::topixels(s_.exerciserun.crossboxw),
+                       common::topixels(s_.exerciserun.crossboxh));
 
     s_.results.tasknumber = 0;
     s_.exerciserun.runfinished = false;
@@ -126,8 +127,8 @@ void FormKartino::Form_Activate() {
 void FormKartino::shuffleplaces() {
     vecgraphics::VectorTables &vectors = s_.vectors;
     for (std::int16_t i = 0; i <= vectors.itemcount; ++i) {
-        const std::int16_t c =
-            basic::checkedInteger(common::fnrandom(s_.services.rnd, basic::checkedInteger(vectors.itemcount + 1)) - 1);
+        const std::int16_t c = basic::checkedInteger(
+            common::fnrandom(s_.services.rnd, basic::checkedInteger(vectors.itemcount + 1)) - 1);
         const auto a = static_cast<std::size_t>(i), b = static_cast<std::size_t>(c);
         common::swap(vectors.recordtext.at(a), vectors.recordtext.at(b));
         common::swap(vectors.recordname.at(a), vectors.recordname.at(b));

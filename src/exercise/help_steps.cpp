@@ -57,8 +57,8 @@ void FormKartino::showhelp() {
     } else if (kind == 4) {
         common::helpvalueline(*this, s_.shared, row, exerciserun.helpcolumn, 1, columns[4], prefixes);
         if (bothvalues)
-            common::helpvalueline(*this, s_.shared, basic::checkedInteger(row + 1), exerciserun.helpcolumn, 2, columns[5],
-                                  prefixes);
+            common::helpvalueline(*this, s_.shared, basic::checkedInteger(row + 1), exerciserun.helpcolumn, 2,
+                                  columns[5], prefixes);
     } else if (kind == 5 && !bothvalues) {
         common::helpvalueline(*this, s_.shared, row, exerciserun.helpcolumn, 2, columns[5], prefixes);
     }

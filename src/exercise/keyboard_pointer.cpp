@@ -72,9 +72,10 @@ bool FormKartino::pointbykey(int keycode, int shift) {
     }
     const std::optional<DesignStep> step = arrowstep(keycode, shift);
     if (!step) return false;
-    const ui::ScreenPoint from = exerciserun.systemcursor ? app().GetCursorPos()
-                                                 : ui::ScreenPoint{static_cast<int>(std::lround(exerciserun.crossx)),
-                                                                   static_cast<int>(std::lround(exerciserun.crossy))};
+    const ui::ScreenPoint from = exerciserun.systemcursor
+                                     ? app().GetCursorPos()
+                                     : ui::ScreenPoint{static_cast<int>(std::lround(exerciserun.crossx)),
+                                                       static_cast<int>(std::lround(exerciserun.crossy))};
     const std::optional<ui::ScreenPoint> to = steppedpoint(s_.shared.screen, s_.map, from, *step);
     if (!to) return true;
     Form_MouseMove(0, shift, static_cast<float>(to->x), static_cast<float>(to->y));

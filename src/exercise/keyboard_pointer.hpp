@@ -3,8 +3,8 @@
 // cross-hair over the map by one design unit (with Shift by eight) and Space answers where it
 // stands. This is the arithmetic of a step; the form's keys are in keyboard_pointer.cpp.
 #include "common/design_screen.hpp"
-#include "platform/ui/events.hpp"
 #include "content/map_geometry.hpp"
+#include "platform/ui/events.hpp"
 
 #include <optional>
 

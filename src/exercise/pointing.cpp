@@ -35,13 +35,14 @@ bool FormKartino::inmap(double x, double y) const {
 
 void FormKartino::savecross(double x, double y) {
     const ExerciseRun &exerciserun = s_.exerciserun;
-    ui::BitBlt(Picturemaus, 0, 0, pixel(exerciserun.crossboxw), pixel(exerciserun.crossboxh), *this, pixel(x - exerciserun.crossarm),
-               pixel(y - exerciserun.crossarm));
+    ui::BitBlt(Picturemaus, 0, 0, pixel(exerciserun.crossboxw), pixel(exerciserun.crossboxh), *this,
+               pixel(x - exerciserun.crossarm), pixel(y - exerciserun.crossarm));
 }
 
 void FormKartino::restorecross() {
     const ExerciseRun &exerciserun = s_.exerciserun;
-    ui::BitBlt(*this, pixel(exerciserun.crossx - exerciserun.crossarm), pixel(exerciserun.crossy - exerciserun.crossarm), pixel(exerciserun.crossboxw),
+    ui::BitBlt(*this, pixel(exerciserun.crossx - exerciserun.crossarm),
+               pixel(exerciserun.crossy - exerciserun.crossarm), pixel(exerciserun.crossboxw),
                pixel(exerciserun.crossboxh), Picturemaus, 0, 0);
 }
 
@@ -106,7 +107,8 @@ void FormKartino::Form_MouseDown(int, int, float X, float Y) {
     // The cross-hair goes first, so that it hides neither the map colour nor the answer mark.
     if (!exerciserun.systemcursor) restorecross();
     if (colourtest) {
-        const std::uint32_t colour = static_cast<std::uint32_t>(Point(exerciserun.clickx, exerciserun.clicky));
+        const std::uint32_t colour =
+            static_cast<std::uint32_t>(Point(exerciserun.clickx, exerciserun.clicky));
         if (colour != s_.map.targetcolour1 && colour != s_.map.targetcolour2) {
             app().sndPlaySound(s_.settings.warnsound);
             if (!exerciserun.systemcursor) drawcross(exerciserun.crossx, exerciserun.crossy);
@@ -126,10 +128,12 @@ void FormKartino::drawanswermark() {
     const int arm = pixel(common::scalex(sc, 5));
     exerciserun.markx = exerciserun.clickx;
     exerciserun.marky = exerciserun.clicky;
-    exerciserun.markleft = static_cast<std::int16_t>(common::fnmax(exerciserun.markx - arm, pixel(common::screenx(sc, 0))));
+    exerciserun.markleft =
+        static_cast<std::int16_t>(common::fnmax(exerciserun.markx - arm, pixel(common::screenx(sc, 0))));
     exerciserun.markright = static_cast<std::int16_t>(
         common::fnmin(exerciserun.markx + arm, pixel(common::screenx(sc, common::maxdesignx))));
-    exerciserun.marktop = static_cast<std::int16_t>(common::fnmax(exerciserun.marky - arm, pixel(common::screeny(sc, 0))));
+    exerciserun.marktop =
+        static_cast<std::int16_t>(common::fnmax(exerciserun.marky - arm, pixel(common::screeny(sc, 0))));
     exerciserun.markbottom = static_cast<std::int16_t>(
         common::fnmin(exerciserun.marky + arm, pixel(common::screeny(sc, common::maxdesigny))));
     const int w = s_.task.markboxw, h = s_.task.markboxh;

@@ -124,8 +124,8 @@ void endrunstatistics(session::Session &s) {
         const int secondhalf = r.correctcount - exerciserun.halfcorrect;
         r.result4 = findpoints(secondhalf, w, helps - exerciserun.halfhelps);
         // Per cent right in each half; both halves are measured against halftasks tasks.
-        r.result11 =
-            halves ? basic::CLng(static_cast<double>(exerciserun.halfcorrect * 100) / halftasks) : noValueLong;
+        r.result11 = halves ? basic::CLng(static_cast<double>(exerciserun.halfcorrect * 100) / halftasks)
+                            : noValueLong;
         r.result12 = halves ? basic::CLng(static_cast<double>(secondhalf * 100) / halftasks) : noValueLong;
         r.result8 = static_cast<std::int16_t>(taskcount - r.correctcount);
         r.result9 = static_cast<std::int16_t>(halftasks - exerciserun.halfcorrect);

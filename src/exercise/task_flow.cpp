@@ -95,7 +95,8 @@ void FormKartino::chooseplace() {
     }
     taskindex = checkedInteger(r.tasknumber - 1);
     if (taskindex > s_.vectors.itemcount)
-        taskindex = checkedInteger(basic::Int(s_.services.rnd.Rnd() * static_cast<float>(s_.vectors.itemcount)));
+        taskindex =
+            checkedInteger(basic::Int(s_.services.rnd.Rnd() * static_cast<float>(s_.vectors.itemcount)));
 }
 
 // Where the controls at the right edge lie on the design grid (those shown, and the go-on label,
@@ -163,8 +164,9 @@ void FormKartino::endofrun() {
     LabelWeiter.setVisible(false);
     LabelAufno.setVisible(false);
     const common::ScreenMetrics &sc = s_.shared.screen;
-    setCurrentY(common::fnmax(common::screeny(sc, 0),
-                              common::screeny(sc, checkedInteger(checkedInteger(exerciserun.maptextrow - 2) * 16))));
+    setCurrentY(
+        common::fnmax(common::screeny(sc, 0),
+                      common::screeny(sc, checkedInteger(checkedInteger(exerciserun.maptextrow - 2) * 16))));
     if (common::fnbitset(s_.settings.hostoptions, 2) && s_.results.repeatcount >= 1) {
         offerrepetition();
         return;

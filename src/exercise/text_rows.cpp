@@ -39,7 +39,8 @@ using Rows = std::array<bool, kLastRow + 2>; // taken rows 1..30
 void takebands(Rows &taken, const std::vector<DesignBand> &bands) {
     for (const DesignBand &band : bands)
         for (int row = 1; row <= kLastRow; ++row)
-            if (bandtop(row) <= band.bottom && band.top <= bandbottom(row)) taken[static_cast<std::size_t>(row)] = true;
+            if (bandtop(row) <= band.bottom && band.top <= bandbottom(row))
+                taken[static_cast<std::size_t>(row)] = true;
 }
 
 // Rows the presentation of the current task has printed on, with the question's row.

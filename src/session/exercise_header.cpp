@@ -49,7 +49,9 @@ std::optional<std::string_view> switchvalue(std::string_view header, std::string
     return header.substr(at + name.size());
 }
 
-bool hasswitch(std::string_view header, std::string_view name) { return header.find(name) != std::string_view::npos; }
+bool hasswitch(std::string_view header, std::string_view name) {
+    return header.find(name) != std::string_view::npos;
+}
 
 std::int16_t integerswitch(std::string_view header, std::string_view name) {
     const auto value = switchvalue(header, name);

@@ -91,8 +91,8 @@ void Form1::startup() {
     if (!common::fnfileexists(s_.services, s_.shared, s_.shared.currentfile, loadLocation)) endsession(s_);
     readsettingsfile(s_);
 
-    st.langfolder =
-        s_.shared.settingspaths[common::kExerciseRoot] + s_.shared.settingspaths[common::kLanguageName] + "\\";
+    st.langfolder = s_.shared.settingspaths[common::kExerciseRoot] +
+                    s_.shared.settingspaths[common::kLanguageName] + "\\";
     readcommandline(st, commandline_);
     setstartvalues(s_);
     s_.services.rnd.Randomize(st.randomseed);
@@ -156,7 +156,8 @@ void Form1::showstartscreen() {
     if (s_.settings.hasvariants) {
         showVariantLabels();
     } else if (s_.settings.offeractive) {
-        for (ui::Label *l : {&LabelOfferQuestion, &LabelJa, &LabelNein}) l->setVisible(true);
+        for (ui::Label *l : {&LabelOfferQuestion, &LabelJa, &LabelNein})
+            l->setVisible(true);
     } else {
         LabelWeiter.setCaption(s_.texts.text[kGoOnText]);
         LabelWeiter.setVisible(true);

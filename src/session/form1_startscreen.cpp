@@ -81,7 +81,8 @@ void Form1::variantrow(int from, int to, double designtop) {
 }
 
 void Form1::varSelected(int index) {
-    for (int i = 1; i <= s_.settings.variantshown; ++i) varLabel(i).setVisible(false);
+    for (int i = 1; i <= s_.settings.variantshown; ++i)
+        varLabel(i).setVisible(false);
     LabelVariantAnswer.setCaption(s_.settings.variantnames[static_cast<std::size_t>(index)]);
     LabelVariantAnswer.setVisible(true);
 }
@@ -94,7 +95,8 @@ void Form1::varLabel_click(int index) {
     st.mapfile = name + ".VEC";
     st.listfile = name + ".LST";
     if (st.offeractive) {
-        for (ui::Label *l : {&LabelJa, &LabelNein, &LabelOfferQuestion}) l->setVisible(true);
+        for (ui::Label *l : {&LabelJa, &LabelNein, &LabelOfferQuestion})
+            l->setVisible(true);
     } else {
         leavetoexercise();
     }
@@ -119,9 +121,13 @@ void Form1::offerDenied() {
     leavetoexercise();
 }
 
-void Form1::LabelWeiter_Click() { leavetoexercise(); }
+void Form1::LabelWeiter_Click() {
+    leavetoexercise();
+}
 
-void Form1::LabelCancel_Click() { endsession(s_); }
+void Form1::LabelCancel_Click() {
+    endsession(s_);
+}
 
 namespace {
 
@@ -138,7 +144,8 @@ void Form1::Form_KeyDown(int &KeyCode, int Shift) {
     if (varLabel(1).Visible()) {
         // Only the initials of the variants on the screen select; the rest have no label.
         const std::string key = keycharacter(KeyCode);
-        const std::string initials = s_.settings.variantinitials.substr(0, static_cast<std::size_t>(s_.settings.variantshown));
+        const std::string initials =
+            s_.settings.variantinitials.substr(0, static_cast<std::size_t>(s_.settings.variantshown));
         const std::size_t p = key.empty() ? std::string::npos : initials.find(key);
         if (p != std::string::npos)
             varLabel_click(static_cast<int>(p) + 1);

@@ -18,13 +18,16 @@ struct PrbReader {
     std::string line() { return oem(s.services.files.lineInput(languageFileNumber)); }
     std::string item() { return oem(s.services.files.inputString(languageFileNumber)); }
     void texts(std::initializer_list<int> numbers) {
-        for (int n : numbers) s.texts.text[static_cast<std::size_t>(n)] = item();
+        for (int n : numbers)
+            s.texts.text[static_cast<std::size_t>(n)] = item();
     }
     void range(int from, int to) {
-        for (int n = from; n <= to; ++n) s.texts.text[static_cast<std::size_t>(n)] = item();
+        for (int n = from; n <= to; ++n)
+            s.texts.text[static_cast<std::size_t>(n)] = item();
     }
     template <std::size_t N> void list(std::array<std::string, N> &a, int count) {
-        for (int i = 1; i <= count; ++i) a[static_cast<std::size_t>(i)] = item();
+        for (int i = 1; i <= count; ++i)
+            a[static_cast<std::size_t>(i)] = item();
     }
 };
 
@@ -38,7 +41,8 @@ void readprb(Session &s) {
     // The file holds the numbered texts in this order, by their entry numbers in `Texts::text`.
     t.prbheader1 = r.line();
     t.prbheader2 = r.line();
-    for (int n : {0, 1, 2, 3, 53, 4, 5, 6}) t.text[static_cast<std::size_t>(n)] = r.line();
+    for (int n : {0, 1, 2, 3, 53, 4, 5, 6})
+        t.text[static_cast<std::size_t>(n)] = r.line();
 
     r.list(t.instructionlist, 13);
     r.texts({7, 54, 8, 9, 10, 11, 12});

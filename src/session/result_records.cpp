@@ -30,7 +30,9 @@ void printprotocollines(Session &s) {
         s.services.files.print(resultFileNumber, s.results.protocollines[static_cast<std::size_t>(i)]);
 }
 
-std::string answerline(const Results &r) { return r.tasklist1 + r.tasklist2 + r.tasklist3 + r.tasklist4; }
+std::string answerline(const Results &r) {
+    return r.tasklist1 + r.tasklist2 + r.tasklist3 + r.tasklist4;
+}
 
 } // namespace
 
@@ -51,18 +53,20 @@ void protocolline(Session &s, const std::string &code, const std::string &answer
     if (!common::fnbitset(s.settings.protocolflags, 3) || r.protocolcount >= maxProtocolLines) return;
     ++r.protocolcount;
     r.protocollines[static_cast<std::size_t>(r.protocolcount)] =
-        "s" + code + answer + common::fnformat("######", value) + s.services.clock.date() + s.services.clock.time();
+        "s" + code + answer + common::fnformat("######", value) + s.services.clock.date() +
+        s.services.clock.time();
 }
 
 void writesessionrecord(Session &s) {
     Results &r = s.results;
     openresultfile(s);
     s.services.files.write(resultFileNumber,
-                     {"g", r.result2, r.result3, r.result4, r.result5, r.result6, r.correctcount, r.result8,
-                      r.result9, r.helptotal, r.result11, r.result12, r.headerresult, r.result14, r.result15,
-                      r.offeranswer, r.tasknumber, r.resultmask, r.variantletter, r.result20, r.result21,
-                      r.statusflags, r.offerflags, r.featuremaskused, r.exerciseflags, r.resultflags, r.result27,
-                      r.result28, r.offertime});
+                           {"g",           r.result2,      r.result3,      r.result4,         r.result5,
+                            r.result6,     r.correctcount, r.result8,      r.result9,         r.helptotal,
+                            r.result11,    r.result12,     r.headerresult, r.result14,        r.result15,
+                            r.offeranswer, r.tasknumber,   r.resultmask,   r.variantletter,   r.result20,
+                            r.result21,    r.statusflags,  r.offerflags,   r.featuremaskused, r.exerciseflags,
+                            r.resultflags, r.result27,     r.result28,     r.offertime});
     s.services.files.write(resultFileNumber, {"e", basic::checkedInteger(r.tasknumber - 1)});
     s.services.files.print(resultFileNumber, answerline(r));
     printprotocollines(s);
@@ -81,8 +85,8 @@ void endsession(Session &s) {
     try {
         openresultfile(s);
         printprotocollines(s);
-        s.services.files.write(resultFileNumber, {"c", r.answeredcount, r.resultmask, r.variantletter, r.exerciseflags,
-                                            r.statusflags, r.offerflags});
+        s.services.files.write(resultFileNumber, {"c", r.answeredcount, r.resultmask, r.variantletter,
+                                                  r.exerciseflags, r.statusflags, r.offerflags});
         s.services.files.print(resultFileNumber, r.repeatnumber == 0 ? answerline(r) : std::string());
         s.services.files.close(resultFileNumber);
     } catch (const std::exception &e) {

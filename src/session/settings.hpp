@@ -13,13 +13,13 @@ namespace kartino::session {
 
 struct Settings {
     // Command line (fixed columns).
-    std::string exercisefile;         // columns 1-5
-    std::int16_t cmdfield6 = 0;       // columns 6-7
-    std::int16_t blocknumber = 0;     // columns 8-9
-    std::int16_t cmdoptions = 0;      // columns 10-11, then the Boolean of its bit 1
-    std::int16_t taskcount = 0;       // columns 12-14
-    std::int16_t cmdfield15 = 0;      // columns 15-16
-    std::string hostfolder;           // column 17 on
+    std::string exercisefile;     // columns 1-5
+    std::int16_t cmdfield6 = 0;   // columns 6-7
+    std::int16_t blocknumber = 0; // columns 8-9
+    std::int16_t cmdoptions = 0;  // columns 10-11, then the Boolean of its bit 1
+    std::int16_t taskcount = 0;   // columns 12-14
+    std::int16_t cmdfield15 = 0;  // columns 15-16
+    std::string hostfolder;       // column 17 on
 
     // Settings file.
     basic::Variant areawidthsetting, areaheightsetting;

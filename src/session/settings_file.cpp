@@ -4,7 +4,8 @@ namespace kartino::session {
 namespace {
 
 void skipintegers(basic::FileTable &files, int count) {
-    for (int i = 0; i < count; ++i) files.inputInteger(settingsFileNumber);
+    for (int i = 0; i < count; ++i)
+        files.inputInteger(settingsFileNumber);
 }
 
 void readfirstline(basic::FileTable &files, Settings &st) {

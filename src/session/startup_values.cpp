@@ -8,11 +8,14 @@
 namespace kartino::session {
 namespace {
 
-bool bit(std::int32_t flags, int n) { return common::fnbitset(flags, n) != 0; }
+bool bit(std::int32_t flags, int n) {
+    return common::fnbitset(flags, n) != 0;
+}
 
 std::int16_t countbits(std::int32_t flags, int from, int to) {
     std::int16_t count = 0;
-    for (int i = from; i <= to; ++i) count += bit(flags, i) ? 1 : 0;
+    for (int i = from; i <= to; ++i)
+        count += bit(flags, i) ? 1 : 0;
     return count;
 }
 
@@ -71,7 +74,8 @@ void splitdemotext(Settings &st) {
 void sethelpallowed(Session &s) {
     Settings &st = s.settings;
     st.helpallowed = bit(st.hostoptions, 0) && st.helpcount != 0;
-    if (st.helpallowed) s.results.statusflags = basic::checkedInteger(s.results.statusflags | common::fnbits("b1"));
+    if (st.helpallowed)
+        s.results.statusflags = basic::checkedInteger(s.results.statusflags | common::fnbits("b1"));
 }
 
 void timelimitrule(Settings &st) {

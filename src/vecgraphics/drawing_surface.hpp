@@ -6,7 +6,8 @@
 //
 //   gfx::Surface pixels(1024, 768, gfx::rgb(255, 255, 255));
 //   vecgraphics::PixelSurface target(pixels);
-//   vecgraphics::vecdraw(services, shared, vectors, drawing, target, {.record = 0, .x = 512, .y = 384, .scalex = 6.4, .scaley = 6.4});
+//   vecgraphics::vecdraw(services, shared, vectors, drawing, target, {.record = 0, .x = 512, .y = 384,
+//   .scalex = 6.4, .scaley = 6.4});
 #include "platform/gfx/pen.hpp"
 #include "platform/gfx/surface.hpp"
 

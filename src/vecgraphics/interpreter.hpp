@@ -33,8 +33,8 @@ inline constexpr long kMaxDrawingCalls = 1L << 18;
 
 class Interpreter {
   public:
-    Interpreter(VecState &state, const VectorTables &vectors, const common::Shared &shared, basic::Random &rnd,
-                DrawingSurface &surface)
+    Interpreter(VecState &state, const VectorTables &vectors, const common::Shared &shared,
+                basic::Random &rnd, DrawingSurface &surface)
         : st_(state), vt_(vectors), sh_(shared), rnd_(rnd), surface_(surface) {}
 
     // Interprets the record from its first token to its "*" token.

@@ -27,8 +27,9 @@ std::string showntoken(std::string_view token) {
     return shown;
 }
 
-std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors, const common::Shared &shared,
-                                          basic::Random &rnd, DrawingSurface &surface, const VecCall &call) {
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors,
+                                          const common::Shared &shared, basic::Random &rnd,
+                                          DrawingSurface &surface, const VecCall &call) {
     Interpreter interpreter(state, vectors, shared, rnd, surface);
     try {
         interpreter.run(call);

@@ -6,8 +6,8 @@
 //
 //   vecgraphics::VecState drawing;
 //   vecgraphics::vecdraw(services, shared, vectors, drawing, form,
-//                        {.record = 0, .x = CInt(screenx(shared.screen, 320)), .y = CInt(screeny(shared.screen,
-//                        256)),
+//                        {.record = 0, .x = CInt(screenx(shared.screen, 320)), .y =
+//                        CInt(screeny(shared.screen, 256)),
 //                         .scalex = scalex(shared.screen, 4), .scaley = scaley(shared.screen, 4)});
 //
 // A malformed record (a slot outside 0..99, a record number outside 0..200, an ellipse without
@@ -51,8 +51,9 @@ std::string showntoken(std::string_view token);
 
 // Interprets one record; the fault of a malformed record is returned, not reported. The
 // surface's FillStyle is transparent afterwards in either case.
-std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors, const common::Shared &shared,
-                                          basic::Random &rnd, DrawingSurface &surface, const VecCall &call);
+std::optional<MalformedRecord> drawrecord(VecState &state, const VectorTables &vectors,
+                                          const common::Shared &shared, basic::Random &rnd,
+                                          DrawingSurface &surface, const VecCall &call);
 
 // "vec:vecdraw,NUMBER,DESCRIPTION,Datei: FILE,Satz N,Position P,Token T": the record as its
 // position in the file, the token cut to 40 characters with control characters shown as "?".

@@ -36,7 +36,8 @@ void skiprecord(basic::FileTable &files, Integer &position) {
 
 class VectorReader {
   public:
-    VectorReader(common::Services &services, VectorTables &vectors) : sv_(services), files_(services.files), vt_(vectors) {}
+    VectorReader(common::Services &services, VectorTables &vectors)
+        : sv_(services), files_(services.files), vt_(vectors) {}
 
     std::int16_t read(const ThinningSettings &settings, Integer first, Integer last) {
         std::string line1 = files_.lineInput(vectorfile);

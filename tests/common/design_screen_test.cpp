@@ -22,7 +22,8 @@ TEST(DesignScreen, FullScreenPositionsEqualExtents) {
     ScreenMetrics s = screen(1024, 768, 1024, 768);
     EXPECT_EQ(screenx(s, 320), 512);
     EXPECT_EQ(screeny(s, 480), 768);
-    for (double v : {0.0, 1.5, 100.0, 639.0}) EXPECT_EQ(screenx(s, v), scalex(s, v));
+    for (double v : {0.0, 1.5, 100.0, 639.0})
+        EXPECT_EQ(screenx(s, v), scalex(s, v));
 }
 
 TEST(DesignScreen, SmallerAreaIsCentred) {
@@ -41,7 +42,8 @@ TEST(DesignScreen, ControlsAreCorrectedForDensity) {
 }
 
 TEST(DesignScreen, DesignIsTheInverseOfScreen) {
-    for (ScreenMetrics s : {screen(800, 600, 1024, 768), screen(1024, 768, 1024, 768), screen(1280, 720, 1920, 1080)})
+    for (ScreenMetrics s :
+         {screen(800, 600, 1024, 768), screen(1024, 768, 1024, 768), screen(1280, 720, 1920, 1080)})
         for (double v = -10; v <= 650; v += 7.25) {
             EXPECT_NEAR(designx(s, screenx(s, v)), v, 1e-9);
             EXPECT_NEAR(designy(s, screeny(s, v)), v, 1e-9);

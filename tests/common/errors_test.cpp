@@ -31,12 +31,14 @@ TEST(FileExists, ReportsAMissingFile) {
     f.files.open(5, f.dir.file("other"), basic::OpenMode::Output); // closed by the report
     EXPECT_FALSE(fnfileexists(f.services, f.shared, name, "formkartino:commandja_click"));
     EXPECT_FALSE(f.files.isOpen(5));
-    EXPECT_EQ(f.errorLog(), "12-07-2026,09:30:15,kartino,formkartino:commandja_click,Datei nicht gefunden," + name + "\r\n");
+    EXPECT_EQ(f.errorLog(), "12-07-2026,09:30:15,kartino,formkartino:commandja_click,Datei nicht gefunden," +
+                                name + "\r\n");
     ASSERT_EQ(f.msgbox.boxes.size(), 1u);
     EXPECT_EQ(f.msgbox.boxes[0].title, "fehler");
-    EXPECT_EQ(f.msgbox.boxes[0].lines,
-              (std::vector<std::string>{"kartino", "formkartino:commandja_click", "Datei nicht gefunden", name}));
-    EXPECT_FALSE(fnfileexists(f.services, f.shared, f.dir.path() + "/Daten", "form1:load")); // a folder is no file
+    EXPECT_EQ(f.msgbox.boxes[0].lines, (std::vector<std::string>{"kartino", "formkartino:commandja_click",
+                                                                 "Datei nicht gefunden", name}));
+    EXPECT_FALSE(
+        fnfileexists(f.services, f.shared, f.dir.path() + "/Daten", "form1:load")); // a folder is no file
 }
 
 TEST(FileExists, AMalformedNameIsAnError52) {
@@ -104,5 +106,8 @@ TEST(AbortSession, GoesThroughEndSession) {
 
 TEST(Oem, ConvertsForTheHost) {
     FakeServices f;
-    EXPECT_EQ(fnoem(f.services, "Gr\xFC\xDF" "e"), "Gr\x81\xE1" "e");
+    EXPECT_EQ(fnoem(f.services, "Gr\xFC\xDF"
+                                "e"),
+              "Gr\x81\xE1"
+              "e");
 }

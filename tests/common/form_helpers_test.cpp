@@ -14,7 +14,9 @@ namespace {
 
 class FormHelpers : public testkit::UiTest {};
 
-std::int32_t sys(SystemColour c) { return static_cast<std::int32_t>(ui::systemColour(c)); }
+std::int32_t sys(SystemColour c) {
+    return static_cast<std::int32_t>(ui::systemColour(c));
+}
 
 } // namespace
 

@@ -107,7 +107,8 @@ TEST(SmallHelpers, RandomWholeNumbersStayInRange) {
         ASSERT_LE(r, 6);
         ++seen[r];
     }
-    for (int v = 1; v <= 6; ++v) EXPECT_GT(seen[v], 600);
+    for (int v = 1; v <= 6; ++v)
+        EXPECT_GT(seen[v], 600);
 }
 
 TEST(FileHelpers, SkipToMarker) {
@@ -132,7 +133,8 @@ TEST(Pause, EndsAfterTheRequestedTime) {
     std::vector<std::int64_t> asked;
     // The waiter returns early each time (an event came after 100 ms): the pause waits again
     // for the rest.
-    pause(clock, [&](std::int64_t until) { asked.push_back(until), clock.advance(100); }, 1.5f);
+    pause(
+        clock, [&](std::int64_t until) { asked.push_back(until), clock.advance(100); }, 1.5f);
     ASSERT_EQ(asked.size(), 15u);
     EXPECT_EQ(asked.front(), 1500);
     EXPECT_EQ(asked.back(), 1500);
@@ -141,7 +143,8 @@ TEST(Pause, EndsAfterTheRequestedTime) {
 
 TEST(Pause, EndsAcrossMidnightAndNotADayLater) {
     basic::FakeClock clock({2026, 5, 4, 23, 59, 59, 0});
-    pause(clock, [&](std::int64_t) { clock.advance(250); }, 2.0f);
+    pause(
+        clock, [&](std::int64_t) { clock.advance(250); }, 2.0f);
     EXPECT_EQ(clock.monotonicMs(), 2000);
     EXPECT_EQ(clock.time(), "00:00:01");
 }
@@ -149,7 +152,9 @@ TEST(Pause, EndsAcrossMidnightAndNotADayLater) {
 TEST(Pause, LetsEventsEndTheSession) {
     basic::FakeClock clock;
     struct End {};
-    EXPECT_THROW(pause(clock, [](std::int64_t) { throw End{}; }, 1.0f), End);
+    EXPECT_THROW(pause(
+                     clock, [](std::int64_t) { throw End{}; }, 1.0f),
+                 End);
 }
 
 #include "common/cursor_helpers.hpp"

@@ -25,7 +25,7 @@ class MapFormTest : public UiTest {
         sc.areaheight = sc.areawidth * 480 / 640;
         for (int n = 0; n <= 16; ++n)
             s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
-                                                         static_cast<std::uint8_t>(250 - n * 5)};
+                                                             static_cast<std::uint8_t>(250 - n * 5)};
         form = std::make_unique<ui::Form>(app(), "FormKartino");
         form->setAutoRedraw(true);
         form->setBackColor(colour(0));

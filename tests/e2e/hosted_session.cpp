@@ -32,7 +32,8 @@ HostedSession::HostedSession(const std::string &dataset, const std::string &opti
     : options_(host::parseHostOptions(host::optionwords(options + " " + dataset))) {
     fs::copy(std::string(KARTINO_EXAMPLES_DIR) + "/" + dataset, root.path(), fs::copy_options::recursive);
     options_.cmd.hostfolder = std::string(1, host::hostDrive) + ":\\";
-    root.write("CVOR", host::cvorText(options_.settings, host::defaultFolders(host::hostDrive, options_.language)));
+    root.write("CVOR",
+               host::cvorText(options_.settings, host::defaultFolders(host::hostDrive, options_.language)));
     root.mkdir(host::resultFolder);
 }
 
@@ -47,9 +48,12 @@ int HostedSession::run(const std::string &script, ui::ScreenSize screen, basic::
     c.script = backend::parseScript(script);
     c.clockStart = clock;
     backend_ = std::make_unique<backend::HeadlessBackend>(std::move(c));
-    program_ = std::make_unique<app::Program>(*backend_, host::buildCommandLine(options_.cmd), [this](char letter) {
-        return (letter | 0x20) == 'k' ? std::optional<std::string>(root.path()) : std::nullopt;
-    }, programoptions);
+    program_ = std::make_unique<app::Program>(
+        *backend_, host::buildCommandLine(options_.cmd),
+        [this](char letter) {
+            return (letter | 0x20) == 'k' ? std::optional<std::string>(root.path()) : std::nullopt;
+        },
+        programoptions);
     program_->session().services.files.setOutputFaults(faults);
     return program_->run();
 }

@@ -30,7 +30,8 @@ class HostedSession {
     HostedSession(const std::string &dataset, const std::string &options);
 
     // Runs the program; returns its exit code. The program stays alive for inspection.
-    int run(const std::string &script, ui::ScreenSize screen = {1024, 768}, basic::CivilTime clock = {2026, 12, 7, 10, 0, 0, 0});
+    int run(const std::string &script, ui::ScreenSize screen = {1024, 768},
+            basic::CivilTime clock = {2026, 12, 7, 10, 0, 0, 0});
 
     int run(const RecordedSession &session) { return run(session.script, session.screen, session.clock); }
 
@@ -39,7 +40,7 @@ class HostedSession {
     app::Program &program() { return *program_; }
     const host::HostOptions &options() const { return options_; }
 
-    TempDir root; // drive K:
+    TempDir root;                          // drive K:
     bool keepresults = false;              // run() leaves result files of an earlier run in place
     basic::OutputFaults *faults = nullptr; // the output fault plan of the run
     std::string tracepath;                 // the backend's trace ("" = none)

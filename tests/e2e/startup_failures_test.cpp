@@ -198,7 +198,9 @@ TEST_F(StartupFailures, DataFilesTooLargeToRead) {
     };
     const Case cases[] = {
         {"KARTEN/EUROPA.VEC", "K:\\KARTEN\\EUROPA.VEC", "vec:fngrafin", {"form Form1 shown"}},
-        {"UEB/DEUTSCH/EUROPA.LST", "K:\\UEB\\DEUTSCH\\EUROPA.LST", "kartino:run",
+        {"UEB/DEUTSCH/EUROPA.LST",
+         "K:\\UEB\\DEUTSCH\\EUROPA.LST",
+         "kartino:run",
          {"form Form1 shown", "form FormKartino shown"}},
     };
     for (const Case &c : cases) {
@@ -208,7 +210,8 @@ TEST_F(StartupFailures, DataFilesTooLargeToRead) {
         fs::resize_file(data.root.file(c.file), std::uintmax_t{1} << 30);
         EXPECT_EQ(runwith(data.commandline(), "key 13\n"), 1) << c.file;
         std::vector<std::string> expected = c.forms;
-        expected.push_back("msgbox errhandler|kartino|" + c.location + "|7|Out of memory|Datei: " + c.legacyPath);
+        expected.push_back("msgbox errhandler|kartino|" + c.location +
+                           "|7|Out of memory|Datei: " + c.legacyPath);
         expected.push_back("exit 1");
         EXPECT_EQ(trace(), expected);
         expectLogAndRecord(stamp + "kartino," + c.location + ",7,Out of memory,Datei: " + c.legacyPath,

@@ -115,10 +115,12 @@ TEST_F(FeedbackTest, FirstRunAppendsEachTaskToTheFourLists) {
     s.places.placenumber[17] = 12;
     s.places.placenumber[4] = 3;
 
-    s.results.tasknumber = 1, s.run.taskindex = 17, s.exerciserun.answertime = 2.5f, s.exerciserun.helpused = 0;
+    s.results.tasknumber = 1, s.run.taskindex = 17, s.exerciserun.answertime = 2.5f,
+    s.exerciserun.helpused = 0;
     recordanswer(s, 1);
     EXPECT_EQ(s.exerciserun.lastanswer, " 1");
-    s.results.tasknumber = 2, s.run.taskindex = 4, s.exerciserun.answertime = 0.25f, s.exerciserun.helpused = 12;
+    s.results.tasknumber = 2, s.run.taskindex = 4, s.exerciserun.answertime = 0.25f,
+    s.exerciserun.helpused = 12;
     recordanswer(s, -140);
     EXPECT_EQ(s.exerciserun.lastanswer, "-140");
 
@@ -240,7 +242,7 @@ class AnswerFeedbackTest : public testkit::UiTest {
         sc.screenwidth = 800, sc.screenheight = 600, sc.areawidth = 800, sc.areaheight = 600;
         for (int n = 0; n <= 16; ++n)
             s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
-                                                         static_cast<std::uint8_t>(250 - n * 5)};
+                                                             static_cast<std::uint8_t>(250 - n * 5)};
         s.map.messagerow = 28;
         s.settings.flagbit0 = true;
         s.settings.fanfaresound = "K:\\all\\tusch.wav";

@@ -34,7 +34,7 @@ class FormKartinoTest : public testkit::UiTest {
         // After the load, which composed the map's working palette: 17 distinct colours.
         for (int n = 0; n <= 16; ++n)
             s.shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15), 60,
-                                                         static_cast<std::uint8_t>(250 - n * 5)};
+                                                             static_cast<std::uint8_t>(250 - n * 5)};
         form->setAutoRedraw(true);
         form->setBackColor(colour(0));
         s.exerciserun.awaitingclick = true;

@@ -11,7 +11,11 @@ using namespace kartino::exercise;
 
 namespace {
 
-enum Controls { kNone, kCounter, kButtons }; // at the top right; the help button and go-on label at the bottom right
+enum Controls {
+    kNone,
+    kCounter,
+    kButtons
+}; // at the top right; the help button and go-on label at the bottom right
 
 struct RowCase {
     const char *what;
@@ -27,17 +31,19 @@ struct RowCase {
 const RowCase kCases[] = {
     {"world, labels below it, two texts: help below the map", -1, 88, 406, 5, true, false, 0b110, 2, 3, 0b11,
      kNone, 29, 28, 52},
-    {"world, texts on rows 2 to 4, buttons at the bottom right: help at the left", -1, 88, 406, 5, true, false,
-     0b110110, 2, 3, 0b11, kButtons, 29, 28, 2},
+    {"world, texts on rows 2 to 4, buttons at the bottom right: help at the left", -1, 88, 406, 5, true,
+     false, 0b110110, 2, 3, 0b11, kButtons, 29, 28, 2},
     {"world without graticule, one help line", -1, 88, 406, 5, false, false, 0, 2, 3, 0b1, kNone, 28, 2, 52},
-    {"regional: only the bottom row is left, three lines do not fit", -2, 82, 450, 5, false, false, 0b110, 2, 3,
-     0b111, kNone, 31, 4, 52},
+    {"regional: only the bottom row is left, three lines do not fit", -2, 82, 450, 5, false, false, 0b110, 2,
+     3, 0b111, kNone, 31, 4, 52},
     {"a map down to the bottom: the summary on the top row", 1000, 90, 479, 5, false, false, 0b110, 2, 3, 0b1,
      kNone, 2, 4, 52},
-    {"a scale bar with its label below the map", 1000, 90, 380, 5, false, true, 0, 2, 3, 0b1, kNone, 31, 2, 52},
-    {"the task counter covers rows 1 and 2", 1000, 90, 380, 5, false, false, 0, 2, 3, 0b1, kCounter, 26, 3, 52},
-    {"both value lines: two rows for one step", -1, 88, 406, 5, false, false, 0b10000, 2, 3, 0b10010000, kNone, 28,
-     27, 52},
+    {"a scale bar with its label below the map", 1000, 90, 380, 5, false, true, 0, 2, 3, 0b1, kNone, 31, 2,
+     52},
+    {"the task counter covers rows 1 and 2", 1000, 90, 380, 5, false, false, 0, 2, 3, 0b1, kCounter, 26, 3,
+     52},
+    {"both value lines: two rows for one step", -1, 88, 406, 5, false, false, 0b10000, 2, 3, 0b10010000,
+     kNone, 28, 27, 52},
 };
 
 TEST(TextRows, NeverOverTheMapOrAnotherText) {

@@ -2,9 +2,9 @@
 // errwin.dat, the cancel record in R.DAT, exit code 1, and nothing else written.
 #include "common/charset.hpp"
 #include "common/palette.hpp"
+#include "platform/ui/session_end.hpp"
 #include "session/language_file.hpp"
 #include "session/result_records.hpp"
-#include "platform/ui/session_end.hpp"
 #include "support/fake_services.hpp"
 #include "vecgraphics/vector_reader.hpp"
 
@@ -34,7 +34,9 @@ class FailurePaths : public ::testing::Test {
         f.dir.mkdir("drive-c/Taliform/Daten");
     }
 
-    void write(const std::string &relative, const std::string &bytes) { f.dir.write("drive-c/" + relative, bytes); }
+    void write(const std::string &relative, const std::string &bytes) {
+        f.dir.write("drive-c/" + relative, bytes);
+    }
 
     // Runs the reader and returns the exit code it ended with (-1 when it did not end).
     int run(auto &&reader) {
@@ -52,14 +54,16 @@ class FailurePaths : public ::testing::Test {
         EXPECT_EQ(f.msgbox.boxes[0].title, title);
         EXPECT_EQ(testkit::readFile(f.dir.file("R.DAT")), "\"c\",0,15,\"A\",513,256,0\r\n\r\n");
         std::size_t files = 0;
-        for (const auto &e : std::filesystem::directory_iterator(f.dir.path())) files += e.is_regular_file();
+        for (const auto &e : std::filesystem::directory_iterator(f.dir.path()))
+            files += e.is_regular_file();
         EXPECT_EQ(files, 2u) << "only errwin.dat and R.DAT are written";
     }
 };
 
 std::string palette(int lines, const std::string &bad = "") {
     std::string p;
-    for (int i = 0; i < lines; ++i) p += (i == 5 && !bad.empty() ? bad : "0,0," + std::to_string(i * 4)) + "\r\n";
+    for (int i = 0; i < lines; ++i)
+        p += (i == 5 && !bad.empty() ? bad : "0,0," + std::to_string(i * 4)) + "\r\n";
     return p;
 }
 
@@ -92,7 +96,10 @@ TEST_F(FailurePaths, ShortLanguageFile) {
 TEST_F(FailurePaths, MissingVectorFile) {
     f.dir.mkdir("drive-c/Karten");
     vecgraphics::VectorTables vectors;
-    EXPECT_EQ(run([&] { vecgraphics::fngrafin(s.services, s.shared, vectors, {}, "C:\\KARTEN\\WELT.VEC", 0, 200); }), 1);
+    EXPECT_EQ(run([&] {
+                  vecgraphics::fngrafin(s.services, s.shared, vectors, {}, "C:\\KARTEN\\WELT.VEC", 0, 200);
+              }),
+              1);
     expectCancelRecordOnly("12-07-202609:30:15kartino,vec:fngrafin,53,File not found,"
                            "Datei: C:\\KARTEN\\WELT.VEC\r\n",
                            "errhandler");

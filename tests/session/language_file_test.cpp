@@ -12,19 +12,24 @@ namespace {
 // A language file as the suite writes it: code page 850, CR LF, one item per line except
 // where several share a line.
 std::string samplePrb() {
-    std::string f = "Taliform Sprachdatei\r\nKartino\r\nja\r\nnein\r\nText 2\r\n\xAD" "Richtig!\r\n"
+    std::string f = "Taliform Sprachdatei\r\nKartino\r\nja\r\nnein\r\nText 2\r\n\xAD"
+                    "Richtig!\r\n"
                     "Falsch!\r\nText 4\r\nText 5\r\nText 6\r\n";
-    for (int i = 1; i <= 13; ++i) f += "\"Anleitung " + std::to_string(i) + "\"\r\n";
+    for (int i = 1; i <= 13; ++i)
+        f += "\"Anleitung " + std::to_string(i) + "\"\r\n";
     f += "Text 7\r\n\"W\x84hlen Sie eine Karte, bitte\"\r\n";
     f += "T8,T9,T10\r\nT11,T12\r\n";
     f += "Hilfe 1\r\nHilfe 2\r\nHilfe 3\r\nHilfe 4\r\n";
     f += "T31\r\nT32\r\nT33\r\n";
-    for (int i = 1; i <= 5; ++i) f += "Wiederholen " + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= 5; ++i)
+        f += "Wiederholen " + std::to_string(i) + "\r\n";
     f += "weg1,weg2\r\n";
-    for (int i = 34; i <= 42; ++i) f += "T" + std::to_string(i) + "\r\n";
+    for (int i = 34; i <= 42; ++i)
+        f += "T" + std::to_string(i) + "\r\n";
     f += "\"   T48   \"\r\n";
     f += "Zeit / Minuten\r\nT44\r\nDemonstration?\r\nT46\r\nT49\r\nT50\r\nT51\r\nT52\r\n";
-    for (int i = 66; i <= 72; ++i) f += "T" + std::to_string(i) + "\r\n";
+    for (int i = 66; i <= 72; ++i)
+        f += "T" + std::to_string(i) + "\r\n";
     f += "T47\r\nT58\r\nT59\r\nWeiter\r\n\"13,32,\x81\"\r\nT60\r\nT63\r\nT64\r\nT65\r\nT75\r\nT76\r\n";
     return f;
 }
@@ -62,8 +67,8 @@ TEST_F(LanguageFile, ReadsEveryTextIntoItsNumber) {
     EXPECT_EQ(t.text[45], "Demonstration?");
     EXPECT_EQ(t.text[72], "T72");
     EXPECT_EQ(t.text[61], "Weiter");
-    EXPECT_EQ(t.text[62], "13,32,\x81"); // the key list keeps its bytes
-    EXPECT_EQ(s.shared.keylist, t.text[62]);   // and is the go-on key list
+    EXPECT_EQ(t.text[62], "13,32,\x81");     // the key list keeps its bytes
+    EXPECT_EQ(s.shared.keylist, t.text[62]); // and is the go-on key list
     EXPECT_EQ(t.text[76], "T76");
     EXPECT_EQ(t.text[56], "J");
     EXPECT_EQ(t.text[57], "N");
@@ -73,9 +78,13 @@ TEST_F(LanguageFile, ReadsEveryTextIntoItsNumber) {
 }
 
 TEST_F(LanguageFile, ExclamationMarks) {
-    EXPECT_EQ(withoutExclamation("\xA1" "Bien!"), "Bien");
+    EXPECT_EQ(withoutExclamation("\xA1"
+                                 "Bien!"),
+              "Bien");
     EXPECT_EQ(withoutExclamation("Gut!"), "Gut");
-    EXPECT_EQ(withoutExclamation("\xA1" "Hola"), "Hola");
+    EXPECT_EQ(withoutExclamation("\xA1"
+                                 "Hola"),
+              "Hola");
     EXPECT_EQ(withoutExclamation("Gut"), "Gut");
     EXPECT_EQ(withoutExclamation(""), "");
 }
@@ -98,7 +107,8 @@ TEST_F(LanguageFile, AMissingFileIsReported) {
 
 TEST_F(LanguageFile, InstructionLinesWithHelpAndTimeLimit) {
     Texts &t = s.texts;
-    for (int i = 1; i <= 8; ++i) t.instructionlist[static_cast<std::size_t>(i)] = "L" + std::to_string(i);
+    for (int i = 1; i <= 8; ++i)
+        t.instructionlist[static_cast<std::size_t>(i)] = "L" + std::to_string(i);
     t.helptexts[1] = "H1";
     t.helptexts[2] = "H2";
     t.text[43] = "Zeit: / Minuten";

@@ -1,5 +1,5 @@
-#include "session/result_records.hpp"
 #include "platform/ui/session_end.hpp"
+#include "session/result_records.hpp"
 #include "support/fake_services.hpp"
 
 #include <gtest/gtest.h>
@@ -89,10 +89,10 @@ TEST_F(ResultRecords, DistanceModeRunAppendsASecondRecord) {
     r.tasknumber = 3;
     r.tasklist3 = "150.5,12,";
     writesessionrecord(s);
-    EXPECT_EQ(rdat(), first +
-                          "\"g\",412.5,-999,-999,12.0625,-999,-999,-999,-999,-999,-99999,-99999,-99999,-99999,"
-                          "-99999,-99999,3,15,\"A\",0,\"\",256,0,12,513,1,-999,-99999,.5\r\n"
-                          "\"e\",2\r\n150.5,12,\r\n");
+    EXPECT_EQ(rdat(),
+              first + "\"g\",412.5,-999,-999,12.0625,-999,-999,-999,-999,-999,-99999,-99999,-99999,-99999,"
+                      "-99999,-99999,3,15,\"A\",0,\"\",256,0,12,513,1,-999,-99999,.5\r\n"
+                      "\"e\",2\r\n150.5,12,\r\n");
 }
 
 TEST_F(ResultRecords, ProtocolLinesStopAtEighty) {

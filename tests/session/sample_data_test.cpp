@@ -18,7 +18,8 @@ TEST(SampleData, ReadsWithoutAReport) {
     EXPECT_NE(f.shared.pal64[15], common::RGBTriple{});
     EXPECT_GE(common::ReadCharset(f.services, f.shared), 0);
     vecgraphics::VectorTables vectors;
-    vectors.itemcount = vecgraphics::fngrafin(f.services, f.shared, vectors, {}, sample + "karten/europa.vec", 0, 200);
+    vectors.itemcount =
+        vecgraphics::fngrafin(f.services, f.shared, vectors, {}, sample + "karten/europa.vec", 0, 200);
     EXPECT_GT(vectors.itemcount, 0);
     EXPECT_NE(vectors.headerline.find('<'), std::string::npos);
     common::composepalette(f.shared, vectors.headerline);

@@ -1,10 +1,10 @@
 // The start-up's readers of host data: command-line columns, the exercise definition file's
 // blocks and variants, the derived flags and the map header's parameters and switches.
+#include "platform/basic/errors.hpp"
 #include "session/command_line.hpp"
 #include "session/exercise_file.hpp"
 #include "session/exercise_header.hpp"
 #include "session/startup_values.hpp"
-#include "platform/basic/errors.hpp"
 #include "support/error_number.hpp"
 #include "support/fake_services.hpp"
 
@@ -124,7 +124,8 @@ TEST(Variants, LowerCaseInitialsAndTheLimit) {
     splitvariants(st);
     EXPECT_EQ(st.variantinitials, "\xC4N");
     Settings many;
-    for (int i = 0; i < 31; ++i) many.mapfile += "v/";
+    for (int i = 0; i < 31; ++i)
+        many.mapfile += "v/";
     EXPECT_EQ(errorOf([&] { splitvariants(many); }), 9);
 }
 
@@ -161,7 +162,7 @@ TEST(DerivedFlags, HelpStepsAndTheColourHitMode) {
     EXPECT_TRUE(s.settings.shuffleflag);
     EXPECT_TRUE(s.settings.demoonly);
     EXPECT_EQ(s.settings.helpcount, 3); // four of bits 0..5, less one for bits 7, 5 and 4
-    EXPECT_EQ(s.settings.halftasks, 2);  // 2.5 to even
+    EXPECT_EQ(s.settings.halftasks, 2); // 2.5 to even
     EXPECT_EQ(s.results.featuremaskused, 0b01100011100);
     EXPECT_EQ(s.results.statusflags, 256);
     EXPECT_FLOAT_EQ(static_cast<float>(s.settings.starttime), 9 * 3600 + 30 * 60 + 15);
@@ -177,10 +178,12 @@ TEST(DerivedFlags, HelpStepsAndTheColourHitMode) {
 
 TEST(DemoText, SplitAtTheFirstSlash) {
     Settings st;
-    st.exercisetexts[session::kDemoTimeText] = " Vorf\xFChrung / \xDC""bung / mehr ";
+    st.exercisetexts[session::kDemoTimeText] = " Vorf\xFChrung / \xDC"
+                                               "bung / mehr ";
     splitdemotext(st);
     EXPECT_EQ(st.demotextleft, "Vorf\xFChrung");
-    EXPECT_EQ(st.demotextright, "\xDC""bung / mehr");
+    EXPECT_EQ(st.demotextright, "\xDC"
+                                "bung / mehr");
     st.exercisetexts[session::kDemoTimeText] = "ohne";
     EXPECT_EQ(errorOf([&] { splitdemotext(st); }), 5);
 }
@@ -197,10 +200,11 @@ class ExerciseFile : public ::testing::Test {
     }
 };
 
-const std::string twoBlocks = "frei\r\n**\r\nT0\r\n\"a, b\"\r\nS\x84tze\r\n**\r\n"
-                              "Block 1\r\n*\r\n\"b1\",\"b0\",\"b10\",\"b11\"\r\n7,0,,0\r\n\"A/B/\",\"L\",\"A.LST\"\r\n2,6,0\r\n"
-                              "***\r\nBlock 2\r\n*\r\n\"b1000000001\",\"b0\",\"b0\",\"b1\"\r\n8,300,12,1.5\r\n"
-                              "\"EUROPA.VEC\",\"E\",\"E.LST\"\r\n3,4,0\r\n";
+const std::string twoBlocks =
+    "frei\r\n**\r\nT0\r\n\"a, b\"\r\nS\x84tze\r\n**\r\n"
+    "Block 1\r\n*\r\n\"b1\",\"b0\",\"b10\",\"b11\"\r\n7,0,,0\r\n\"A/B/\",\"L\",\"A.LST\"\r\n2,6,0\r\n"
+    "***\r\nBlock 2\r\n*\r\n\"b1000000001\",\"b0\",\"b0\",\"b1\"\r\n8,300,12,1.5\r\n"
+    "\"EUROPA.VEC\",\"E\",\"E.LST\"\r\n3,4,0\r\n";
 
 TEST_F(ExerciseFile, TextsAndTheFirstBlock) {
     read(twoBlocks, 1);
@@ -229,7 +233,8 @@ TEST_F(ExerciseFile, ALaterBlockAndBlockZero) {
 
 TEST_F(ExerciseFile, FortyOneTextsWithoutMarker) {
     std::string bytes = "**\r\n";
-    for (int i = 0; i < 41; ++i) bytes += "T" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 41; ++i)
+        bytes += "T" + std::to_string(i) + "\r\n";
     bytes += "*\r\n\"b0\",\"b0\",\"b0\",\"b0\"\r\n1,0,1,0\r\n\"M\",\"L\",\"F\"\r\n0,0,0\r\n";
     read(bytes, 1);
     EXPECT_EQ(s.settings.exercisetexts[40], "T40");
@@ -238,7 +243,8 @@ TEST_F(ExerciseFile, FortyOneTextsWithoutMarker) {
 }
 
 TEST_F(ExerciseFile, AFlagWordBeyondSixteenBits) {
-    EXPECT_EQ(errorOf([&] { read("**\r\n**\r\n*\r\n\"b10000000000000000\",\"b0\",\"b0\",\"b0\"\r\n", 1); }), 6);
+    EXPECT_EQ(errorOf([&] { read("**\r\n**\r\n*\r\n\"b10000000000000000\",\"b0\",\"b0\",\"b0\"\r\n", 1); }),
+              6);
 }
 
 } // namespace

@@ -31,7 +31,9 @@ Outcome check(const std::vector<std::string> &args) {
     return {code, out.str(), err.str()};
 }
 
-std::string sample(const std::string &name) { return std::string(KARTINO_EXAMPLES_DIR) + "/" + name; }
+std::string sample(const std::string &name) {
+    return std::string(KARTINO_EXAMPLES_DIR) + "/" + name;
+}
 
 class SampleCheck : public ::testing::TestWithParam<std::string> {};
 
@@ -57,7 +59,8 @@ void cut(const std::string &path, int lines) {
     std::istringstream in(testkit::readFile(path));
     std::string kept;
     std::string line;
-    for (int i = 0; i < lines && std::getline(in, line); ++i) kept += line + "\n";
+    for (int i = 0; i < lines && std::getline(in, line); ++i)
+        kept += line + "\n";
     testkit::writeFile(path, kept);
 }
 
@@ -65,7 +68,7 @@ struct Broken {
     const char *name;
     const char *sample;
     std::function<void(const std::string &)> breakit; // given the copy's folder
-    const char *expected;                              // the start of the report line
+    const char *expected;                             // the start of the report line
     int code;
 };
 
@@ -73,7 +76,8 @@ const char *const islan = "/UEB/DEUTSCH/ISLAN";
 const char *const islandlist = "/UEB/DEUTSCH/ISLAND.LST";
 
 const Broken kBroken[] = {
-    {"FlagWordBeyond16Bits", "iceland", [](auto d) { edit(d + islan, "\"b10100000001\"", "\"b11111111111111111\""); },
+    {"FlagWordBeyond16Bits", "iceland",
+     [](auto d) { edit(d + islan, "\"b10100000001\"", "\"b11111111111111111\""); },
      "UEB/DEUTSCH/ISLAN:23: error: block 1: Overflow", 1},
     {"FlagWordTypo", "iceland", [](auto d) { edit(d + islan, "\"b10100000001\"", "\"b1010000000l\""); },
      "UEB/DEUTSCH/ISLAN:23: warning: block 1: the exercise flags \"b1010000000l\"", 0},
@@ -87,13 +91,16 @@ const Broken kBroken[] = {
      "UEB/DEUTSCH/ISLAN:25: warning: block 1: the map file \"Island.vec\" is spelt KARTEN/ISLAND.VEC", 0},
     {"ListFileMissing", "europe", [](auto d) { fs::remove(d + "/UEB/DEUTSCH/Osten.LST"); },
      "UEB/DEUTSCH/EUROP:32: error: block 2: the list file \"Osten.LST\" is missing", 1},
-    {"MalformedToken", "iceland", [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "T332,528,", "T332,528,G150,"); },
+    {"MalformedToken", "iceland",
+     [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "T332,528,", "T332,528,G150,"); },
      "KARTEN/ISLAND.VEC:2: error: record 0, token 'G150' at position 27", 1},
-    {"HeaderCountBeyondTheReader", "iceland", [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "24 <1250", "240<1250"); },
+    {"HeaderCountBeyondTheReader", "iceland",
+     [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "24 <1250", "240<1250"); },
      "KARTEN/ISLAND.VEC:1: error: the header's count 240 passes the reader's limit of 201", 1},
     {"HeaderCountShort", "iceland", [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "24 <1250", "23 <1250"); },
      "KARTEN/ISLAND.VEC:1: warning: the header's count loads 23 records; the file holds 24", 0},
-    {"FillLeaks", "iceland", [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "\r\n*Island", "\r\nC9,f9,\r\n*Island"); },
+    {"FillLeaks", "iceland",
+     [](auto d) { edit(d + "/KARTEN/ISLAND.VEC", "\r\n*Island", "\r\nC9,f9,\r\n*Island"); },
      "KARTEN/ISLAND.VEC:4: warning: record 1: the fill", 0},
     {"RecordRangePastTheMap", "iceland", [](auto d) { edit(d + islan, "3,23,0", "3,40,0"); },
      "UEB/DEUTSCH/ISLAN:26: error: block 1: the record range 3 to 40 passes the map's records 0 to 23", 1},
@@ -105,15 +112,20 @@ const Broken kBroken[] = {
      "UEB/DEUTSCH/ISLAND.LST:1: error: the header names 108 region texts", 1},
     {"RegionCodeWithoutText", "iceland", [](auto d) { edit(d + islandlist, "*1,Reykjav", "*9,Reykjav"); },
      "UEB/DEUTSCH/ISLAND.LST:5: warning: place 3 (Reykjav", 0},
-    {"RegionCodeBeyondTheTable", "iceland", [](auto d) { edit(d + islandlist, "*1,Reykjav", "*120,Reykjav"); },
+    {"RegionCodeBeyondTheTable", "iceland",
+     [](auto d) { edit(d + islandlist, "*1,Reykjav", "*120,Reykjav"); },
      "UEB/DEUTSCH/ISLAND.LST:5: error: place 3 (Reykjav", 1},
     {"PlaceOutsideTheMap", "iceland", [](auto d) { edit(d + islandlist, "132.31,212.97", "932.31,212.97"); },
      "UEB/DEUTSCH/ISLAND.LST:5: error: place 3 (Reykjav", 1},
-    {"PlaceOffItsTargetColour", "europe", [](auto d) { edit(d + "/UEB/DEUTSCH/Westen.LST", "250.45,153.95", "256.45,153.95"); },
+    {"PlaceOffItsTargetColour", "europe",
+     [](auto d) { edit(d + "/UEB/DEUTSCH/Westen.LST", "250.45,153.95", "256.45,153.95"); },
      "UEB/DEUTSCH/Westen.LST:54: error: place 52 (Reykjav", 1},
     {"LanguageFileShort", "iceland", [](auto d) { cut(d + "/UEB/DEUTSCH/prb", 50); },
      "UEB/DEUTSCH/prb:50: error: the language file ends", 1},
-    {"TextWiderThanItsLabel", "iceland", [](auto d) { edit(d + "/UEB/DEUTSCH/prb", "\r\nWeiter\r\n\"13", "\r\nWeiter zur nächsten Aufgabe\r\n\"13"); },
+    {"TextWiderThanItsLabel", "iceland",
+     [](auto d) {
+         edit(d + "/UEB/DEUTSCH/prb", "\r\nWeiter\r\n\"13", "\r\nWeiter zur nächsten Aufgabe\r\n\"13");
+     },
      "UEB/DEUTSCH/prb:73: warning: text 61", 0},
     {"ExerciseFileMissing", "iceland", [](auto d) { fs::remove(d + islan); },
      "UEB/DEUTSCH/ISLAN: error: the exercise definition file is missing", 1},
@@ -140,12 +152,14 @@ INSTANTIATE_TEST_SUITE_P(Faults, BrokenCopy, ::testing::ValuesIn(kBroken),
 TEST(LanguageReads, FollowTheLanguageReader) {
     testkit::TempDir dir;
     std::string prb;
-    for (int k = 0; k < check::kLanguageReads; ++k) prb += "E" + std::to_string(k) + "\r\n";
+    for (int k = 0; k < check::kLanguageReads; ++k)
+        prb += "E" + std::to_string(k) + "\r\n";
     dir.write("UEB/DEUTSCH/prb", prb);
     check::Dataset dataset(dir.path(), "DEUTSCH");
     check::CheckSession cs(dataset);
     session::prbinput(cs.s);
-    EXPECT_EQ(cs.readsof(session::languageFileNumber).size(), static_cast<std::size_t>(check::kLanguageReads));
+    EXPECT_EQ(cs.readsof(session::languageFileNumber).size(),
+              static_cast<std::size_t>(check::kLanguageReads));
     for (int n = 0; n < static_cast<int>(cs.s.texts.text.size()); ++n) {
         if (const int read = check::languageread(n); read >= 0) {
             EXPECT_EQ(cs.s.texts.text[static_cast<std::size_t>(n)], "E" + std::to_string(read)) << n;
@@ -154,9 +168,12 @@ TEST(LanguageReads, FollowTheLanguageReader) {
 }
 
 TEST(CheckArguments, WrongOnesExitWith2AndTheUsage) {
-    const std::vector<std::vector<std::string>> wrong = {
-        {}, {"--exercise"}, {"--exercise", "ABC", sample("iceland")}, {"--colour", sample("iceland")},
-        {sample("iceland"), sample("world")}, {sample("no-such-folder")}};
+    const std::vector<std::vector<std::string>> wrong = {{},
+                                                         {"--exercise"},
+                                                         {"--exercise", "ABC", sample("iceland")},
+                                                         {"--colour", sample("iceland")},
+                                                         {sample("iceland"), sample("world")},
+                                                         {sample("no-such-folder")}};
     for (const auto &args : wrong) {
         const Outcome o = check(args);
         EXPECT_EQ(o.code, 2) << (args.empty() ? "" : args.front());

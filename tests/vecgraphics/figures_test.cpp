@@ -99,7 +99,8 @@ TEST_F(FiguresTest, FilledGlyphIsFilledInsideItsOutline) {
     CountingSurface &c = drawcounted("J6,", 8);
     EXPECT_EQ(c.lines, 10);
     EXPECT_EQ(c.fills, 1);
-    EXPECT_EQ(at(static_cast<int>(std::lround(drawing.penx)), static_cast<int>(std::lround(drawing.peny))), colour(15));
+    EXPECT_EQ(at(static_cast<int>(std::lround(drawing.penx)), static_cast<int>(std::lround(drawing.peny))),
+              colour(15));
     EXPECT_EQ(at(0, 0), colour(0)); // the fill stayed inside
     EXPECT_EQ(at(63, 63), colour(0));
 }
@@ -132,7 +133,7 @@ TEST_F(FiguresTest, TriangleStandsOnAHorizontalSideWithItsCornerUp) {
 TEST_F(FiguresTest, RoundedCornersMoveTheSidesOutwards) {
     drawcounted("V4,8,0,2,");
     EXPECT_EQ(counting.circles, 4);
-    double sharp = 8 * std::sin(M_PI / 4);                   // the sharp corners' offset from the centre
+    double sharp = 8 * std::sin(M_PI / 4);                        // the sharp corners' offset from the centre
     EXPECT_NEAR(drawing.vecpointx[3], 32.0002 - sharp - 2, 1e-6); // the left side starts 2 further left
     EXPECT_NEAR(drawing.vecpointy[3], 32.0002 - sharp, 1e-6);
     EXPECT_NEAR(drawing.vecpointy[13], 32.0002 - sharp - 2, 1e-6); // the upper side ends 2 higher

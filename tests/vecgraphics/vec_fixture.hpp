@@ -21,8 +21,8 @@ class VecFixture : public ::testing::Test {
     VecFixture() {
         for (int n = 0; n <= 16; ++n)
             shared.palette[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 15),
-                                                       static_cast<std::uint8_t>(100 + n),
-                                                       static_cast<std::uint8_t>(200 - n * 7)};
+                                                           static_cast<std::uint8_t>(100 + n),
+                                                           static_cast<std::uint8_t>(200 - n * 7)};
         pixels = gfx::Surface(kSize, kSize, colour(0));
     }
 

@@ -73,7 +73,7 @@ TEST(Fngrafin, LoadsTheWholeFileByTheCountInTheHeader) {
     m.vectors.keepnames = -1;
     EXPECT_EQ(m.read(0, -1), 11);
     EXPECT_EQ(m.vectors.headerline, "<0,0,640,480>/m=1 \xDC"
-                               "bersicht");
+                                    "bersicht");
     EXPECT_EQ(m.vectors.recordtext[0], recordtext(0));
     EXPECT_EQ(m.vectors.recordtext[11], recordtext(11));
     EXPECT_EQ(m.vectors.recordtext[12], "alt");

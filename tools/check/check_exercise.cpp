@@ -52,8 +52,8 @@ std::string itemat(const TextLines &lines, std::size_t offset) {
     return b.substr(offset, (end == std::string::npos ? b.size() : end) - offset);
 }
 
-void checkflagwords(Context &c, const CheckSession &cs, const ExerciseFile &e, const std::vector<std::size_t> &reads,
-                    int block) {
+void checkflagwords(Context &c, const CheckSession &cs, const ExerciseFile &e,
+                    const std::vector<std::size_t> &reads, int block) {
     static const char *const names[] = {"exercise flags", "demonstration flags", "presentation flags",
                                         "help options"};
     static const std::regex literal("\\s*[bB][01]*\\s*|\\s*-?[0-9]+\\s*");
@@ -63,7 +63,8 @@ void checkflagwords(Context &c, const CheckSession &cs, const ExerciseFile &e, c
         if (!std::regex_match(item, literal))
             c.findings.warning(e.shown, e.lines.lineat(reads[first + k]),
                                "block " + std::to_string(block) + ": the " + names[k] + " " +
-                                   quoted(text::oemToAnsi(item, cs.services.oempage)) + " are not a bit string \"b0101…\": anything but 1 counts as 0");
+                                   quoted(text::oemToAnsi(item, cs.services.oempage)) +
+                                   " are not a bit string \"b0101…\": anything but 1 counts as 0");
     }
 }
 
@@ -130,8 +131,9 @@ void checkblock(Context &c, const ExerciseFile &e, int block, const std::string 
         try {
             session::splitdemotext(cs.s.settings);
         } catch (const basic::RuntimeError &) {
-            c.findings.error(e.shown, e.textsline + 16,
-                             "text 15 (the demonstration's two texts) has no \"/\": the program stops at start-up");
+            c.findings.error(
+                e.shown, e.textsline + 16,
+                "text 15 (the demonstration's two texts) has no \"/\": the program stops at start-up");
         }
     }
     checktargets(c, cs.s.settings, ref);
@@ -154,7 +156,8 @@ void checkexercise(Context &c, const std::string &name) {
         c.findings.error(e.shown, e.lines.count(), "no line beginning with \"**\" before the exercise texts");
         return;
     }
-    for (int block = 1; block <= e.blocks; ++block) checkblock(c, e, block, name);
+    for (int block = 1; block <= e.blocks; ++block)
+        checkblock(c, e, block, name);
 }
 
 } // namespace kartino::check

@@ -11,7 +11,7 @@ namespace {
 
 struct LabelText {
     const char *label;
-    int width; // design width of the label
+    int width;        // design width of the label
     std::size_t text; // instruction text shown in it
     double points;
 };
@@ -43,8 +43,9 @@ void checklabels(Context &c, const LanguageFile &language) {
         const auto read = static_cast<std::size_t>(languageread(static_cast<int>(l.text)));
         const int line = read < language.lines.size() ? language.lines[read] : 0;
         c.findings.warning(language.shown, line,
-                           "text " + std::to_string(l.text) + " " + quoted(text) + " is " + std::to_string(width) +
-                               " pixels wide at 640 x 480; " + l.label + " is " + std::to_string(l.width));
+                           "text " + std::to_string(l.text) + " " + quoted(text) + " is " +
+                               std::to_string(width) + " pixels wide at 640 x 480; " + l.label + " is " +
+                               std::to_string(l.width));
     }
 }
 

@@ -20,15 +20,16 @@ namespace {
 // 46, 49 to 52, 66 to 72, 47, 58, 59, 61, 62, 60, 63 to 65, 75, 76.
 constexpr std::array<int, 50> kTextReads = {
     // {text, read} pairs flattened
-    0, 2, 1, 3, 2, 4, 3, 5, 53, 6, 4, 7, 5, 8, 6, 9, 7, 23, 54, 24, 8, 25, 9, 26, 10, 27, 11, 28, 12, 29,
-    43, 54, 44, 55, 45, 56, 46, 57, 49, 58, 50, 59, 61, 72, 62, 73, 60, 74, 76, 79};
+    0,  2,  1,  3,  2,  4,  3,  5,  53, 6,  4,  7,  5,  8,  6,  9,  7,  23, 54, 24, 8,  25, 9,  26, 10,
+    27, 11, 28, 12, 29, 43, 54, 44, 55, 45, 56, 46, 57, 49, 58, 50, 59, 61, 72, 62, 73, 60, 74, 76, 79};
 
 // A line "KEY,NUMBER" of the charset file for `key`, matched without regard to case.
 bool haskey(const TextLines &lines, const std::string &key) {
     for (int line = 1; line <= lines.count(); ++line) {
         const std::string_view t = lines.text(line);
         const std::size_t comma = t.find(',');
-        if (comma != std::string_view::npos && common::ucase(t.substr(0, comma)) == common::ucase(key)) return true;
+        if (comma != std::string_view::npos && common::ucase(t.substr(0, comma)) == common::ucase(key))
+            return true;
     }
     return false;
 }
@@ -50,7 +51,8 @@ LanguageFile checklanguage(Context &c) {
         return l;
     }
     l.shown = file->shown;
-    if (file->casediffers) c.findings.warning(l.shown, 0, "the program opens it as \"prb\" (letter case differs)");
+    if (file->casediffers)
+        c.findings.warning(l.shown, 0, "the program opens it as \"prb\" (letter case differs)");
     const TextLines lines(filebytes(file->path));
     CheckSession cs(c.dataset);
     try {
@@ -64,7 +66,8 @@ LanguageFile checklanguage(Context &c) {
                          "the language file ends before entry " + std::to_string(done) + " of " +
                              std::to_string(kLanguageReads) + ": " + cs.box.reason());
     }
-    for (std::size_t offset : cs.readsof(session::languageFileNumber)) l.lines.push_back(lines.lineat(offset));
+    for (std::size_t offset : cs.readsof(session::languageFileNumber))
+        l.lines.push_back(lines.lineat(offset));
 
     CheckSession charset(c.dataset);
     const std::string charsetlegacy = c.dataset.settingspaths()[0] + "charset";

@@ -16,7 +16,6 @@
 #include "session/exercise_header.hpp"
 #include "vecgraphics/vecdraw.hpp"
 
-
 namespace kartino::check {
 
 namespace {
@@ -24,15 +23,16 @@ namespace {
 // A fill that changes more than this share of the screen has run out of its outline.
 constexpr double kLeakShare = 0.4;
 
-std::optional<Located> named(Context &c, const std::string &name, const std::string &base, const BlockRef &from,
-                             const char *what) {
+std::optional<Located> named(Context &c, const std::string &name, const std::string &base,
+                             const BlockRef &from, const char *what) {
     const std::string legacy = common::fnfullpath(name, base);
     auto file = c.dataset.locate(legacy);
     const std::string prefix = "block " + std::to_string(from.block) + ": the " + what + " \"" + name + "\"";
     if (!file)
         c.findings.error(from.file, from.line, prefix + " is missing (" + c.dataset.shown(legacy) + ")");
     else if (file->casediffers)
-        c.findings.warning(from.file, from.line, prefix + " is spelt " + file->shown + " on disk (letter case differs)");
+        c.findings.warning(from.file, from.line,
+                           prefix + " is spelt " + file->shown + " on disk (letter case differs)");
     return file;
 }
 
@@ -41,8 +41,9 @@ bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
     const double count = basic::Val(m.maplines.text(1).substr(0, 3));
     if (count > vecgraphics::kRecordSlots) {
         c.findings.error(m.map.shown, 1,
-                         "the header's count " + common::trim(basic::Str(count)) + " passes the reader's limit of " +
-                             std::to_string(vecgraphics::kRecordSlots) + " records");
+                         "the header's count " + common::trim(basic::Str(count)) +
+                             " passes the reader's limit of " + std::to_string(vecgraphics::kRecordSlots) +
+                             " records");
         return false;
     }
     try {
@@ -60,8 +61,8 @@ bool readheader(Context &c, CheckSession &cs, const MapFiles &m) {
     const int loaded = cs.s.vectors.itemcount + 1;
     if (loaded != m.maprecords.records())
         c.findings.warning(m.map.shown, 1,
-                           "the header's count loads " + std::to_string(loaded) + " records; the file holds " +
-                               std::to_string(m.maprecords.records()) +
+                           "the header's count loads " + std::to_string(loaded) +
+                               " records; the file holds " + std::to_string(m.maprecords.records()) +
                                (loaded > m.maprecords.records() ? " (the records beyond are empty)" : ""));
     return true;
 }
@@ -77,7 +78,8 @@ bool readpalette(Context &c, CheckSession &cs, const MapFiles &m) {
     try {
         common::composepalette(cs.s.shared, cs.s.vectors.headerline);
     } catch (const basic::RuntimeError &e) {
-        c.findings.error(m.map.shown, 1, "the colour switches of the header cannot be used: " + e.description());
+        c.findings.error(m.map.shown, 1,
+                         "the colour switches of the header cannot be used: " + e.description());
         return false;
     }
     return true;
@@ -91,10 +93,11 @@ void drawrecords(Context &c, CheckSession &cs, const MapFiles &m) {
     vecgraphics::VecCall call;
     try {
         call.x = basic::CInt(common::screenx(s.shared.screen, content::kMapCentreX - s.settings.minusvalue));
-        call.y = basic::CInt(
-            common::screeny(s.shared.screen, content::framecentrey(s.settings.mapscale) - s.settings.equalvalue));
+        call.y = basic::CInt(common::screeny(s.shared.screen, content::framecentrey(s.settings.mapscale) -
+                                                                  s.settings.equalvalue));
     } catch (const basic::RuntimeError &) {
-        c.findings.error(m.map.shown, 1, "the map centre shifted by /- and /= lies outside the drawing range");
+        c.findings.error(m.map.shown, 1,
+                         "the map centre shifted by /- and /= lies outside the drawing range");
         return;
     }
     call.colour = 15;
@@ -109,17 +112,19 @@ void drawrecords(Context &c, CheckSession &cs, const MapFiles &m) {
         if (!fault) continue;
         const int position = fault->reportedrecord();
         c.findings.error(m.map.shown, m.maprecords.lineof(position, fault->tokenpos),
-                         "record " + std::to_string(position) + ", token '" + vecgraphics::showntoken(fault->token) +
-                             "' at position " + std::to_string(fault->tokenpos) + ": " + fault->description);
+                         "record " + std::to_string(position) + ", token '" +
+                             vecgraphics::showntoken(fault->token) + "' at position " +
+                             std::to_string(fault->tokenpos) + ": " + fault->description);
     }
     const long screen = static_cast<long>(pixels.width()) * pixels.height();
     for (const FillMeasure &f : surface.fills) {
-        const int share = static_cast<int>(100.0 * static_cast<double>(f.changed) / static_cast<double>(screen));
+        const int share =
+            static_cast<int>(100.0 * static_cast<double>(f.changed) / static_cast<double>(screen));
         const bool large = static_cast<double>(f.changed) > kLeakShare * static_cast<double>(screen);
         if (!f.outside || (!f.edge && !large)) continue;
         c.findings.warning(m.map.shown, m.maprecords.lineof(f.record, 1),
-                           "record " + std::to_string(f.record) + ": the fill at (" + std::to_string(f.x) + ", " +
-                               std::to_string(f.y) + ") leaks: it " +
+                           "record " + std::to_string(f.record) + ": the fill at (" + std::to_string(f.x) +
+                               ", " + std::to_string(f.y) + ") leaks: it " +
                                (f.edge ? "reaches the edge of the design area" : "floods the screen") + " (" +
                                std::to_string(share) + "% of the screen)");
     }
@@ -130,12 +135,14 @@ void drawrecords(Context &c, CheckSession &cs, const MapFiles &m) {
 void checkmap(Context &c, const session::Settings &settings, const BlockRef &from) {
     const std::string where = "block " + std::to_string(from.block) + ": ";
     if (common::trim(settings.mapfile).empty()) {
-        c.findings.error(from.file, from.line, where + "no map file: going on from the start screen reads its header");
+        c.findings.error(from.file, from.line,
+                         where + "no map file: going on from the start screen reads its header");
         return;
     }
     CheckSession cs(c.dataset);
     cs.s.settings = settings;
-    const auto map = named(c, settings.mapfile, cs.s.shared.settingspaths[common::kMapFolder], from, "map file");
+    const auto map =
+        named(c, settings.mapfile, cs.s.shared.settingspaths[common::kMapFolder], from, "map file");
     std::optional<Located> list;
     if (!common::trim(settings.listfile).empty()) {
         list = named(c, settings.listfile, settings.langfolder, from, "list file");

@@ -28,7 +28,8 @@ std::optional<Options> parsearguments(const std::vector<std::string> &args) {
         if (a == "--help" || a == "-h") return std::nullopt;
         if (a == "--exercise") {
             const std::string name = value();
-            if (name.size() != 5) throw UsageError("--exercise needs a name of 5 characters, not \"" + name + "\"");
+            if (name.size() != 5)
+                throw UsageError("--exercise needs a name of 5 characters, not \"" + name + "\"");
             o.exercises.push_back(name);
         } else if (a == "--language") {
             o.language = value();

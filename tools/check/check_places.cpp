@@ -48,8 +48,9 @@ std::optional<PlaceText> placetext(Context &c, const CheckSession &cs, const Map
     const int line = headerlines(lines) + position + 1;
     if (line > lines.count()) {
         c.findings.error(m.list->shown, lines.count(),
-                         "the list file ends at line " + std::to_string(lines.count()) + "; the place of record " +
-                             std::to_string(position) + " of the map needs line " + std::to_string(line));
+                         "the list file ends at line " + std::to_string(lines.count()) +
+                             "; the place of record " + std::to_string(position) + " of the map needs line " +
+                             std::to_string(line));
         return std::nullopt;
     }
     const std::string_view text = lines.text(line);
@@ -62,7 +63,8 @@ bool checkrange(Context &c, const session::Session &s, const MapFiles &m) {
     const int records = m.maprecords.records();
     const int last = s.settings.listto == -1 ? s.vectors.itemcount : s.settings.listto;
     const std::string where = "block " + std::to_string(m.from.block) + ": the record range " +
-                              std::to_string(s.settings.listfrom) + " to " + std::to_string(s.settings.listto);
+                              std::to_string(s.settings.listfrom) + " to " +
+                              std::to_string(s.settings.listto);
     if (s.settings.listfrom < 0 || last < s.settings.listfrom)
         c.findings.error(m.from.file, m.from.rangeline, where + " holds no record");
     else if (last >= records)
@@ -80,13 +82,14 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
     s.vectors.keepnames = -1;
     const vecgraphics::ThinningSettings all{0, s.settings.taskcount};
     try {
-        s.vectors.itemcount = vecgraphics::fngrafin(scratch.services, s.shared, s.vectors, all, m.map.path, s.settings.listfrom,
-                                               s.settings.listto);
+        s.vectors.itemcount = vecgraphics::fngrafin(scratch.services, s.shared, s.vectors, all, m.map.path,
+                                                    s.settings.listfrom, s.settings.listto);
         content::splitnumbers(s);
     } catch (const SessionEnded &) {
         c.findings.error(m.from.file, m.from.rangeline,
                          "block " + std::to_string(m.from.block) + ": the record range " +
-                             std::to_string(s.settings.listfrom) + " to " + std::to_string(s.settings.listto) +
+                             std::to_string(s.settings.listfrom) + " to " +
+                             std::to_string(s.settings.listto) +
                              " cannot be loaded: " + scratch.box.reason());
         return false;
     } catch (const basic::RuntimeError &e) {
@@ -101,8 +104,9 @@ bool checkfields(Context &c, CheckSession &scratch, const MapFiles &m) {
         if (fields >= content::kPlaceColumns) continue;
         ok = false;
         c.findings.error(t->file, t->line,
-                         "the place of record " + std::to_string(s.places.placenumber[static_cast<std::size_t>(p)]) +
-                             " has " + std::to_string(fields) + " fields; a place needs 9");
+                         "the place of record " +
+                             std::to_string(s.places.placenumber[static_cast<std::size_t>(p)]) + " has " +
+                             std::to_string(fields) + " fields; a place needs 9");
     }
     return ok;
 }
@@ -147,7 +151,8 @@ struct MapForm {
 gfx::Surface drawnmap(const ui::Form &form) {
     gfx::Surface map(common::maxdesignx + 1, common::maxdesigny + 1);
     for (int y = 0; y < map.height(); ++y)
-        for (int x = 0; x < map.width(); ++x) map.row(y)[x] = static_cast<gfx::Colour>(form.Point(x, y));
+        for (int x = 0; x < map.width(); ++x)
+            map.row(y)[x] = static_cast<gfx::Colour>(form.Point(x, y));
     return map;
 }
 
@@ -164,8 +169,8 @@ void checkregioncode(Context &c, const CheckSession &cs, const MapFiles &m, cons
                              std::to_string(content::kRegionTexts) + " region texts");
     else if (region < 1 || region > n)
         c.findings.warning(t.file, t.line,
-                           name + ": region code " + code + " names none of the header's " + std::to_string(n) +
-                               " region texts: the region is shown empty");
+                           name + ": region code " + code + " names none of the header's " +
+                               std::to_string(n) + " region texts: the region is shown empty");
 }
 
 void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::Surface &map) {
@@ -176,13 +181,15 @@ void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::
         const auto index = static_cast<std::size_t>(p);
         const auto &columns = s.places.placecolumns[index];
         const auto t = placetext(c, cs, m, p);
-        const std::string name = "place " + std::to_string(s.places.placenumber[index]) + " (" + text::ansiToUtf8(columns[1]) + ")";
+        const std::string name = "place " + std::to_string(s.places.placenumber[index]) + " (" +
+                                 text::ansiToUtf8(columns[1]) + ")";
         checkregioncode(c, cs, m, *t, name, columns[0]);
         content::DesignPoint at;
         try {
             at = content::placeposition(s, static_cast<std::int16_t>(p));
         } catch (const basic::RuntimeError &e) {
-            c.findings.error(t->file, t->line, name + ": its position cannot be computed: " + e.description());
+            c.findings.error(t->file, t->line,
+                             name + ": its position cannot be computed: " + e.description());
             continue;
         }
         const std::string where = " at (" + std::to_string(at.x) + ", " + std::to_string(at.y) + ")";
@@ -199,7 +206,8 @@ void checkpositions(Context &c, CheckSession &cs, const MapFiles &m, const gfx::
         const std::uint32_t colour = map.contains(at.x, at.y) ? map.at(at.x, at.y) : 0xFFFFFFFFu;
         if (colour != g.targetcolour1 && colour != g.targetcolour2)
             c.findings.error(t->file, t->line,
-                             name + where + " is not on a target colour: the colour test refuses a click on it");
+                             name + where +
+                                 " is not on a target colour: the colour test refuses a click on it");
     }
 }
 

@@ -32,7 +32,8 @@ std::vector<std::string> exercisesof(Dataset &d) {
     std::error_code ec;
     for (const auto &entry : fs::directory_iterator(d.paths().resolve(d.langfolder()), ec)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && name.size() == kExerciseNameLength && name.find('.') == std::string::npos)
+        if (entry.is_regular_file() && name.size() == kExerciseNameLength &&
+            name.find('.') == std::string::npos)
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -67,8 +68,10 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         checklabels(c, language);
         const std::vector<std::string> exercises = o->exercises.empty() ? exercisesof(dataset) : o->exercises;
         if (exercises.empty())
-            findings.error(dataset.shown(dataset.langfolder()), 0, "no exercise definition file (a name of 5 characters)");
-        for (const std::string &name : exercises) checkexercise(c, name);
+            findings.error(dataset.shown(dataset.langfolder()), 0,
+                           "no exercise definition file (a name of 5 characters)");
+        for (const std::string &name : exercises)
+            checkexercise(c, name);
     }
     findings.print(out);
     return findings.errors() == 0 ? 0 : 1;

@@ -3,7 +3,6 @@
 #include "host_lib.hpp"
 #include "host_options.hpp"
 
-
 namespace kartino::check {
 
 namespace fs = std::filesystem;

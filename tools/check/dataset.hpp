@@ -12,8 +12,8 @@
 namespace kartino::check {
 
 struct Located {
-    std::string path;  // the file on this machine
-    std::string shown; // relative to the data set folder, as reports name it
+    std::string path;         // the file on this machine
+    std::string shown;        // relative to the data set folder, as reports name it
     bool casediffers = false; // the file on disk spells its name in other letter cases
 };
 

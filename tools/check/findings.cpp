@@ -7,7 +7,9 @@
 
 namespace kartino::check {
 
-std::string quoted(const std::string &ansi) { return "\"" + text::ansiToUtf8(ansi) + "\""; }
+std::string quoted(const std::string &ansi) {
+    return "\"" + text::ansiToUtf8(ansi) + "\"";
+}
 
 void Findings::add(Finding f) {
     const auto same = [&f](const Finding &g) {

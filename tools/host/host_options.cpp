@@ -67,7 +67,8 @@ HostOptions parseHostOptions(const std::vector<std::string> &given) {
             o.help = true;
             return o;
         } else if (a == "--options-file") {
-            if (++filesread > 16) throw UsageError{"--options-file: more than 16 files (one that names itself?)"};
+            if (++filesread > 16)
+                throw UsageError{"--options-file: more than 16 files (one that names itself?)"};
             const std::vector<std::string> more = optionwords(readOptionsFile(value()));
             args.insert(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, more.begin(), more.end());
         } else if (a == "--exercise") {
@@ -114,7 +115,6 @@ HostOptions parseHostOptions(const std::vector<std::string> &given) {
     if (o.inPlace && !o.out.empty()) throw UsageError{"--in-place and --out exclude each other"};
     return o;
 }
-
 
 std::vector<std::string> optionwords(const std::string &text) {
     std::vector<std::string> words;

@@ -75,7 +75,8 @@ void readvectorfile(Tool &t, const Options &o) {
     try {
         const vecgraphics::ThinningSettings nothinning{0, 0};
         t.s.vectors.keepnames = 0;
-        t.s.vectors.itemcount = vecgraphics::fngrafin(t.services, t.s.shared, t.s.vectors, nothinning, o.input, 0, -1);
+        t.s.vectors.itemcount =
+            vecgraphics::fngrafin(t.services, t.s.shared, t.s.vectors, nothinning, o.input, 0, -1);
     } catch (const SessionEnded &) {
         throw InputError(o.input + ": the vector file cannot be read: " + t.box.reason());
     }
@@ -161,7 +162,8 @@ void drawrecords(Tool &t, const Options &o, Rendering &r) {
     vecgraphics::PixelSurface surface(r.picture);
     for (int i = o.record.value_or(0); i <= (o.record ? *o.record : last); ++i) {
         call.record = static_cast<std::int16_t>(i);
-        if (auto fault = vecgraphics::drawrecord(t.s.drawing, t.s.vectors, t.s.shared, t.rnd, surface, call)) {
+        if (auto fault =
+                vecgraphics::drawrecord(t.s.drawing, t.s.vectors, t.s.shared, t.rnd, surface, call)) {
             if (!lines) lines.emplace(readbytes(t.paths.resolve(o.input)));
             r.faults.push_back(faultreport(o, *lines, *fault));
         }

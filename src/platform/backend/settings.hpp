@@ -48,7 +48,7 @@ struct Settings {
     bool keyboardPointer = false;
     std::string record;
     std::string shots;
-    std::map<char, std::string> drives;    // by upper-case letter; only drives given a folder
+    std::map<char, std::string> drives; // by upper-case letter; only drives given a folder
     text::CodePage oempage = text::CodePage::Oem850;
 
     // The folder drive `letter` (either case) stands for, if one is given.

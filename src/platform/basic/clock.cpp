@@ -46,8 +46,8 @@ CivilTime RealClock::now() const {
     std::tm local{};
     localtime_r(&secs, &local);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(tp.time_since_epoch()).count() % 1000;
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-            static_cast<int>(ms)};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,       local.tm_hour,
+            local.tm_min,         local.tm_sec,     static_cast<int>(ms)};
 }
 
 std::int64_t RealClock::monotonicMs() const {

@@ -44,8 +44,12 @@ template <typename Rep> class Checked {
     Rep v_ = 0;
 };
 
-template <> inline Checked<std::int16_t> Checked<std::int16_t>::make(std::int64_t v) { return checkedInteger(v); }
-template <> inline Checked<std::int32_t> Checked<std::int32_t>::make(std::int64_t v) { return checkedLong(v); }
+template <> inline Checked<std::int16_t> Checked<std::int16_t>::make(std::int64_t v) {
+    return checkedInteger(v);
+}
+template <> inline Checked<std::int32_t> Checked<std::int32_t>::make(std::int64_t v) {
+    return checkedLong(v);
+}
 
 using Integer = Checked<std::int16_t>;
 using Long = Checked<std::int32_t>;

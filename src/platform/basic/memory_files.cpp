@@ -30,8 +30,10 @@ std::vector<std::string> MemoryFiles::entries(const std::string &dir) const {
     const std::string prefix = asFolder(dir);
     std::vector<std::string> names;
     for (auto it = files_.lower_bound(prefix); it != files_.end() && it->first.starts_with(prefix); ++it) {
-        std::string name = it->first.substr(prefix.size(), it->first.find('/', prefix.size()) - prefix.size());
-        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+        std::string name =
+            it->first.substr(prefix.size(), it->first.find('/', prefix.size()) - prefix.size());
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
     }
     return names;
 }

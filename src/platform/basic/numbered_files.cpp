@@ -34,8 +34,12 @@ int missingFileError(const std::string &path) {
     return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? errFileNotFound : errPathNotFound;
 }
 
-bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlankOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Consumes one line end (CR LF, CR or LF) at pos.
 void consumeLineEnd(const std::string &s, std::size_t &pos) {
@@ -51,17 +55,20 @@ bool looksNumeric(const std::string &s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
     bool digits = false;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, digits = true;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+        ++i, digits = true;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, digits = true;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, digits = true;
     }
     if (!digits) return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         ++i;
         if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
         bool exp = false;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, exp = true;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, exp = true;
         if (!exp) return false;
     }
     return i == s.size();
@@ -136,7 +143,9 @@ void FileTable::closeAll() {
     if (first) std::rethrow_exception(first);
 }
 
-bool FileTable::isOpen(int number) const { return files_.count(number) != 0; }
+bool FileTable::isOpen(int number) const {
+    return files_.count(number) != 0;
+}
 
 const FileTable::File *FileTable::find(int number) const {
     auto it = files_.find(number);
@@ -190,7 +199,8 @@ std::string FileTable::lineInput(int number) {
     // A plain scan: find_first_of with a set of three runs a search per character.
     const std::string &c = f.content;
     std::size_t end = start;
-    while (end < c.size() && c[end] != '\r' && c[end] != '\n' && c[end] != '\x1A') ++end;
+    while (end < c.size() && c[end] != '\r' && c[end] != '\n' && c[end] != '\x1A')
+        ++end;
     f.pos = end;
     consumeLineEnd(f.content, f.pos);
     return f.content.substr(start, end - start);
@@ -201,7 +211,8 @@ std::string FileTable::lineInput(int number) {
 std::string FileTable::readField(int number, bool numericTerminators, bool &quoted) {
     File &f = get(number, true);
     const std::string &s = f.content;
-    while (!f.atEnd() && isBlankOrTab(s[f.pos])) ++f.pos;
+    while (!f.atEnd() && isBlankOrTab(s[f.pos]))
+        ++f.pos;
     logRead(number, f.pos);
     if (f.atEnd()) raise(errInputPastEnd);
     quoted = false;
@@ -218,12 +229,16 @@ std::string FileTable::readField(int number, bool numericTerminators, bool &quot
                !(numericTerminators && isBlankOrTab(s[f.pos])))
             ++f.pos;
         field = s.substr(start, f.pos - start);
-        while (!field.empty() && isBlankOrTab(field.back())) field.pop_back();
+        while (!field.empty() && isBlankOrTab(field.back()))
+            field.pop_back();
     }
-    while (!f.atEnd() && isBlankOrTab(s[f.pos])) ++f.pos;
+    while (!f.atEnd() && isBlankOrTab(s[f.pos]))
+        ++f.pos;
     if (!f.atEnd()) {
-        if (s[f.pos] == ',') ++f.pos;
-        else if (isLineEnd(s[f.pos])) consumeLineEnd(s, f.pos);
+        if (s[f.pos] == ',')
+            ++f.pos;
+        else if (isLineEnd(s[f.pos]))
+            consumeLineEnd(s, f.pos);
     }
     std::erase(field, '\0');
     return field;
@@ -239,7 +254,9 @@ double FileTable::inputNumber(int number) {
     return Val(readField(number, true, quoted));
 }
 
-std::int16_t FileTable::inputInteger(int number) { return CInt(inputNumber(number)); }
+std::int16_t FileTable::inputInteger(int number) {
+    return CInt(inputNumber(number));
+}
 
 Variant FileTable::inputVariant(int number) {
     bool quoted;

@@ -12,8 +12,12 @@ namespace kartino::basic {
 
 namespace {
 
-bool isValBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isValBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // &H / &O literals: the digit count sets the width (up to 4 hex digits a 16-bit value, more
 // a 32-bit one), with the sign of that width.
@@ -27,9 +31,12 @@ double radixValue(std::string_view text, std::size_t i) {
         char c = text[i];
         if (isValBlank(c)) continue;
         int d;
-        if (isDigit(c)) d = c - '0';
-        else if (radix == 16 && (c | 0x20) >= 'a' && (c | 0x20) <= 'f') d = (c | 0x20) - 'a' + 10;
-        else break;
+        if (isDigit(c))
+            d = c - '0';
+        else if (radix == 16 && (c | 0x20) >= 'a' && (c | 0x20) <= 'f')
+            d = (c | 0x20) - 'a' + 10;
+        else
+            break;
         if (d >= radix) break;
         value = (value * radix + d) & 0xFFFFFFFFu;
         ++digits;
@@ -43,7 +50,8 @@ double radixValue(std::string_view text, std::size_t i) {
 
 double Val(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isValBlank(text[i])) ++i;
+    while (i < text.size() && isValBlank(text[i]))
+        ++i;
     if (i + 1 < text.size() && text[i] == '&') {
         char k = static_cast<char>(text[i + 1] | 0x20);
         if (k == 'h' || k == 'o') return radixValue(text, i + 1);
@@ -71,7 +79,8 @@ double Val(std::string_view text) {
         if (e == 'e' || e == 'd') {
             std::string exponent = "e";
             std::size_t j = i + 1;
-            while (j < text.size() && isValBlank(text[j])) ++j;
+            while (j < text.size() && isValBlank(text[j]))
+                ++j;
             if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
             bool expDigit = false;
             for (; j < text.size(); ++j) {
@@ -97,8 +106,10 @@ std::string general(double value, int digits) {
     std::snprintf(buf, sizeof buf, "%.*G", digits, value);
     std::string s = buf;
     // %G writes exponents with at least two digits, as the runtime does ("1E+15", "1.5E-05").
-    if (s.starts_with("0.")) s.erase(0, 1);
-    else if (s.starts_with("-0.")) s.erase(1, 1);
+    if (s.starts_with("0."))
+        s.erase(0, 1);
+    else if (s.starts_with("-0."))
+        s.erase(1, 1);
     return s;
 }
 
@@ -109,14 +120,28 @@ std::string withSignBlank(std::string digits) {
 
 } // namespace
 
-std::string Str(std::int16_t value) { return withSignBlank(std::to_string(value)); }
-std::string Str(std::int32_t value) { return withSignBlank(std::to_string(value)); }
-std::string Str(float value) { return withSignBlank(numberText(value)); }
-std::string Str(double value) { return withSignBlank(numberText(value)); }
-std::string numberText(float value) { return general(static_cast<double>(value), 7); }
-std::string numberText(double value) { return general(value, 15); }
+std::string Str(std::int16_t value) {
+    return withSignBlank(std::to_string(value));
+}
+std::string Str(std::int32_t value) {
+    return withSignBlank(std::to_string(value));
+}
+std::string Str(float value) {
+    return withSignBlank(numberText(value));
+}
+std::string Str(double value) {
+    return withSignBlank(numberText(value));
+}
+std::string numberText(float value) {
+    return general(static_cast<double>(value), 7);
+}
+std::string numberText(double value) {
+    return general(value, 15);
+}
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::int16_t CInt(double value) {
     double r = roundHalfEven(value);
@@ -141,8 +166,12 @@ float CSng(double value) {
     return static_cast<float>(value);
 }
 
-double Int(double value) { return std::floor(value); }
-double Fix(double value) { return std::trunc(value); }
+double Int(double value) {
+    return std::floor(value);
+}
+double Fix(double value) {
+    return std::trunc(value);
+}
 
 std::int16_t checkedInteger(std::int64_t value) {
     if (value < -32768 || value > 32767) raise(errOverflow);

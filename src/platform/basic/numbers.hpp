@@ -36,6 +36,8 @@ std::int16_t checkedInteger(std::int64_t value);
 std::int32_t checkedLong(std::int64_t value);
 
 // Booleans are Integers holding -1 (true) or 0 (false).
-constexpr std::int16_t basicBool(bool b) { return b ? -1 : 0; }
+constexpr std::int16_t basicBool(bool b) {
+    return b ? -1 : 0;
+}
 
 } // namespace kartino::basic

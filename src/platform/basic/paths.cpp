@@ -11,7 +11,9 @@ namespace kartino::basic {
 
 namespace {
 
-bool statOk(const std::string &p, struct stat *st) { return ::stat(p.empty() ? "." : p.c_str(), st) == 0; }
+bool statOk(const std::string &p, struct stat *st) {
+    return ::stat(p.empty() ? "." : p.c_str(), st) == 0;
+}
 
 bool existsOnDisk(const std::string &p) {
     struct stat st;
@@ -24,8 +26,10 @@ std::string foldAnsi(std::string_view name) {
     std::string out;
     for (unsigned char b : name) {
         char32_t c = b < 0x80 ? b : text::toUnicode(text::CodePage::Ansi1252, b);
-        if (c >= 'A' && c <= 'Z') c += 32;
-        else if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 32;
+        if (c >= 'A' && c <= 'Z')
+            c += 32;
+        else if ((c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            c += 32;
         text::appendUtf8(out, c);
     }
     return out;
@@ -89,7 +93,8 @@ bool PathResolver::existsAt(const std::string &path) const {
 }
 
 // The entry of folder `dir` that matches `component` without regard to case, if any.
-std::optional<std::string> PathResolver::findEntry(const std::string &dir, const std::string &component) const {
+std::optional<std::string> PathResolver::findEntry(const std::string &dir,
+                                                   const std::string &component) const {
     const std::string wanted = foldAnsi(component);
     for (const std::string &name : memory_ ? memory_->entries(dir) : diskEntries(dir))
         if (foldDisk(name) == wanted) return name;
@@ -102,11 +107,12 @@ std::string PathResolver::mapDrive(std::string_view path) const {
     std::string p(path);
     for (char &c : p)
         if (c == '\\') c = '/';
-    bool drive = p.size() >= 2 && p[1] == ':' &&
-                 ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
+    bool drive =
+        p.size() >= 2 && p[1] == ':' && ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
     if (!drive) return p;
     std::string rest = p.substr(2);
-    while (!rest.empty() && rest.front() == '/') rest.erase(0, 1);
+    while (!rest.empty() && rest.front() == '/')
+        rest.erase(0, 1);
     std::optional<std::string> base = lookup_ ? lookup_(p[0]) : std::nullopt;
     return join(base ? *base : std::string("/"), rest);
 }

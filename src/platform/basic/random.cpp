@@ -5,9 +5,13 @@
 
 namespace kartino::basic {
 
-void Random::step() { seed_ = (seed_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu; }
+void Random::step() {
+    seed_ = (seed_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+}
 
-float Random::current() const { return static_cast<float>(seed_ & 0xFFFFFFu) / 16777216.0f; }
+float Random::current() const {
+    return static_cast<float>(seed_ & 0xFFFFFFu) / 16777216.0f;
+}
 
 float Random::Rnd() {
     step();
@@ -26,7 +30,9 @@ float Random::Rnd(float x) {
 void Random::Randomize(double n) {
     std::uint64_t bits = std::bit_cast<std::uint64_t>(n);
     auto h = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits >> 32));
-    auto m = static_cast<std::uint32_t>((static_cast<std::uint32_t>(h) & 0xFFFFu) ^ static_cast<std::uint32_t>(h >> 16)) << 8;
+    auto m = static_cast<std::uint32_t>((static_cast<std::uint32_t>(h) & 0xFFFFu) ^
+                                        static_cast<std::uint32_t>(h >> 16))
+             << 8;
     seed_ = (seed_ & 0xFF0000FFu) | (m & 0x00FFFF00u);
 }
 

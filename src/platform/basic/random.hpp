@@ -9,8 +9,8 @@ class Random {
   public:
     static constexpr std::uint32_t kInitialSeed = 0x50000;
 
-    float Rnd();         // next number in [0, 1)
-    float Rnd(float x);  // x > 0: next; x = 0: the last number again; x < 0: reseeded from x
+    float Rnd();        // next number in [0, 1)
+    float Rnd(float x); // x > 0: next; x = 0: the last number again; x < 0: reseeded from x
     void Randomize(double n);
     std::uint32_t state() const { return seed_; }
 

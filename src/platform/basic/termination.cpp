@@ -1,8 +1,8 @@
 #include "platform/basic/termination.hpp"
 
 #include <csignal>
-#include <signal.h> // pthread_sigmask
 #include <initializer_list>
+#include <signal.h> // pthread_sigmask
 
 namespace kartino::basic {
 
@@ -10,7 +10,9 @@ namespace {
 
 volatile std::sig_atomic_t requested = 0;
 
-extern "C" void onTerminationSignal(int) { requested = 1; }
+extern "C" void onTerminationSignal(int) {
+    requested = 1;
+}
 
 } // namespace
 
@@ -30,8 +32,12 @@ void installTerminationHandlers() {
     pthread_sigmask(SIG_UNBLOCK, &termination, nullptr);
 }
 
-bool terminationRequested() { return requested != 0; }
+bool terminationRequested() {
+    return requested != 0;
+}
 
-void clearTerminationRequest() { requested = 0; }
+void clearTerminationRequest() {
+    requested = 0;
+}
 
 } // namespace kartino::basic

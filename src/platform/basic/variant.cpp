@@ -8,24 +8,36 @@ namespace kartino::basic {
 
 double Variant::toDouble() const {
     switch (type()) {
-    case Type::Empty: return 0;
-    case Type::Integer: return std::get<std::int16_t>(v_);
-    case Type::Long: return std::get<std::int32_t>(v_);
-    case Type::Single: return std::get<float>(v_);
-    case Type::Double: return std::get<double>(v_);
-    case Type::String: return Val(std::get<std::string>(v_));
+    case Type::Empty:
+        return 0;
+    case Type::Integer:
+        return std::get<std::int16_t>(v_);
+    case Type::Long:
+        return std::get<std::int32_t>(v_);
+    case Type::Single:
+        return std::get<float>(v_);
+    case Type::Double:
+        return std::get<double>(v_);
+    case Type::String:
+        return Val(std::get<std::string>(v_));
     }
     return 0;
 }
 
 std::string Variant::toString() const {
     switch (type()) {
-    case Type::Empty: return "";
-    case Type::Integer: return std::to_string(std::get<std::int16_t>(v_));
-    case Type::Long: return std::to_string(std::get<std::int32_t>(v_));
-    case Type::Single: return numberText(std::get<float>(v_));
-    case Type::Double: return numberText(std::get<double>(v_));
-    case Type::String: return std::get<std::string>(v_);
+    case Type::Empty:
+        return "";
+    case Type::Integer:
+        return std::to_string(std::get<std::int16_t>(v_));
+    case Type::Long:
+        return std::to_string(std::get<std::int32_t>(v_));
+    case Type::Single:
+        return numberText(std::get<float>(v_));
+    case Type::Double:
+        return numberText(std::get<double>(v_));
+    case Type::String:
+        return std::get<std::string>(v_);
     }
     return "";
 }

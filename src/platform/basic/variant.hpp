@@ -16,11 +16,11 @@ class Variant {
     enum class Type { Empty, Integer, Long, Single, Double, String };
 
     Variant() = default;
-    Variant(std::int16_t v) : v_(v) {}  // NOLINT: implicit like the legacy Variant
-    Variant(std::int32_t v) : v_(v) {}  // NOLINT
-    Variant(float v) : v_(v) {}         // NOLINT
-    Variant(double v) : v_(v) {}        // NOLINT
-    Variant(std::string v) : v_(std::move(v)) {} // NOLINT
+    Variant(std::int16_t v) : v_(v) {}             // NOLINT: implicit like the legacy Variant
+    Variant(std::int32_t v) : v_(v) {}             // NOLINT
+    Variant(float v) : v_(v) {}                    // NOLINT
+    Variant(double v) : v_(v) {}                   // NOLINT
+    Variant(std::string v) : v_(std::move(v)) {}   // NOLINT
     Variant(const char *v) : v_(std::string(v)) {} // NOLINT
 
     Type type() const { return static_cast<Type>(v_.index()); }

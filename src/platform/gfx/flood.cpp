@@ -47,8 +47,7 @@ class Fill {
     ~Fill() {
         if (top_ >= bottom_) return;
         std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(top_) * bytesPerRow_,
-                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * bytesPerRow_,
-                  std::uint8_t{0});
+                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * bytesPerRow_, std::uint8_t{0});
     }
     Fill(const Fill &) = delete;
     Fill &operator=(const Fill &) = delete;

@@ -12,9 +12,15 @@ using Colour = std::uint32_t; // 0x00BBGGRR
 constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Half-open rectangle: left <= x < right, top <= y < bottom.
 struct Rect {
@@ -43,7 +49,7 @@ class Surface {
 
     Colour *row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     const Colour *row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    Colour at(int x, int y) const { return row(y)[x]; }          // no bounds check
+    Colour at(int x, int y) const { return row(y)[x]; }            // no bounds check
     void set(int x, int y, Colour c) { row(y)[x] = c & 0xFFFFFF; } // no bounds check
 
     void fill(Colour c);

@@ -163,7 +163,8 @@ void appendUtf8(std::string &out, char32_t c) {
 
 std::string ansiToUtf8(std::string_view ansi) {
     std::string out;
-    for (unsigned char b : ansi) appendUtf8(out, toUnicode(CodePage::Ansi1252, b));
+    for (unsigned char b : ansi)
+        appendUtf8(out, toUnicode(CodePage::Ansi1252, b));
     return out;
 }
 

@@ -19,7 +19,8 @@ Application::Application(Backend &backend)
       ownFonts_(std::make_unique<text::Fonts>()), fonts_(*ownFonts_), cursor_(backend) {}
 
 Application::Application(Backend &backend, text::Fonts &fonts)
-    : backend_(backend), screen_(backend.screenSize()), dpi_(backend.dpi()), fonts_(fonts), cursor_(backend) {}
+    : backend_(backend), screen_(backend.screenSize()), dpi_(backend.dpi()), fonts_(fonts), cursor_(backend) {
+}
 
 Application::~Application() = default;
 

@@ -18,7 +18,8 @@ class DrawOp {
     template <typename F, typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, DrawOp>>>
     DrawOp(F &&f) // NOLINT: converts from any callable, like std::function
         : callable_(const_cast<void *>(static_cast<const void *>(std::addressof(f)))),
-          call_([](void *c, gfx::Surface &s) { return (*static_cast<std::remove_reference_t<F> *>(c))(s); }) {}
+          call_([](void *c, gfx::Surface &s) { return (*static_cast<std::remove_reference_t<F> *>(c))(s); }) {
+    }
     gfx::Rect operator()(gfx::Surface &s) const { return call_(callable_, s); }
 
   private:

@@ -188,10 +188,11 @@ gfx::Rect Form::paint(const DrawOp &op) {
         changed = op(scratch_);
         for (const gfx::Rect &c : clip_) {
             gfx::Rect keep = changed.intersect(c);
-            gfx::bitBlt(shown, keep.left, keep.top, keep.width(), keep.height(), scratch_, keep.left, keep.top);
+            gfx::bitBlt(shown, keep.left, keep.top, keep.width(), keep.height(), scratch_, keep.left,
+                        keep.top);
         }
-        gfx::bitBlt(scratch_, changed.left, changed.top, changed.width(), changed.height(), shown, changed.left,
-                    changed.top);
+        gfx::bitBlt(scratch_, changed.left, changed.top, changed.width(), changed.height(), shown,
+                    changed.left, changed.top);
         gfx::Rect all;
         for (const gfx::Rect &c : clip_)
             all = all.unite(changed.intersect(c));

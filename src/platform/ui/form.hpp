@@ -5,9 +5,9 @@
 // Two layers: the persistent image and what the form shows. With AutoRedraw true drawing goes
 // into both; with AutoRedraw false only into what is shown. While the two hold the same
 // picture they are one buffer: an AutoRedraw drawing is done once, and what is shown gets a
-// buffer of its own only when a drawing without AutoRedraw (or a Paint event) makes it differ. A region that must be redrawn (the
-// first show, a label hidden, shown, moved or given a new caption, Refresh, the form uncovered)
-// is copied back from the persistent image (which starts as the background: BackColor with the
+// buffer of its own only when a drawing without AutoRedraw (or a Paint event) makes it differ. A region that
+// must be redrawn (the first show, a label hidden, shown, moved or given a new caption, Refresh, the form
+// uncovered) is copied back from the persistent image (which starts as the background: BackColor with the
 // Picture at its top-left corner) and, when AutoRedraw is false, Form_Paint is raised with all
 // drawing clipped to that region. Point and BitBlt read what is shown. Controls are composed over
 // what is shown and are never part of either layer.

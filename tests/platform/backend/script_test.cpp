@@ -91,7 +91,8 @@ TEST(Script, HostileSizes) {
         lines += "klick\n";
     std::string bad = errorOf([&] { parseScript(lines); });
     EXPECT_THAT(bad, ::testing::StartsWith("script line 1: unknown command 'klick'\nscript line 2: "));
-    EXPECT_THAT(bad, ::testing::EndsWith("script line 20: unknown command 'klick'\n... and 99980 more bad lines"));
+    EXPECT_THAT(bad,
+                ::testing::EndsWith("script line 20: unknown command 'klick'\n... and 99980 more bad lines"));
 
     EXPECT_EQ(errorOf([] { parseScript("wait " + std::string(1 << 20, '9')); }),
               "script line 1: '" + std::string(40, '9') + "...' is not a whole number");

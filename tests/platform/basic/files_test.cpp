@@ -91,7 +91,8 @@ TEST_F(Files, WriteAndPrintProduceExactBytes) {
     files.open(2, dir.file("out.dat"), OpenMode::Append);
     files.write(2, {"e", std::int16_t{3}});
     files.closeAll();
-    EXPECT_EQ(readFile(dir.file("out.dat")), "\"g\",-999,-99999,12.5,.25,,\"A\"\r\ns5J   -1\r\n\r\n\"e\",3\r\n");
+    EXPECT_EQ(readFile(dir.file("out.dat")),
+              "\"g\",-999,-99999,12.5,.25,,\"A\"\r\ns5J   -1\r\n\r\n\"e\",3\r\n");
     files.open(2, dir.file("out.dat"), OpenMode::Output);
     files.close(2);
     EXPECT_EQ(readFile(dir.file("out.dat")), "");

@@ -19,7 +19,9 @@ class Paths : public ::testing::Test {
     void SetUp() override {
         dir.write("drive-c/Taliform/Daten/STDVGA64", "0,0,0\r\n");
         dir.write("drive-c/Taliform/Daten/Europa.VEC", "x");
-        dir.write("drive-c/Taliform/\xC3\x9C" "bungen/karte1", "u"); // "Übungen" in UTF-8
+        dir.write("drive-c/Taliform/\xC3\x9C"
+                  "bungen/karte1",
+                  "u"); // "Übungen" in UTF-8
         dir.mkdir("drive-c/Result");
     }
 };
@@ -27,21 +29,26 @@ class Paths : public ::testing::Test {
 } // namespace
 
 TEST_F(Paths, MapsDriveLettersAndBackslashes) {
-    EXPECT_EQ(paths.resolve("C:\\Taliform\\Daten\\STDVGA64"), dir.path() + "/drive-c/Taliform/Daten/STDVGA64");
+    EXPECT_EQ(paths.resolve("C:\\Taliform\\Daten\\STDVGA64"),
+              dir.path() + "/drive-c/Taliform/Daten/STDVGA64");
     EXPECT_EQ(paths.resolve("c:/Taliform/Daten/STDVGA64"), dir.path() + "/drive-c/Taliform/Daten/STDVGA64");
     EXPECT_TRUE(paths.exists("C:\\Taliform\\Daten\\Europa.VEC"));
 }
 
 TEST_F(Paths, MatchesEachComponentWithoutRegardToCase) {
-    EXPECT_EQ(paths.resolve("C:\\TALIFORM\\daten\\stdvga64"), dir.path() + "/drive-c/Taliform/Daten/STDVGA64");
-    EXPECT_EQ(paths.resolve("C:\\taliform\\DATEN\\europa.vec"), dir.path() + "/drive-c/Taliform/Daten/Europa.VEC");
+    EXPECT_EQ(paths.resolve("C:\\TALIFORM\\daten\\stdvga64"),
+              dir.path() + "/drive-c/Taliform/Daten/STDVGA64");
+    EXPECT_EQ(paths.resolve("C:\\taliform\\DATEN\\europa.vec"),
+              dir.path() + "/drive-c/Taliform/Daten/Europa.VEC");
     EXPECT_TRUE(paths.isDirectory("C:\\RESULT\\"));
 }
 
 TEST_F(Paths, MatchesAnAnsiNameAgainstItsUtf8Spelling) {
     // "übungen" as the data names it in the ANSI code page (0xFC = ü).
-    EXPECT_EQ(paths.resolve("C:\\TALIFORM\\\xFC" "BUNGEN\\KARTE1"),
-              dir.path() + "/drive-c/Taliform/\xC3\x9C" "bungen/karte1");
+    EXPECT_EQ(paths.resolve("C:\\TALIFORM\\\xFC"
+                            "BUNGEN\\KARTE1"),
+              dir.path() + "/drive-c/Taliform/\xC3\x9C"
+                           "bungen/karte1");
 }
 
 TEST_F(Paths, KeepsWhatDoesNotExistAsWritten) {

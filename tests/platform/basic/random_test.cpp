@@ -9,7 +9,8 @@ namespace {
 
 // Compares as the runtime prints Singles: seven significant digits.
 void expectSequence(Random &r, std::initializer_list<float> values) {
-    for (float v : values) EXPECT_EQ(kartino::basic::numberText(r.Rnd()), kartino::basic::numberText(v));
+    for (float v : values)
+        EXPECT_EQ(kartino::basic::numberText(r.Rnd()), kartino::basic::numberText(v));
 }
 
 } // namespace

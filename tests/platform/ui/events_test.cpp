@@ -1,12 +1,12 @@
 // Event order, modal forms, input routing, timers and the end of the program.
 #include "common/pause.hpp"
 #include "platform/basic/termination.hpp"
-#include <csignal>
 #include "platform/ui/command_button.hpp"
 #include "platform/ui/label.hpp"
 #include "platform/ui/session_end.hpp"
 #include "platform/ui/timer.hpp"
 #include "ui_fixture.hpp"
+#include <csignal>
 
 #include <gmock/gmock.h>
 
@@ -77,7 +77,8 @@ TEST_F(Events, ATerminationSignalEndsLikeTheCloseBox) {
     });
     EXPECT_EQ(code, 1);
     EXPECT_EQ(closes, 1);
-    EXPECT_THAT(log, ::testing::Not(::testing::Contains("key"))) << "the session ends before the next scripted event";
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains("key")))
+        << "the session ends before the next scripted event";
 }
 
 TEST_F(Events, KeysReachTheFormAndNeverClickTheFocusedButton) {
@@ -184,7 +185,8 @@ TEST_F(Events, APauseTakesTheWaitsItNeedsAndLeavesTheRestToWhatFollows) {
             f.Show();
             app().DoEvents();
             pausing = true;
-            common::pause(app().clock(), [&](std::int64_t until) { app().waitUntil(until); }, 3.0f);
+            common::pause(
+                app().clock(), [&](std::int64_t until) { app().waitUntil(until); }, 3.0f);
             pausing = false;
             pauseEnds = app().clock().monotonicMs();
         });

@@ -173,7 +173,9 @@ TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
         int x0 = next(70) - 3, y0 = next(54) - 3, x1 = next(70) - 3, y1 = next(54) - 3;
         gfx::Colour c = next(2) ? kRed : kBlue;
         switch (next(8)) {
-        case 0: form.setAutoRedraw(autoRedraw = !autoRedraw); break;
+        case 0:
+            form.setAutoRedraw(autoRedraw = !autoRedraw);
+            break;
         case 1:
             form.Cls();
             if (autoRedraw) image.fill(kWhite);
@@ -194,7 +196,9 @@ TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
             form.Line({{double(x0), double(y0)}}, {double(x1), double(y1)}, c, gfx::BoxMode::Filled);
             both(autoRedraw, [&](gfx::Surface &s) { gfx::fillBox(s, x0, y0, x1, y1, c); });
             break;
-        case 5: app().present(); break;
+        case 5:
+            app().present();
+            break;
         default:
             form.Line({{double(x0), double(y0)}}, {double(x1), double(y1)}, c);
             both(autoRedraw, [&](gfx::Surface &s) { gfx::line(s, x0, y0, x1, y1, c); });

@@ -1,5 +1,5 @@
-#include "platform/text/codepage.hpp"
 #include "platform/backend/headless/headless_services.hpp"
+#include "platform/text/codepage.hpp"
 
 namespace kartino::backend {
 

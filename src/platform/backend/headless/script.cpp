@@ -103,7 +103,8 @@ std::vector<ScriptCommand> parseScript(std::string_view text) {
         if (end == std::string_view::npos) break;
         pos = end + 1;
     }
-    if (bad > kReportedErrors) errors += "\n... and " + std::to_string(bad - kReportedErrors) + " more bad lines";
+    if (bad > kReportedErrors)
+        errors += "\n... and " + std::to_string(bad - kReportedErrors) + " more bad lines";
     if (!errors.empty()) throw ScriptError(errors);
     return out;
 }
@@ -119,7 +120,8 @@ std::string readScriptText(const std::string &path) {
     basic::ReadAll read = basic::readAll(fd, text, kMaxScriptBytes);
     ::close(fd);
     if (read == basic::ReadAll::TooLong)
-        throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) + " MiB");
+        throw ScriptError("the script " + path + " is larger than " + std::to_string(kMaxScriptBytes >> 20) +
+                          " MiB");
     if (read == basic::ReadAll::Failed) throw ScriptError("cannot read the script " + path);
     return text;
 }

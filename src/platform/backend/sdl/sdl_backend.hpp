@@ -16,7 +16,7 @@ struct SdlConfig {
     std::optional<ui::ScreenSize> window; // a window of this size instead of full screen
     std::optional<int> dpi;               // instead of the display's
     std::string tracePath;                // "" = no trace
-    std::string title = "Taliform"; // the start form's caption, the suite's name
+    std::string title = "Taliform";       // the start form's caption, the suite's name
 };
 
 class SdlBackend final : public ui::Backend {
