@@ -3,15 +3,19 @@
 //
 // Painted pixels must stop being fillable while the fill runs, even when the fill colour is
 // not the border colour, so a bitmap of one bit per pixel records what has been painted. Runs
-// are scanned eight pixels at a time (one bitmap byte), which keeps a whole-screen fill close
-// to the cost of a memset of the buffer.
+// are scanned in blocks of 32 pixels, each turned into one word of stop bits, which keeps a
+// whole-screen fill close to the cost of a memset of the buffer and a short row cheap.
 #include "platform/gfx/flood.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kartino::gfx {
 namespace {
@@ -68,12 +72,16 @@ class Fill {
         int y, xl, xr, dy; // parent row y, its span [xl, xr], direction of the row to fill
     };
 
+    static constexpr int kBlock = 32; // pixels per scanned block: one 32-bit word of stops
+
     Surface &s_;
     Colour border_, paint_;
     Quad borderQuad_;
     int width_, height_, bytesPerRow_;
     std::vector<std::uint8_t> &painted_;
     std::vector<Segment> stack_;
+    int cachedBase_ = -1;
+    std::uint32_t cachedStops_ = 0;
 
     static std::vector<std::uint8_t> &scratch() {
         thread_local std::vector<std::uint8_t> bitmap;
@@ -89,67 +97,87 @@ class Fill {
     bool inside(const Colour *row, const std::uint8_t *done, int x) const {
         return row[x] != border_ && !(done[x >> 3] & (1u << (x & 7)));
     }
-    // All N pixels from x (a multiple of N; N = 8 or 32) fillable: no bit painted and no
-    // border colour, compared four pixels at a time.
-    template <int N> bool chunkInside(const Colour *row, const std::uint8_t *done, int x) const {
-        std::uint8_t flags[N / 8];
-        std::memcpy(flags, done + (x >> 3), sizeof flags);
-        unsigned any = 0;
-        for (std::uint8_t f : flags)
-            any |= f;
-        if (any != 0) return false;
-        Quad hit{0, 0, 0, 0};
-        for (int k = 0; k < N; k += 4) {
+    // The pixels of the block of 32 from x (a multiple of 32) that stop a run, bit i for
+    // pixel x + i: the border colour, painted, or past the row's end. A whole block is read as
+    // four bitmap bytes and eight compares of four pixels each, so finding the end of a run
+    // costs one count of trailing zeros instead of a branch per pixel.
+    std::uint32_t blockStops(const Colour *row, const std::uint8_t *done, int x) const {
+        if (x + kBlock > width_) {
+            std::uint32_t m = 0;
+            for (int i = 0; i < kBlock; ++i)
+                if (x + i >= width_ || !inside(row, done, x + i)) m |= 1u << i;
+            return m;
+        }
+        const std::uint8_t *b = done + (x >> 3);
+        std::uint32_t m = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+        Quad hit[kBlock / 4], any{0, 0, 0, 0};
+        for (int k = 0; k < kBlock / 4; ++k) {
             Quad q;
-            std::memcpy(&q, row + x + k, sizeof q);
-            hit |= q == borderQuad_;
+            std::memcpy(&q, row + x + 4 * k, sizeof q);
+            hit[k] = reinterpret_cast<Quad>(q == borderQuad_);
+            any |= hit[k];
         }
         std::uint64_t half[2];
-        std::memcpy(half, &hit, sizeof half);
-        return (half[0] | half[1]) == 0;
+        std::memcpy(half, &any, sizeof half);
+        if ((half[0] | half[1]) == 0) return m; // no border pixel: the common case inside a run
+        for (int k = 0; k < kBlock / 4; ++k)
+            m |= laneMask(hit[k]) << (4 * k);
+        return m;
+    }
+    // Bit i set for each lane i that compared equal.
+    static std::uint32_t laneMask(Quad hit) {
+#if defined(__SSE2__)
+        return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(hit))));
+#else
+        return (hit[0] & 1u) | (hit[1] & 2u) | (hit[2] & 4u) | (hit[3] & 8u);
+#endif
     }
 
-    // First x >= from that is not fillable (or the row's end): single pixels up to a multiple
-    // of 8, chunks of 8 up to a multiple of 32, then chunks of 32, and back down at the end.
-    int runRight(const Colour *row, const std::uint8_t *done, int x) const {
-        while (x < width_ && (x & 7) != 0) {
-            if (!inside(row, done, x)) return x;
-            ++x;
+    // The stops of the block from x, remembered for the row being filled: its left end, its
+    // right end and the skip after a span usually fall in the same block. Painting a span only
+    // sets bits left of where the next scan starts, so the remembered word stays valid.
+    std::uint32_t stops(const Colour *row, const std::uint8_t *done, int x) {
+        if (x != cachedBase_) {
+            cachedBase_ = x;
+            cachedStops_ = blockStops(row, done, x);
         }
-        while (x + 8 <= width_ && (x & 31) != 0 && chunkInside<8>(row, done, x))
-            x += 8;
-        if ((x & 31) == 0)
-            while (x + 32 <= width_ && chunkInside<32>(row, done, x))
-                x += 32;
-        while (x + 8 <= width_ && chunkInside<8>(row, done, x))
-            x += 8;
-        while (x < width_ && inside(row, done, x))
-            ++x;
-        return x;
+        return cachedStops_;
     }
-    // Last x <= from that is not fillable, or -1; the mirror image of runRight.
-    int runLeft(const Colour *row, const std::uint8_t *done, int x) const {
-        while (x >= 0 && (x & 7) != 7) {
-            if (!inside(row, done, x)) return x;
-            --x;
+
+    // First x >= from that is not fillable, or the row's end.
+    int runRight(const Colour *row, const std::uint8_t *done, int from) {
+        int base = from & ~(kBlock - 1);
+        std::uint32_t m = stops(row, done, base) & (~0u << (from & (kBlock - 1)));
+        while (m == 0) {
+            base += kBlock;
+            if (base >= width_) return width_;
+            m = stops(row, done, base);
         }
-        while (x >= 7 && (x & 31) != 31 && chunkInside<8>(row, done, x - 7))
-            x -= 8;
-        if ((x & 31) == 31)
-            while (x >= 31 && chunkInside<32>(row, done, x - 31))
-                x -= 32;
-        while (x >= 7 && chunkInside<8>(row, done, x - 7))
-            x -= 8;
-        while (x >= 0 && inside(row, done, x))
-            --x;
-        return x;
+        return base + std::countr_zero(m);
+    }
+    // Last x <= from that is not fillable, or -1.
+    int runLeft(const Colour *row, const std::uint8_t *done, int from) {
+        int base = from & ~(kBlock - 1);
+        std::uint32_t m = stops(row, done, base) & (~0u >> (kBlock - 1 - (from & (kBlock - 1))));
+        while (m == 0) {
+            base -= kBlock;
+            if (base < 0) return -1;
+            m = stops(row, done, base);
+        }
+        return base + kBlock - 1 - std::countl_zero(m);
     }
     // Next fillable x after `from`, or x2 + 1 when there is none up to x2.
-    int skip(const Colour *row, const std::uint8_t *done, int from, int x2) const {
-        int x = from + 1;
-        while (x <= x2 && !inside(row, done, x))
-            ++x;
-        return x;
+    int skip(const Colour *row, const std::uint8_t *done, int from, int x2) {
+        const int x = from + 1;
+        if (x > x2) return x2 + 1;
+        int base = x & ~(kBlock - 1);
+        std::uint32_t m = ~stops(row, done, base) & (~0u << (x & (kBlock - 1)));
+        while (m == 0) {
+            base += kBlock;
+            if (base > x2) return x2 + 1;
+            m = ~stops(row, done, base);
+        }
+        return std::min(base + std::countr_zero(m), x2 + 1);
     }
 
     void paintSpan(Colour *row, int y, int l, int r) { // [l, r)
@@ -182,6 +210,7 @@ class Fill {
         int dy = seg.dy, y = seg.y + dy, x1 = seg.xl, x2 = seg.xr;
         Colour *row = s_.row(y);
         const std::uint8_t *done = bits(y);
+        cachedBase_ = -1;
         int x = runLeft(row, done, x1);
         int l;
         if (x < x1) {
