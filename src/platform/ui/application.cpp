@@ -75,6 +75,7 @@ void Application::unregisterForm(Form *f) {
 }
 
 void Application::formShown(Form &f) {
+    if (Form *below = activeForm(); below && below != &f) below->putAway(); // covered: out of sight
     std::erase(zorder_, &f);
     zorder_.push_back(&f);
     addToRegion(damage_, backend_.screen().bounds());

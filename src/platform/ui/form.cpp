@@ -35,6 +35,7 @@ void Form::Load() {
 void Form::Show() {
     Load();
     if (!loaded_) return; // Form_Load unloaded it again
+    unpackImage();
     if (visible_) {
         if (app_.activeForm() != this) { // brought back to the top: repainted, then activated
             app_.formShown(*this);
@@ -61,11 +62,7 @@ void Form::ShowModal() {
 void Form::Hide() {
     if (!visible_) return;
     visible_ = false;
-    invalid_.clear();
-    // Shown again, the form is restored from its image and repainted; until then what it showed
-    // needs no buffer of its own.
-    shown_ = gfx::Surface();
-    showImage();
+    putAway();
     app_.trace().line("form " + name_ + " hidden");
     app_.formHidden(*this);
 }
@@ -81,16 +78,41 @@ void Form::Unload() {
         t->stop();
     focused_ = nullptr;
     image_ = gfx::Surface();
+    packedImage_.reset();
     shown_ = gfx::Surface();
     inStep_ = false;
     if (!app_.activeForm()) app_.activateTop();
 }
 
 void Form::ensureLayers() {
+    unpackImage();
     if (image_.width() == width_ && image_.height() == height_) return;
     image_.resize(width_, height_);
     resetBackground(image_);
     showImage();
+}
+
+void Form::unpackImage() const {
+    if (!packedImage_) return;
+    image_ = packedImage_->unpack();
+    packedImage_.reset();
+}
+
+void Form::putAway() {
+    if (painting()) return; // a Paint event still draws on its layers
+    // Shown again or uncovered, the form is restored from its image and repainted; until then
+    // what it showed needs no buffer of its own.
+    invalid_.clear();
+    shown_ = gfx::Surface();
+    showImage();
+    if (packedImage_ || image_.width() == 0) return;
+    packedImage_ = gfx::PackedSurface::pack(image_);
+    if (packedImage_) image_ = gfx::Surface();
+}
+
+std::size_t Form::layerBytes() const {
+    auto bytes = [](const gfx::Surface &s) { return static_cast<std::size_t>(s.width()) * s.height() * 4; };
+    return bytes(image_) + bytes(shown_) + bytes(scratch_) + (packedImage_ ? packedImage_->bytes() : 0);
 }
 
 void Form::showImage() {
@@ -114,6 +136,7 @@ void Form::resetBackground(gfx::Surface &s) const {
 
 void Form::setBackColor(std::uint32_t colour) {
     backColor_ = resolveColour(colour);
+    unpackImage();
     if (image_.width() == 0) return;
     resetBackground(image_);
     showImage();
@@ -122,6 +145,7 @@ void Form::setBackColor(std::uint32_t colour) {
 
 void Form::setPicture(const gfx::Surface &picture) {
     picture_ = picture;
+    unpackImage();
     if (image_.width() == 0) return;
     resetBackground(image_);
     showImage();

@@ -10,7 +10,9 @@
 // uncovered) is copied back from the persistent image (which starts as the background: BackColor with the
 // Picture at its top-left corner) and, when AutoRedraw is false, Form_Paint is raised with all
 // drawing clipped to that region. Point and BitBlt read what is shown. Controls are composed over
-// what is shown and are never part of either layer.
+// what is shown and are never part of either layer. Out of sight (hidden, or covered by the form
+// on top) a form gives up what it shows, which it repaints when it is uncovered, and keeps its
+// image packed until it is used again.
 //
 //   class FormDemo : public ui::Form {
 //     public:
@@ -19,6 +21,7 @@
 //       void Form_Load() override { CommandWeiter.Click = [this] { CommandWeiter_Click(); }; }
 //       void Form_KeyDown(int &KeyCode, int Shift) override;
 //   };
+#include "platform/gfx/packed_surface.hpp"
 #include "platform/gfx/pen.hpp"
 #include "platform/gfx/surface.hpp"
 #include "platform/ui/canvas.hpp"
@@ -122,9 +125,13 @@ class Form : public Canvas {
     gfx::PenState &pen() { return pen_; }
     const gfx::Surface &pixels() const override { return shown(); }
     gfx::Rect paint(const DrawOp &op) override;
-    const gfx::Surface &image() const { return image_; }
-    const gfx::Surface &shown() const { return inStep_ ? image_ : shown_; }
+    const gfx::Surface &image() const {
+        unpackImage();
+        return image_;
+    }
+    const gfx::Surface &shown() const { return inStep_ ? image() : shown_; }
     bool painting() const { return !clip_.empty(); }
+    std::size_t layerBytes() const; // memory the layers take, packed or not
     bool paintsWholeForm() const { return clip_.size() == 1 && clip_.front().contains(image_.bounds()); }
 
     // ----- controls and focus
@@ -142,9 +149,11 @@ class Form : public Canvas {
     void damage(const gfx::Rect &r);     // only re-present to the screen
     bool needsRepaint() const { return !invalid_.empty(); }
     void repaintInvalid(); // restore the invalid region and raise Paint (AutoRedraw false)
+    void putAway();        // out of sight: what is shown is dropped, the image packed
 
   private:
     void ensureLayers();
+    void unpackImage() const;
     void resetBackground(gfx::Surface &s) const;
     void restoreFromImage(const gfx::Rect &r);
     void showImage();              // what is shown becomes the image again: one buffer
@@ -161,7 +170,11 @@ class Form : public Canvas {
     gfx::Surface picture_;
     gfx::PenState pen_;
     FontSpec font_;
-    gfx::Surface image_, shown_, scratch_;
+    // The image is unpacked on first use, also by the const readers: packing only changes how
+    // it is stored.
+    mutable gfx::Surface image_;
+    mutable std::optional<gfx::PackedSurface> packedImage_;
+    gfx::Surface shown_, scratch_;
     bool inStep_ = false; // what is shown is the image itself; shown_ is not in use
     std::vector<gfx::Rect> invalid_;
     std::vector<gfx::Rect> clip_; // while Form_Paint runs: the region drawing is clipped to

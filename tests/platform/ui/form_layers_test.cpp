@@ -157,6 +157,35 @@ TEST_F(FormLayers, FloodFillUsesTheFillBrushAndShows) {
 // every call on both layers showed. Seeded random sequences of lines, boxes, fills, self-copies,
 // Cls and AutoRedraw switches run on a form and on two plain surfaces that follow the rule
 // literally; after each step what is shown (as Point and the screen see it) must agree.
+TEST_F(FormLayers, ACoveredFormGivesUpItsLayersAndIsRepaintedTheSameWhenUncovered) {
+    label.setVisible(false);
+    form.setBackColor(kWhite);
+    form.onPaint = [this] { form.Line({{0, 20}}, {64, 20}, kBlue); };
+    form.Show();
+    form.setAutoRedraw(true);
+    form.Line({{0, 10}}, {64, 10}, kRed);
+    form.setAutoRedraw(false);
+    app().present();
+    const std::size_t screenBytes = 64 * 48 * 4;
+    EXPECT_EQ(form.layerBytes(), 2 * screenBytes); // the image and, with the Paint line, what is shown
+    gfx::Surface before = headless().framebuffer();
+
+    for (bool byHide : {true, false}) {
+        RecordingForm cover{app(), "Cover", log};
+        cover.Show();
+        app().present();
+        EXPECT_LT(form.layerBytes(), screenBytes / 4);
+        EXPECT_EQ(form.Point(5, 10), static_cast<std::int32_t>(kRed)); // the image is still there
+        log.clear();
+        byHide ? cover.Hide() : form.Show();
+        app().present();
+        EXPECT_EQ(log, (std::vector<std::string>{"F Paint", "F Activate"})) << byHide;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x)
+                ASSERT_EQ(screenAt(x, y), before.at(x, y)) << byHide << " at " << x << "," << y;
+    }
+}
+
 TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
     label.setVisible(false);
     form.setBackColor(kWhite);
