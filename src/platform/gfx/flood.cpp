@@ -3,37 +3,19 @@
 //
 // Painted pixels must stop being fillable while the fill runs, even when the fill colour is
 // not the border colour, so a bitmap of one bit per pixel records what has been painted. Runs
-// are scanned in blocks of 32 pixels, each turned into one word of stop bits, which keeps a
-// whole-screen fill close to the cost of a memset of the buffer and a short row cheap.
+// are scanned in blocks of 32 pixels, each turned into one word of stop bits (flood_blocks.cpp),
+// which keeps a whole-screen fill close to the cost of a memset of the buffer and a short row
+// cheap.
 #include "platform/gfx/flood.hpp"
+#include "platform/gfx/flood_blocks.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstring>
-#include <cwchar>
 #include <vector>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace kartino::gfx {
 namespace {
-
-typedef std::uint32_t Quad __attribute__((vector_size(16))); // four pixels
-
-// Long spans go through the C library's wide memset, which uses the widest stores the machine
-// has; pixels and wchar_t are both 32-bit words here.
-void fillPixels(Colour *p, int n, Colour c) {
-    if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
-        if (n >= 64) {
-            std::wmemset(reinterpret_cast<wchar_t *>(p), static_cast<wchar_t>(c),
-                         static_cast<std::size_t>(n));
-            return;
-        }
-    }
-    std::fill(p, p + n, c);
-}
 
 class Fill {
   public:
@@ -45,7 +27,6 @@ class Fill {
         // large surface does not pay for clearing a whole-screen bitmap.
         std::size_t bytes = static_cast<std::size_t>(bytesPerRow_) * static_cast<std::size_t>(height_);
         if (painted_.size() < bytes) painted_.resize(bytes, 0);
-        borderQuad_ = Quad{border, border, border, border};
         stack_.reserve(256);
     }
     ~Fill() {
@@ -76,7 +57,6 @@ class Fill {
 
     Surface &s_;
     Colour border_, paint_;
-    Quad borderQuad_;
     int width_, height_, bytesPerRow_;
     std::vector<std::uint8_t> &painted_;
     std::vector<Segment> stack_;
@@ -110,27 +90,8 @@ class Fill {
         }
         const std::uint8_t *b = done + (x >> 3);
         std::uint32_t m = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-        Quad hit[kBlock / 4], any{0, 0, 0, 0};
-        for (int k = 0; k < kBlock / 4; ++k) {
-            Quad q;
-            std::memcpy(&q, row + x + 4 * k, sizeof q);
-            hit[k] = reinterpret_cast<Quad>(q == borderQuad_);
-            any |= hit[k];
-        }
-        std::uint64_t half[2];
-        std::memcpy(half, &any, sizeof half);
-        if ((half[0] | half[1]) == 0) return m; // no border pixel: the common case inside a run
-        for (int k = 0; k < kBlock / 4; ++k)
-            m |= laneMask(hit[k]) << (4 * k);
-        return m;
-    }
-    // Bit i set for each lane i that compared equal.
-    static std::uint32_t laneMask(Quad hit) {
-#if defined(__SSE2__)
-        return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(hit))));
-#else
-        return (hit[0] & 1u) | (hit[1] & 2u) | (hit[2] & 4u) | (hit[3] & 8u);
-#endif
+        if (m == ~0u) return m; // painted all through
+        return m | borderMask(row + x, border_);
     }
 
     // The stops of the block from x, remembered for the row being filled: its left end, its
@@ -144,16 +105,27 @@ class Fill {
         return cachedStops_;
     }
 
-    // First x >= from that is not fillable, or the row's end.
-    int runRight(const Colour *row, const std::uint8_t *done, int from) {
+    // From the block at x on: the first block that holds a stop, or the end of the row's last
+    // whole block; the blocks passed are painted. Long runs (the sea, a whole screen) go here.
+    int paintClearBlocks(Colour *row, const std::uint8_t *done, int x) const {
+        return gfx::paintClearBlocks(row, done, x, width_ & ~(kBlock - 1), border_, paint_);
+    }
+
+    // Paints the run from `from` to the first x that is not fillable, and returns that x (or the
+    // row's end). The painted bits are left to the caller.
+    int paintRunRight(Colour *row, const std::uint8_t *done, int from) {
         int base = from & ~(kBlock - 1);
         std::uint32_t m = stops(row, done, base) & (~0u << (from & (kBlock - 1)));
-        while (m == 0) {
-            base += kBlock;
+        int paintedTo = from;
+        while (m == 0) { // the rest of this block is fillable, and it is a whole block
+            fillPixels(row + paintedTo, base + kBlock - paintedTo, paint_);
+            base = paintedTo = paintClearBlocks(row, done, base + kBlock);
             if (base >= width_) return width_;
             m = stops(row, done, base);
         }
-        return base + std::countr_zero(m);
+        const int end = base + std::countr_zero(m);
+        fillPixels(row + paintedTo, end - paintedTo, paint_);
+        return end;
     }
     // Last x <= from that is not fillable, or -1.
     int runLeft(const Colour *row, const std::uint8_t *done, int from) {
@@ -180,9 +152,9 @@ class Fill {
         return std::min(base + std::countr_zero(m), x2 + 1);
     }
 
-    void paintSpan(Colour *row, int y, int l, int r) { // [l, r)
+    // Records [l, r) of row y as painted.
+    void markPainted(int y, int l, int r) {
         if (l >= r) return;
-        fillPixels(row + l, r - l, paint_);
         // The bits of [l, r): a mask for the first and the last byte, whole bytes between.
         std::uint8_t *done = painted_.data() + static_cast<std::size_t>(y) * bytesPerRow_;
         const int first = l >> 3, last = (r - 1) >> 3;
@@ -224,8 +196,9 @@ class Fill {
             if (x > x2) return;
         }
         while (true) {
-            int end = runRight(row, done, x);
-            paintSpan(row, y, l, end);
+            int end = paintRunRight(row, done, x);
+            fillPixels(row + l, x - l, paint_); // the part left of x1 that runLeft found
+            markPainted(y, l, end);
             x = end;
             push(y, l, x - 1, dy);
             if (x > x2 + 1) push(y, x2 + 1, x - 1, -dy); // overhang on the right

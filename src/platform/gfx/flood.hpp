@@ -16,4 +16,9 @@ namespace kartino::gfx {
 // surface or already has the border colour (the fill fails and paints nothing).
 Rect floodFill(Surface &s, int x, int y, Colour border, Colour fill);
 
+// Long runs are scanned and painted with 256-bit vectors where the processor has them. Tests
+// switch that off to check the portable path gives the same pictures; returns whether the wide
+// path is now in use.
+bool allowWideFloodScan(bool allow);
+
 } // namespace kartino::gfx

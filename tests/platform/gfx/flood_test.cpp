@@ -69,16 +69,18 @@ TEST(FloodFill, FillColourEqualToTheRegionOrTheBorderStillTerminates) {
 
 TEST(FloodFill, MatchesASimpleFourConnectedFillOnRandomPictures) {
     std::mt19937 rng(11);
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 800; ++round) {
+        // Every other round on the portable scan, the rest on the machine's widest.
+        allowWideFloodScan(round % 2 == 0);
         // Narrow pictures with dense walls, and wide ones with sparse walls for the long runs
         // that are scanned in blocks: rows ending inside a block and exactly on a block's end.
-        bool wide = round % 4 == 3;
-        int w = wide ? (round % 8 == 3 ? 101 : 64) : 23, h = wide ? 9 : 17;
+        bool wide = round % 4 >= 2;
+        int w = wide ? (round % 8 >= 6 ? 101 : 64) : 23, h = wide ? 9 : 17;
         Surface s(w, h, kWhite);
         std::bernoulli_distribution wall(wide ? 0.02 + 0.01 * (round % 5) : 0.35 + 0.1 * (round % 3));
         for (int y = 0; y < s.height(); ++y)
             for (int x = 0; x < s.width(); ++x)
-                if (wall(rng)) s.set(x, y, round % 2 ? kBlack : kRed);
+                if (wall(rng)) s.set(x, y, round % 3 ? kBlack : kRed);
         int sx = static_cast<int>(rng() % w), sy = static_cast<int>(rng() % h);
         // Reference: a plain stack-based 4-connected fill.
         Surface expected = s;
@@ -99,6 +101,7 @@ TEST(FloodFill, MatchesASimpleFourConnectedFillOnRandomPictures) {
         for (auto [x, y] : pixelsOf(s, kBlue))
             ASSERT_TRUE(damage.contains(x, y));
     }
+    allowWideFloodScan(true);
 }
 
 // Its speed against a memset of the same buffer is BM_FloodFill in bench/gfx_bench.cpp.
