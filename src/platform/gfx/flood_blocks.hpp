@@ -1,17 +1,74 @@
 #pragma once
 // The row kernels of the flood fill, on blocks of 32 pixels: one 32-bit word of stop bits each.
 // Where the processor has 256-bit vectors they compare and paint eight pixels at a time.
+// The short kernels are inline: a map's fills are mostly short runs.
 #include "platform/gfx/surface.hpp"
 
 #include <cstdint>
+#include <cstring>
+#include <cwchar>
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace kartino::gfx {
 
-// Paints the n pixels from p.
-void fillPixels(Colour *p, int n, Colour c);
+namespace blocks {
+typedef std::uint32_t Quad __attribute__((vector_size(16))); // four pixels
 
-// Bit i set for each of the 32 pixels from p that has the border colour.
-std::uint32_t borderMask(const Colour *p, Colour border);
+// All ones in each of the four lanes from p that holds the border colour.
+inline Quad borderLanes(const Colour *p, Quad border) {
+    Quad q;
+    std::memcpy(&q, p, sizeof q);
+    return reinterpret_cast<Quad>(q == border);
+}
+
+// Bit i set for each lane i that compared equal.
+inline std::uint32_t laneMask(Quad hit) {
+#if defined(__x86_64__)
+    return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(hit))));
+#else
+    return (hit[0] & 1u) | (hit[1] & 2u) | (hit[2] & 4u) | (hit[3] & 8u);
+#endif
+}
+} // namespace blocks
+
+// Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
+// widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
+// stored four pixels at a time.
+inline void fillPixels(Colour *p, int n, Colour c) {
+    if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
+        if (n >= 64) {
+            std::wmemset(reinterpret_cast<wchar_t *>(p), static_cast<wchar_t>(c),
+                         static_cast<std::size_t>(n));
+            return;
+        }
+    }
+    const blocks::Quad four{c, c, c, c};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        std::memcpy(p + i, &four, sizeof four);
+    for (; i < n; ++i)
+        p[i] = c;
+}
+
+// Bit i set for each of the 32 pixels from p that has the border colour. First only whether
+// the block holds one at all, with every compare kept in registers; the lanes are looked at one
+// by one only for a block that has one.
+inline std::uint32_t borderMask(const Colour *p, Colour border) {
+    using namespace blocks;
+    const Quad b{border, border, border, border};
+    Quad any = borderLanes(p, b);
+    for (int k = 1; k < 8; ++k)
+        any |= borderLanes(p + 4 * k, b);
+    std::uint64_t half[2];
+    std::memcpy(half, &any, sizeof half);
+    if ((half[0] | half[1]) == 0) return 0; // no border pixel: the common case inside a run
+    std::uint32_t m = 0;
+    for (int k = 0; k < 8; ++k)
+        m |= laneMask(borderLanes(p + 4 * k, b)) << (4 * k);
+    return m;
+}
 
 // From the block at x on, up to `end` (both multiples of 32): the first block that holds a
 // painted pixel (a set bit in `done`, one a pixel) or one of the border colour, or `end`.
