@@ -88,8 +88,7 @@ class Fill {
                 if (x + i >= width_ || !inside(row, done, x + i)) m |= 1u << i;
             return m;
         }
-        const std::uint8_t *b = done + (x >> 3);
-        std::uint32_t m = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+        const std::uint32_t m = paintedWord(done, x);
         if (m == ~0u) return m; // painted all through
         return m | borderMask(row + x, border_);
     }

@@ -3,7 +3,6 @@
 #include "platform/gfx/flood.hpp"
 
 #include <algorithm>
-#include <cstring>
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -17,9 +16,7 @@ __attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std:
     const __m256i b = _mm256_set1_epi32(static_cast<int>(border));
     const __m256i c = _mm256_set1_epi32(static_cast<int>(paint));
     for (; x < end; x += 32) {
-        std::uint32_t paintedBits;
-        std::memcpy(&paintedBits, done + (x >> 3), sizeof paintedBits);
-        if (paintedBits) return x;
+        if (paintedWord(done, x)) return x;
         auto *p = reinterpret_cast<__m256i *>(row + x);
         const __m256i e01 = _mm256_or_si256(_mm256_cmpeq_epi32(_mm256_loadu_si256(p), b),
                                             _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 1), b));
@@ -58,9 +55,7 @@ int paintClearBlocks(Colour *row, const std::uint8_t *done, int x, int end, Colo
     if (wide()) return x < end ? paintClearBlocksAvx2(row, done, x, end, border, paint) : x;
 #endif
     for (; x < end; x += 32) {
-        std::uint32_t paintedBits;
-        std::memcpy(&paintedBits, done + (x >> 3), sizeof paintedBits);
-        if (paintedBits || borderMask(row + x, border)) return x;
+        if (paintedWord(done, x) || borderMask(row + x, border)) return x;
         std::fill(row + x, row + x + 32, paint);
     }
     return x;

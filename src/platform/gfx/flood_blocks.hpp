@@ -33,6 +33,12 @@ inline std::uint32_t laneMask(Quad hit) {
 }
 } // namespace blocks
 
+// The painted bits of the block of 32 pixels from x (a multiple of 32), bit i for pixel x + i.
+inline std::uint32_t paintedWord(const std::uint8_t *done, int x) {
+    const std::uint8_t *b = done + (x >> 3);
+    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+}
+
 // Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
 // widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
 // stored four pixels at a time.

@@ -35,7 +35,7 @@ void Form::Load() {
 void Form::Show() {
     Load();
     if (!loaded_) return; // Form_Load unloaded it again
-    unpackImage();
+    ensureLayers();
     if (visible_) {
         if (app_.activeForm() != this) { // brought back to the top: repainted, then activated
             app_.formShown(*this);
@@ -136,8 +136,8 @@ void Form::resetBackground(gfx::Surface &s) const {
 
 void Form::setBackColor(std::uint32_t colour) {
     backColor_ = resolveColour(colour);
-    unpackImage();
-    if (image_.width() == 0) return;
+    if (!loaded_) return;
+    ensureLayers();
     resetBackground(image_);
     showImage();
     damage(image_.bounds());
@@ -145,8 +145,8 @@ void Form::setBackColor(std::uint32_t colour) {
 
 void Form::setPicture(const gfx::Surface &picture) {
     picture_ = picture;
-    unpackImage();
-    if (image_.width() == 0) return;
+    if (!loaded_) return;
+    ensureLayers();
     resetBackground(image_);
     showImage();
     if (visible_) invalidate(image_.bounds());
@@ -159,7 +159,7 @@ void Form::clearPicture() {
 // ----- regions
 
 void Form::invalidate(const gfx::Rect &r) {
-    if (!visible_) return;
+    if (!visible_ || packedImage_) return; // out of sight: repainted whole when uncovered
     addToExactRegion(invalid_, r.intersect(image_.bounds()));
 }
 

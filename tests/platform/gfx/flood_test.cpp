@@ -68,6 +68,9 @@ TEST(FloodFill, FillColourEqualToTheRegionOrTheBorderStillTerminates) {
 }
 
 TEST(FloodFill, MatchesASimpleFourConnectedFillOnRandomPictures) {
+    struct WideAgain { // the wide path is back on for the next test, however this one ends
+        ~WideAgain() { allowWideFloodScan(true); }
+    } wideAgain;
     std::mt19937 rng(11);
     for (int round = 0; round < 800; ++round) {
         // Every other round on the portable scan, the rest on the machine's widest.
@@ -101,7 +104,6 @@ TEST(FloodFill, MatchesASimpleFourConnectedFillOnRandomPictures) {
         for (auto [x, y] : pixelsOf(s, kBlue))
             ASSERT_TRUE(damage.contains(x, y));
     }
-    allowWideFloodScan(true);
 }
 
 // Its speed against a memset of the same buffer is BM_FloodFill in bench/gfx_bench.cpp.
