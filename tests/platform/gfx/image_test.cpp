@@ -1,4 +1,5 @@
 #include "platform/gfx/bmp.hpp"
+#include "platform/gfx/packed_surface.hpp"
 #include "platform/gfx/png.hpp"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,42 @@ TEST(Png, DamagedDataRaisesAnError) {
     EXPECT_THROW(decodePng(Bytes{}), ImageError);
     EXPECT_THROW(readPng("no-such-file.png"), ImageError);
     EXPECT_THROW(writePng("no-such-folder/x.png", Surface(1, 1)), ImageError);
+}
+
+// A form out of sight keeps its image as runs: what comes back must be the same picture, runs
+// cross row ends, and a picture that packs badly is kept as it is.
+TEST(PackedSurface, GivesBackThePictureOrRefusesOneThatPacksBadly) {
+    struct Case {
+        const char *name;
+        int width, height;
+        Colour (*pixel)(int x, int y);
+        bool packs;
+    };
+    const Case cases[] = {
+        {"flat", 64, 48, [](int, int) { return rgb(192, 192, 192); }, true},
+        {"stripes across row ends", 70, 50,
+         [](int x, int y) { return (x + 70 * y) / 90 % 2 ? rgb(0, 0, 128) : 0u; }, true},
+        {"text-like", 64, 48, [](int x, int y) { return y % 12 < 2 && x % 5 ? rgb(255, 255, 0) : 0u; }, true},
+        {"photograph", 64, 48, [](int x, int y) { return rgb(x * 4, y * 5, (x * y) & 0xFF); }, false},
+        {"one pixel: a run is larger", 1, 1, [](int, int) { return rgb(1, 2, 3); }, false},
+    };
+    for (const Case &c : cases) {
+        Surface s(c.width, c.height);
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                s.set(x, y, c.pixel(x, y));
+        auto packed = PackedSurface::pack(s);
+        ASSERT_EQ(packed.has_value(), c.packs) << c.name;
+        if (!packed) continue;
+        EXPECT_LE(packed->bytes(), static_cast<std::size_t>(c.width * c.height)) << c.name;
+        Surface back = packed->unpack();
+        ASSERT_EQ(back.width(), c.width) << c.name;
+        ASSERT_EQ(back.height(), c.height) << c.name;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                ASSERT_EQ(back.at(x, y), s.at(x, y)) << c.name << " at " << x << "," << y;
+    }
+    EXPECT_EQ(PackedSurface::pack(Surface())->unpack().width(), 0);
 }
 
 } // namespace
