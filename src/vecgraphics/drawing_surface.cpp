@@ -14,11 +14,11 @@ std::optional<double> widen(std::optional<float> v) {
 } // namespace
 
 void FormSurface::line(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    form_.Line(gfx::PenPoint{x1, y1}, gfx::PenPoint{x2, y2}, colour);
+    form_.LineBetween(x1, y1, x2, y2, colour);
 }
 
 void FormSurface::pset(float x, float y, std::uint32_t colour) {
-    form_.PSet(gfx::PenPoint{x, y}, colour);
+    form_.PSetAt(x, y, colour);
 }
 
 void FormSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
@@ -47,11 +47,11 @@ double FormSurface::currentY() const {
 }
 
 void PixelSurface::line(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    gfx::formLine(pixels_, pen_, gfx::PenPoint{x1, y1}, gfx::PenPoint{x2, y2}, colour);
+    gfx::penLine(pixels_, pen_, x1, y1, x2, y2, colour);
 }
 
 void PixelSurface::pset(float x, float y, std::uint32_t colour) {
-    gfx::formPSet(pixels_, pen_, gfx::PenPoint{x, y}, colour);
+    gfx::penPSet(pixels_, pen_, x, y, colour);
 }
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,

@@ -9,8 +9,6 @@
 namespace kartino::gfx {
 namespace {
 
-constexpr double kLimit = 1073741824.0; // 2^30: far outside any surface, safe for int arithmetic
-
 // Radii and other extents: the same rounding, never negative.
 int toExtent(double v) {
     int r = toPixel(v);
@@ -18,16 +16,6 @@ int toExtent(double v) {
 }
 
 } // namespace
-
-int toPixel(double v) {
-    if (std::isnan(v)) return 0;
-    if (v >= kLimit) return static_cast<int>(kLimit);
-    if (v <= -kLimit) return -static_cast<int>(kLimit);
-    // Nearest with halves to even, as the default rounding mode rounds: adding and taking away
-    // 1.5 * 2^52 leaves no fraction bits for |v| < 2^51, and costs no call into the maths library.
-    constexpr double kRoundShift = 6755399441055744.0;
-    return static_cast<int>((v + kRoundShift) - kRoundShift);
-}
 
 Rect formLine(Surface &s, PenState &pen, std::optional<PenPoint> from, PenPoint to,
               std::optional<Colour> colour, BoxMode box) {
@@ -61,9 +49,7 @@ Rect formLine(Surface &s, PenState &pen, std::optional<PenPoint> from, PenPoint 
 
 Rect formPSet(Surface &s, PenState &pen, PenPoint p, std::optional<Colour> colour) {
     double x = p.step ? pen.currentX + p.x : p.x, y = p.step ? pen.currentY + p.y : p.y;
-    pen.currentX = x;
-    pen.currentY = y;
-    return pset(s, toPixel(x), toPixel(y), colour.value_or(pen.foreColor));
+    return penPSet(s, pen, x, y, colour.value_or(pen.foreColor));
 }
 
 std::int32_t formPoint(const Surface &s, double x, double y) {

@@ -15,8 +15,10 @@
 // to the nearest whole number with halves to even (2.5 -> 2, 3.5 -> 4, -0.5 -> 0), the rule the
 // runtime uses for CInt/CLng. Values beyond +-2^30 are held at that bound; NaN counts as 0.
 // Every method returns the rectangle of pixels it may have changed, like the primitives.
+#include "platform/gfx/draw.hpp"
 #include "platform/gfx/surface.hpp"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -42,7 +44,29 @@ struct PenPoint {
 enum class BoxMode { None, Box, Filled }; // Line ..., B / Line ..., BF
 
 // Pixel coordinate of a method argument (half to even, clamped; see above).
-int toPixel(double v);
+inline int toPixel(double v) {
+    constexpr double kLimit = 1073741824.0; // 2^30: far outside any surface, safe for int arithmetic
+    if (std::isnan(v)) return 0;
+    if (v >= kLimit) return static_cast<int>(kLimit);
+    if (v <= -kLimit) return -static_cast<int>(kLimit);
+    // Nearest with halves to even, as the default rounding mode rounds: adding and taking away
+    // 1.5 * 2^52 leaves no fraction bits for |v| < 2^51, and costs no call into the maths library.
+    constexpr double kRoundShift = 6755399441055744.0;
+    return static_cast<int>((v + kRoundShift) - kRoundShift);
+}
+
+// Line (x1,y1)-(x2,y2), colour and PSet (x,y), colour: formLine and formPSet with absolute
+// points and a colour, in plain values, for the vector painter's thousands of steps a map.
+inline Rect penLine(Surface &s, PenState &pen, double x1, double y1, double x2, double y2, Colour c) {
+    pen.currentX = x2;
+    pen.currentY = y2;
+    return line(s, toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2), c);
+}
+inline Rect penPSet(Surface &s, PenState &pen, double x, double y, Colour c) {
+    pen.currentX = x;
+    pen.currentY = y;
+    return pset(s, toPixel(x), toPixel(y), c);
+}
 
 // Line [[Step](x1,y1)]-[Step](x2,y2), [colour], [B|BF]. Without a first point the line starts
 // at CurrentX/CurrentY. A line leaves out its end pixel; B draws the box outline with both

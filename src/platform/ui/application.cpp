@@ -110,8 +110,9 @@ void Application::controlGone(const Control *c) {
     if (capture_ == c) capture_ = nullptr;
 }
 
-void Application::damage(const Form &f, const gfx::Rect &r) {
-    if (&f == activeForm()) addToRegion(damage_, r.intersect(backend_.screen().bounds()));
+gfx::Rect Application::damage(const Form &f, const gfx::Rect &r) {
+    if (&f != activeForm()) return {};
+    return addToRegion(damage_, r.intersect(backend_.screen().bounds()));
 }
 
 // ----- the loop
@@ -216,6 +217,7 @@ void Application::present() {
     if (damage_.empty()) return;
     std::vector<gfx::Rect> rects;
     rects.swap(damage_);
+    ++presents_;
     for (const gfx::Rect &r : rects)
         compose(r);
     backend_.present(rects);

@@ -91,7 +91,15 @@ class Application {
     void formHidden(Form &f); // f left the screen; the form below is uncovered and activated
     void activateTop();       // raises Form_Activate when the topmost form changed
     void runModal(Form &f);   // nested loop until f is hidden
-    void damage(const Form &f, const gfx::Rect &r);
+    // Adds to what the next present shows, if f is on top. Returns a rectangle that is sure to
+    // be shown with it, for damageCovers.
+    gfx::Rect damage(const Form &f, const gfx::Rect &r);
+    // Whether `covered`, returned by damage since the last present, still holds r: rectangles
+    // of the damage only grow until a present takes them.
+    bool damageCovers(const gfx::Rect &covered, std::uint64_t epoch, const gfx::Rect &r) const {
+        return epoch == presents_ && covered.contains(r);
+    }
+    std::uint64_t presents() const { return presents_; }
     void controlGone(const Control *c);
 
   private:
@@ -113,6 +121,7 @@ class Application {
     text::Fonts &fonts_;
     CursorCounter cursor_;
     std::vector<gfx::Rect> damage_;
+    std::uint64_t presents_ = 0;  // presents that took the damage
     std::vector<Form *> forms_;   // every form of the program
     std::vector<Form *> zorder_;  // shown forms, bottom to top
     Form *active_ = nullptr;      // the form that last got Activate

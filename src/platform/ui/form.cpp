@@ -84,7 +84,7 @@ void Form::Unload() {
     if (!app_.activeForm()) app_.activateTop();
 }
 
-void Form::ensureLayers() {
+void Form::makeLayers() {
     unpackImage();
     if (image_.width() == width_ && image_.height() == height_) return;
     image_.resize(width_, height_);
@@ -164,7 +164,10 @@ void Form::invalidate(const gfx::Rect &r) {
 }
 
 void Form::damage(const gfx::Rect &r) {
-    if (visible_) app_.damage(*this, r);
+    // A map's thousands of steps mostly land inside what already changed since the last present.
+    if (!visible_ || app_.damageCovers(damageCovered_, damageEpoch_, r)) return;
+    damageCovered_ = app_.damage(*this, r);
+    damageEpoch_ = app_.presents();
 }
 
 void Form::restoreFromImage(const gfx::Rect &r) {
@@ -201,11 +204,17 @@ void Form::Refresh() {
 
 // ----- drawing through the layers
 
-gfx::Rect Form::paint(const DrawOp &op) {
+gfx::Surface *Form::soleLayer() {
     ensureLayers();
+    if (painting()) return paintsWholeForm() ? &shownToChange() : nullptr;
+    if (!autoRedraw_) return &shownToChange();
+    return inStep_ ? &image_ : nullptr; // with a shown buffer of its own, both layers are drawn
+}
+
+gfx::Rect Form::paint(const DrawOp &op) {
     gfx::Rect changed;
-    if (painting() && paintsWholeForm()) {
-        changed = op(shownToChange());
+    if (gfx::Surface *layer = soleLayer()) {
+        changed = op(*layer);
     } else if (painting()) {
         // Draw on a copy of what is shown and keep only the part inside the paint region.
         gfx::Surface &shown = shownToChange();
@@ -221,11 +230,9 @@ gfx::Rect Form::paint(const DrawOp &op) {
         for (const gfx::Rect &c : clip_)
             all = all.unite(changed.intersect(c));
         changed = all;
-    } else if (autoRedraw_) {
-        changed = op(image_);
-        if (!inStep_) changed = changed.unite(op(shown_));
     } else {
-        changed = op(shownToChange());
+        changed = op(image_);
+        changed = changed.unite(op(shown_));
     }
     damage(changed);
     return changed;

@@ -106,6 +106,10 @@ class Form : public Canvas {
     void Line(std::optional<gfx::PenPoint> from, gfx::PenPoint to, std::optional<std::uint32_t> colour = {},
               gfx::BoxMode box = gfx::BoxMode::None);
     void PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour = {});
+    // Line (x1,y1)-(x2,y2), colour and PSet (x,y), colour in plain values: the vector painter's
+    // steps, thousands a map, without building the optional points of the general forms.
+    void LineBetween(double x1, double y1, double x2, double y2, std::uint32_t colour);
+    void PSetAt(double x, double y, std::uint32_t colour);
     std::int32_t Point(double x, double y) const; // what is shown; -1 outside
     void Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour = {},
                 std::optional<double> start = {}, std::optional<double> end = {},
@@ -125,6 +129,9 @@ class Form : public Canvas {
     gfx::PenState &pen() { return pen_; }
     const gfx::Surface &pixels() const override { return shown(); }
     gfx::Rect paint(const DrawOp &op) override;
+    // The one layer a drawing call changes now, or null when it takes paint's other ways (a
+    // partial Paint region, or AutoRedraw with what is shown apart from the image).
+    gfx::Surface *soleLayer();
     const gfx::Surface &image() const {
         unpackImage();
         return image_;
@@ -152,7 +159,10 @@ class Form : public Canvas {
     void putAway();        // out of sight: what is shown is dropped, the image packed
 
   private:
-    void ensureLayers();
+    void ensureLayers() { // before every drawing call: mostly nothing to do
+        if (packedImage_ || image_.width() != width_ || image_.height() != height_) makeLayers();
+    }
+    void makeLayers();
     void unpackImage() const;
     void resetBackground(gfx::Surface &s) const;
     void restoreFromImage(const gfx::Rect &r);
@@ -177,6 +187,8 @@ class Form : public Canvas {
     gfx::Surface shown_, scratch_;
     bool inStep_ = false; // what is shown is the image itself; shown_ is not in use
     std::vector<gfx::Rect> invalid_;
+    gfx::Rect damageCovered_; // what the screen's damage already holds, as of damageEpoch_
+    std::uint64_t damageEpoch_ = 0;
     std::vector<gfx::Rect> clip_; // while Form_Paint runs: the region drawing is clipped to
     std::vector<Control *> controls_;
     std::vector<Timer *> timers_;

@@ -10,11 +10,11 @@ bool touches(const gfx::Rect &a, const gfx::Rect &b) {
 }
 } // namespace
 
-void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
-    if (r.empty()) return;
+gfx::Rect addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
+    if (r.empty()) return {};
     // Most drawing calls change pixels inside what already changed: nothing to merge then.
     for (const gfx::Rect &x : region)
-        if (x.contains(r)) return;
+        if (x.contains(r)) return x;
     // Merge with every rectangle it touches, until it touches none.
     for (bool merged = true; merged;) {
         merged = false;
@@ -34,6 +34,7 @@ void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r) {
             all = all.unite(x);
         region.assign(1, all);
     }
+    return region.back();
 }
 
 void addToExactRegion(std::vector<gfx::Rect> &region, const gfx::Rect &r) {

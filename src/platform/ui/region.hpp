@@ -8,8 +8,8 @@
 namespace kartino::ui {
 
 // Screen damage: touching rectangles are merged into their union (presenting a little more
-// is harmless).
-void addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r);
+// is harmless). Returns the rectangle of the region that now holds `r` (empty for an empty one).
+gfx::Rect addToRegion(std::vector<gfx::Rect> &region, gfx::Rect r);
 
 // A region to redraw: rectangles are kept apart (their union could cover pixels that must not
 // be restored); only rectangles inside one another are merged.
