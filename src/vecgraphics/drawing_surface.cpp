@@ -21,6 +21,11 @@ void FormSurface::pset(float x, float y, std::uint32_t colour) {
     form_.PSetAt(x, y, colour);
 }
 
+void FormSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
+    form_.LineBetween(x1, y1, x2, y2, colour);
+    form_.PSetAt(x2, y2, colour);
+}
+
 void FormSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                          std::optional<float> end, std::optional<float> aspect) {
     form_.Circle(gfx::PenPoint{x, y}, radius, colour, widen(start), widen(end), widen(aspect));
@@ -52,6 +57,11 @@ void PixelSurface::line(float x1, float y1, float x2, float y2, std::uint32_t co
 
 void PixelSurface::pset(float x, float y, std::uint32_t colour) {
     gfx::penPSet(pixels_, pen_, x, y, colour);
+}
+
+void PixelSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
+    gfx::penLine(pixels_, pen_, x1, y1, x2, y2, colour);
+    gfx::penPSet(pixels_, pen_, x2, y2, colour);
 }
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,

@@ -27,6 +27,11 @@ class DrawingSurface {
     virtual ~DrawingSurface() = default;
     virtual void line(float x1, float y1, float x2, float y2, std::uint32_t colour) = 0;
     virtual void pset(float x, float y, std::uint32_t colour) = 0;
+    // A straight step of a map: the line and then a point on its end, so the end pixel is set.
+    virtual void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
+        line(x1, y1, x2, y2, colour);
+        pset(x2, y2, colour);
+    }
     virtual void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start = {},
                         std::optional<float> end = {}, std::optional<float> aspect = {}) = 0;
     virtual void setFillStyle(int style) = 0;
@@ -44,6 +49,7 @@ class FormSurface final : public DrawingSurface {
     explicit FormSurface(ui::Form &form) : form_(form) {}
     void line(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void pset(float x, float y, std::uint32_t colour) override;
+    void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                 std::optional<float> end, std::optional<float> aspect) override;
     void setFillStyle(int style) override;
@@ -62,6 +68,7 @@ class PixelSurface final : public DrawingSurface {
     explicit PixelSurface(gfx::Surface &pixels) : pixels_(pixels) {}
     void line(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void pset(float x, float y, std::uint32_t colour) override;
+    void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                 std::optional<float> end, std::optional<float> aspect) override;
     void setFillStyle(int style) override { pen_.fillStyle = style; }

@@ -222,8 +222,7 @@ void Interpreter::drawline(double x1, double y1, double x2, double y2) {
     count();
     float fx1 = single(x1), fy1 = single(y1), fx2 = single(x2), fy2 = single(y2);
     std::uint32_t c = colourof(st_.veccolor);
-    surface_.line(fx1, fy1, fx2, fy2, c);
-    surface_.pset(fx2, fy2, c);
+    surface_.segment(fx1, fy1, fx2, fy2, c);
 }
 
 void Interpreter::pset(double x, double y, std::int16_t colour) {

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <cwchar>
 #if defined(__x86_64__)
 #include <emmintrin.h>
 #endif
@@ -37,25 +36,6 @@ inline std::uint32_t laneMask(Quad hit) {
 inline std::uint32_t paintedWord(const std::uint8_t *done, int x) {
     const std::uint8_t *b = done + (x >> 3);
     return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-// Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
-// widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
-// stored four pixels at a time.
-inline void fillPixels(Colour *p, int n, Colour c) {
-    if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
-        if (n >= 64) {
-            std::wmemset(reinterpret_cast<wchar_t *>(p), static_cast<wchar_t>(c),
-                         static_cast<std::size_t>(n));
-            return;
-        }
-    }
-    const blocks::Quad four{c, c, c, c};
-    int i = 0;
-    for (; i + 4 <= n; i += 4)
-        std::memcpy(p + i, &four, sizeof four);
-    for (; i < n; ++i)
-        p[i] = c;
 }
 
 // Bit i set for each of the 32 pixels from p that has the border colour. First only whether

@@ -23,13 +23,14 @@ Surface::Surface(int width, int height, Colour fill) {
 }
 
 void Surface::fill(Colour c) {
-    std::fill(pixels_.begin(), pixels_.end(), c & 0xFFFFFF);
+    for (int y = 0; y < height_; ++y)
+        fillPixels(row(y), width_, c & 0xFFFFFF);
 }
 
 void Surface::fill(const Rect &r, Colour c) {
     Rect clip = r.intersect(bounds());
     for (int y = clip.top; y < clip.bottom; ++y)
-        std::fill(row(y) + clip.left, row(y) + clip.right, c & 0xFFFFFF);
+        fillPixels(row(y) + clip.left, clip.width(), c & 0xFFFFFF);
 }
 
 void Surface::resize(int width, int height, Colour fill) {

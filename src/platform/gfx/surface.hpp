@@ -3,6 +3,8 @@
 // each pixel is stored as one 32-bit word holding such a value. Forms' images, what a form
 // shows and picture boxes are all surfaces.
 #include <cstdint>
+#include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace kartino::gfx {
@@ -61,5 +63,25 @@ class Surface {
     int height_ = 0;
     std::vector<Colour> pixels_;
 };
+
+// Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
+// widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
+// stored four pixels at a time.
+inline void fillPixels(Colour *p, int n, Colour c) {
+    if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
+        if (n >= 64) {
+            std::wmemset(reinterpret_cast<wchar_t *>(p), static_cast<wchar_t>(c),
+                         static_cast<std::size_t>(n));
+            return;
+        }
+    }
+    typedef Colour Quad __attribute__((vector_size(16))); // four pixels
+    const Quad four{c, c, c, c};
+    int i = 0;
+    for (; i + 4 <= n; i += 4)
+        std::memcpy(p + i, &four, sizeof four);
+    for (; i < n; ++i)
+        p[i] = c;
+}
 
 } // namespace kartino::gfx
