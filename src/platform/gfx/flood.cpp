@@ -2,10 +2,10 @@
 // filled as whole spans; only the overhang of a span beyond its parent is looked at again.
 //
 // Painted pixels must stop being fillable while the fill runs, even when the fill colour is
-// not the border colour, so a bitmap of one bit per pixel records what has been painted. Runs
-// are scanned in blocks of 32 pixels, each turned into one word of stop bits (flood_blocks.cpp),
-// which keeps a whole-screen fill close to the cost of a memset of the buffer and a short row
-// cheap.
+// not the border colour, so a bitmap of one bit per pixel, a 32-bit word per block, records what has been
+// painted. Runs are scanned in blocks of 32 pixels, each turned into one word of stop bits
+// (flood_blocks.cpp), which keeps a whole-screen fill close to the cost of a memset of the buffer and a short
+// row cheap.
 #include "platform/gfx/flood.hpp"
 #include "platform/gfx/flood_blocks.hpp"
 
@@ -21,18 +21,18 @@ class Fill {
   public:
     Fill(Surface &s, Colour border, Colour paint)
         : s_(s), border_(border), paint_(paint), width_(s.width()), height_(s.height()),
-          bytesPerRow_((s.width() + 7) / 8), painted_(scratch()) {
+          wordsPerRow_((s.width() + 31) / 32), painted_(scratch()) {
         // The bitmap is kept between fills and is all clear on entry; growing it clears the new
         // part. Only the rows a fill painted are cleared again afterwards, so a small fill on a
         // large surface does not pay for clearing a whole-screen bitmap.
-        std::size_t bytes = static_cast<std::size_t>(bytesPerRow_) * static_cast<std::size_t>(height_);
-        if (painted_.size() < bytes) painted_.resize(bytes, 0);
+        std::size_t words = static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(height_);
+        if (painted_.size() < words) painted_.resize(words, 0);
         stack_.reserve(256);
     }
     ~Fill() {
         if (top_ >= bottom_) return;
-        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(top_) * bytesPerRow_,
-                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * bytesPerRow_, std::uint8_t{0});
+        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(top_) * wordsPerRow_,
+                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * wordsPerRow_, 0u);
     }
     Fill(const Fill &) = delete;
     Fill &operator=(const Fill &) = delete;
@@ -57,31 +57,31 @@ class Fill {
 
     Surface &s_;
     Colour border_, paint_;
-    int width_, height_, bytesPerRow_;
-    std::vector<std::uint8_t> &painted_;
+    int width_, height_, wordsPerRow_;
+    std::vector<std::uint32_t> &painted_;
     std::vector<Segment> stack_;
     int cachedBase_ = -1;
     std::uint32_t cachedStops_ = 0;
 
-    static std::vector<std::uint8_t> &scratch() {
-        thread_local std::vector<std::uint8_t> bitmap;
+    static std::vector<std::uint32_t> &scratch() {
+        thread_local std::vector<std::uint32_t> bitmap;
         return bitmap;
     }
     // The painted bounds, kept as plain numbers: they grow with every span.
     int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
     Rect damage() const { return top_ < bottom_ ? Rect{left_, top_, right_, bottom_} : Rect{}; }
 
-    const std::uint8_t *bits(int y) const {
-        return painted_.data() + static_cast<std::size_t>(y) * bytesPerRow_;
+    const std::uint32_t *bits(int y) const {
+        return painted_.data() + static_cast<std::size_t>(y) * wordsPerRow_;
     }
-    bool inside(const Colour *row, const std::uint8_t *done, int x) const {
-        return row[x] != border_ && !(done[x >> 3] & (1u << (x & 7)));
+    bool inside(const Colour *row, const std::uint32_t *done, int x) const {
+        return row[x] != border_ && !(done[x >> 5] & (1u << (x & 31)));
     }
     // The pixels of the block of 32 from x (a multiple of 32) that stop a run, bit i for
     // pixel x + i: the border colour, painted, or past the row's end. A whole block is read as
     // four bitmap bytes and eight compares of four pixels each, so finding the end of a run
     // costs one count of trailing zeros instead of a branch per pixel.
-    std::uint32_t blockStops(const Colour *row, const std::uint8_t *done, int x) const {
+    std::uint32_t blockStops(const Colour *row, const std::uint32_t *done, int x) const {
         if (x + kBlock > width_) {
             std::uint32_t m = 0;
             for (int i = 0; i < kBlock; ++i)
@@ -96,7 +96,7 @@ class Fill {
     // The stops of the block from x, remembered for the row being filled: its left end, its
     // right end and the skip after a span usually fall in the same block. Painting a span only
     // sets bits left of where the next scan starts, so the remembered word stays valid.
-    std::uint32_t stops(const Colour *row, const std::uint8_t *done, int x) {
+    std::uint32_t stops(const Colour *row, const std::uint32_t *done, int x) {
         if (x != cachedBase_) {
             cachedBase_ = x;
             cachedStops_ = blockStops(row, done, x);
@@ -106,13 +106,13 @@ class Fill {
 
     // From the block at x on: the first block that holds a stop, or the end of the row's last
     // whole block; the blocks passed are painted. Long runs (the sea, a whole screen) go here.
-    int paintClearBlocks(Colour *row, const std::uint8_t *done, int x) const {
+    int paintClearBlocks(Colour *row, const std::uint32_t *done, int x) const {
         return gfx::paintClearBlocks(row, done, x, width_ & ~(kBlock - 1), border_, paint_);
     }
 
     // Paints the run from `from` to the first x that is not fillable, and returns that x (or the
     // row's end). The painted bits are left to the caller.
-    int paintRunRight(Colour *row, const std::uint8_t *done, int from) {
+    int paintRunRight(Colour *row, const std::uint32_t *done, int from) {
         int base = from & ~(kBlock - 1);
         std::uint32_t m = stops(row, done, base) & (~0u << (from & (kBlock - 1)));
         int paintedTo = from;
@@ -127,7 +127,7 @@ class Fill {
         return end;
     }
     // Last x <= from that is not fillable, or -1.
-    int runLeft(const Colour *row, const std::uint8_t *done, int from) {
+    int runLeft(const Colour *row, const std::uint32_t *done, int from) {
         int base = from & ~(kBlock - 1);
         std::uint32_t m = stops(row, done, base) & (~0u >> (kBlock - 1 - (from & (kBlock - 1))));
         while (m == 0) {
@@ -138,7 +138,7 @@ class Fill {
         return base + kBlock - 1 - std::countl_zero(m);
     }
     // Next fillable x after `from`, or x2 + 1 when there is none up to x2.
-    int skip(const Colour *row, const std::uint8_t *done, int from, int x2) {
+    int skip(const Colour *row, const std::uint32_t *done, int from, int x2) {
         const int x = from + 1;
         if (x > x2) return x2 + 1;
         int base = x & ~(kBlock - 1);
@@ -154,16 +154,16 @@ class Fill {
     // Records [l, r) of row y as painted.
     void markPainted(int y, int l, int r) {
         if (l >= r) return;
-        // The bits of [l, r): a mask for the first and the last byte, whole bytes between.
-        std::uint8_t *done = painted_.data() + static_cast<std::size_t>(y) * bytesPerRow_;
-        const int first = l >> 3, last = (r - 1) >> 3;
-        const auto head = static_cast<std::uint8_t>(0xFFu << (l & 7));
-        const auto tail = static_cast<std::uint8_t>(0xFFu >> (7 - ((r - 1) & 7)));
+        // The bits of [l, r): a mask for the first and the last word, whole words between.
+        std::uint32_t *done = painted_.data() + static_cast<std::size_t>(y) * wordsPerRow_;
+        const int first = l >> 5, last = (r - 1) >> 5;
+        const std::uint32_t head = ~0u << (l & 31), tail = ~0u >> (31 - ((r - 1) & 31));
         if (first == last) {
             done[first] |= head & tail;
         } else {
             done[first] |= head;
-            std::fill(done + first + 1, done + last, std::uint8_t{0xFF});
+            for (int i = first + 1; i < last; ++i)
+                done[i] = ~0u;
             done[last] |= tail;
         }
         if (top_ >= bottom_) {
@@ -180,7 +180,7 @@ class Fill {
     void fillRow(const Segment &seg) {
         int dy = seg.dy, y = seg.y + dy, x1 = seg.xl, x2 = seg.xr;
         Colour *row = s_.row(y);
-        const std::uint8_t *done = bits(y);
+        const std::uint32_t *done = bits(y);
         cachedBase_ = -1;
         int x = runLeft(row, done, x1);
         int l;

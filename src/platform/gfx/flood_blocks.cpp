@@ -11,7 +11,7 @@ namespace kartino::gfx {
 namespace {
 
 #if defined(__x86_64__)
-__attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std::uint8_t *done, int x,
+__attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std::uint32_t *done, int x,
                                                          int end, Colour border, Colour paint) {
     const __m256i b = _mm256_set1_epi32(static_cast<int>(border));
     const __m256i c = _mm256_set1_epi32(static_cast<int>(paint));
@@ -50,7 +50,7 @@ bool allowWideFloodScan(bool allow) {
     return wide();
 }
 
-int paintClearBlocks(Colour *row, const std::uint8_t *done, int x, int end, Colour border, Colour paint) {
+int paintClearBlocks(Colour *row, const std::uint32_t *done, int x, int end, Colour border, Colour paint) {
 #if defined(__x86_64__)
     if (wide()) return x < end ? paintClearBlocksAvx2(row, done, x, end, border, paint) : x;
 #endif

@@ -22,28 +22,35 @@ inline Quad borderLanes(const Colour *p, Quad border) {
     return reinterpret_cast<Quad>(q == border);
 }
 
+#if !defined(__x86_64__)
 // Bit i set for each lane i that compared equal.
 inline std::uint32_t laneMask(Quad hit) {
-#if defined(__x86_64__)
-    return static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(reinterpret_cast<__m128i>(hit))));
-#else
     return (hit[0] & 1u) | (hit[1] & 2u) | (hit[2] & 4u) | (hit[3] & 8u);
-#endif
 }
+#endif
 } // namespace blocks
 
 // The painted bits of the block of 32 pixels from x (a multiple of 32), bit i for pixel x + i.
-inline std::uint32_t paintedWord(const std::uint8_t *done, int x) {
-    const std::uint8_t *b = done + (x >> 3);
-    return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+inline std::uint32_t paintedWord(const std::uint32_t *done, int x) {
+    return done[x >> 5];
 }
 
-// Bit i set for each of the 32 pixels from p that has the border colour. First only whether
-// the block holds one at all, with every compare kept in registers; the lanes are looked at one
-// by one only for a block that has one.
+// Bit i set for each of the 32 pixels from p that has the border colour. With SSE2 the 32
+// compares are packed to bytes and read as two 16-bit masks, with no branch; elsewhere only
+// whether the block holds one at all is asked first, and the lanes are looked at one by one
+// only for a block that has one.
 inline std::uint32_t borderMask(const Colour *p, Colour border) {
     using namespace blocks;
     const Quad b{border, border, border, border};
+#if defined(__x86_64__)
+    auto half = [&](const Colour *q) {
+        auto lanes = [&](int k) { return reinterpret_cast<__m128i>(borderLanes(q + 4 * k, b)); };
+        const __m128i lo =
+            _mm_packs_epi16(_mm_packs_epi32(lanes(0), lanes(1)), _mm_packs_epi32(lanes(2), lanes(3)));
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(lo));
+    };
+    return half(p) | (half(p + 16) << 16);
+#else
     Quad any = borderLanes(p, b);
     for (int k = 1; k < 8; ++k)
         any |= borderLanes(p + 4 * k, b);
@@ -54,11 +61,12 @@ inline std::uint32_t borderMask(const Colour *p, Colour border) {
     for (int k = 0; k < 8; ++k)
         m |= laneMask(borderLanes(p + 4 * k, b)) << (4 * k);
     return m;
+#endif
 }
 
 // From the block at x on, up to `end` (both multiples of 32): the first block that holds a
 // painted pixel (a set bit in `done`, one a pixel) or one of the border colour, or `end`.
 // Every block passed is painted while it is at hand.
-int paintClearBlocks(Colour *row, const std::uint8_t *done, int x, int end, Colour border, Colour paint);
+int paintClearBlocks(Colour *row, const std::uint32_t *done, int x, int end, Colour border, Colour paint);
 
 } // namespace kartino::gfx
