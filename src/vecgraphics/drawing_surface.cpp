@@ -60,8 +60,11 @@ void PixelSurface::pset(float x, float y, std::uint32_t colour) {
 }
 
 void PixelSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    gfx::penLine(pixels_, pen_, x1, y1, x2, y2, colour);
-    gfx::penPSet(pixels_, pen_, x2, y2, colour);
+    const int px2 = gfx::toPixel(x2), py2 = gfx::toPixel(y2);
+    gfx::line(pixels_, gfx::toPixel(x1), gfx::toPixel(y1), px2, py2, colour);
+    gfx::pset(pixels_, px2, py2, colour);
+    pen_.currentX = x2;
+    pen_.currentY = y2;
 }
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,

@@ -46,9 +46,10 @@ enum class BoxMode { None, Box, Filled }; // Line ..., B / Line ..., BF
 // Pixel coordinate of a method argument (half to even, clamped; see above).
 inline int toPixel(double v) {
     constexpr double kLimit = 1073741824.0; // 2^30: far outside any surface, safe for int arithmetic
-    if (std::isnan(v)) return 0;
-    if (v >= kLimit) return static_cast<int>(kLimit);
-    if (v <= -kLimit) return -static_cast<int>(kLimit);
+    if (!(v > -kLimit && v < kLimit)) {     // one test for the common case; NaN fails it too
+        if (std::isnan(v)) return 0;
+        return v > 0 ? static_cast<int>(kLimit) : -static_cast<int>(kLimit);
+    }
     // Nearest with halves to even, as the default rounding mode rounds: adding and taking away
     // 1.5 * 2^52 leaves no fraction bits for |v| < 2^51, and costs no call into the maths library.
     constexpr double kRoundShift = 6755399441055744.0;

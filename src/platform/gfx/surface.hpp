@@ -66,7 +66,7 @@ class Surface {
 
 // Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
 // widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
-// stored four pixels at a time.
+// stored four pixels at a time, the last four ending at the span's end.
 inline void fillPixels(Colour *p, int n, Colour c) {
     if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
         if (n >= 64) {
@@ -77,11 +77,14 @@ inline void fillPixels(Colour *p, int n, Colour c) {
     }
     typedef Colour Quad __attribute__((vector_size(16))); // four pixels
     const Quad four{c, c, c, c};
-    int i = 0;
-    for (; i + 4 <= n; i += 4)
+    if (n < 4) {
+        for (int i = 0; i < n; ++i)
+            p[i] = c;
+        return;
+    }
+    for (int i = 0; i + 4 < n; i += 4)
         std::memcpy(p + i, &four, sizeof four);
-    for (; i < n; ++i)
-        p[i] = c;
+    std::memcpy(p + n - 4, &four, sizeof four); // the last four, over what is already painted
 }
 
 } // namespace kartino::gfx
