@@ -22,8 +22,7 @@ void FormSurface::pset(float x, float y, std::uint32_t colour) {
 }
 
 void FormSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    form_.LineBetween(x1, y1, x2, y2, colour);
-    form_.PSetAt(x2, y2, colour);
+    form_.LineWithEnd(x1, y1, x2, y2, colour);
 }
 
 void FormSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
@@ -60,11 +59,7 @@ void PixelSurface::pset(float x, float y, std::uint32_t colour) {
 }
 
 void PixelSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    const int px2 = gfx::toPixel(x2), py2 = gfx::toPixel(y2);
-    gfx::line(pixels_, gfx::toPixel(x1), gfx::toPixel(y1), px2, py2, colour);
-    gfx::pset(pixels_, px2, py2, colour);
-    pen_.currentX = x2;
-    pen_.currentY = y2;
+    gfx::penSegment(pixels_, pen_, x1, y1, x2, y2, colour);
 }
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,

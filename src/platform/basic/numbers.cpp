@@ -155,7 +155,7 @@ std::int32_t CLng(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-float CSng(double value) {
+float CSngBeyond(double value) {
     if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
     if (std::fabs(value) > static_cast<double>(FLT_MAX)) {
         // Values that round to FLT_MAX still fit; beyond that the runtime overflows.

@@ -2,6 +2,7 @@
 // Number conversions of the legacy runtime: Val, Str, CInt/CLng (halves to even, overflow
 // error), CSng, Int (floor), and the checked arithmetic of 16- and 32-bit integers.
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -22,11 +23,15 @@ std::string Str(double value);
 std::string numberText(float value);
 std::string numberText(double value);
 
-std::int16_t CInt(double value); // error 6 outside -32768..32767 after rounding
-std::int32_t CLng(double value); // error 6 outside the 32-bit range after rounding
-float CSng(double value);        // error 6 beyond the Single range
-double Int(double value);        // floor
-double Fix(double value);        // towards zero
+std::int16_t CInt(double value);  // error 6 outside -32768..32767 after rounding
+std::int32_t CLng(double value);  // error 6 outside the 32-bit range after rounding
+float CSngBeyond(double value);   // CSng of a NaN or of a value beyond the Single range
+inline float CSng(double value) { // error 6 beyond the Single range
+    constexpr double kSingleMax = std::numeric_limits<float>::max();
+    return value >= -kSingleMax && value <= kSingleMax ? static_cast<float>(value) : CSngBeyond(value);
+}
+double Int(double value); // floor
+double Fix(double value); // towards zero
 
 // Round half to even, without range check.
 double roundHalfEven(double value);

@@ -6,12 +6,6 @@
 
 namespace kartino::gfx {
 
-Rect pset(Surface &s, int x, int y, Colour c) {
-    if (!s.contains(x, y)) return {};
-    s.set(x, y, c);
-    return {x, y, x + 1, y + 1};
-}
-
 std::int32_t point(const Surface &s, int x, int y) {
     if (!s.contains(x, y)) return -1;
     return static_cast<std::int32_t>(s.at(x, y) & 0xFFFFFF);

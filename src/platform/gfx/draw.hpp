@@ -25,7 +25,11 @@ namespace kartino::gfx {
 Rect line(Surface &s, int x0, int y0, int x1, int y1, Colour c);
 
 // One pixel.
-Rect pset(Surface &s, int x, int y, Colour c);
+inline Rect pset(Surface &s, int x, int y, Colour c) {
+    if (!s.contains(x, y)) return {};
+    s.set(x, y, c);
+    return {x, y, x + 1, y + 1};
+}
 
 // The colour at (x, y), or -1 outside the surface.
 std::int32_t point(const Surface &s, int x, int y);

@@ -59,9 +59,15 @@ Rect span(Surface &s, bool horizontal, long long fixed, long long a, long long b
     if (fixed < 0 || fixed >= other || hi < 0 || lo >= size) return {};
     int l = static_cast<int>(std::max(lo, 0LL)), r = static_cast<int>(std::min(hi, size - 1)) + 1;
     int f = static_cast<int>(fixed);
-    Rect rect = horizontal ? Rect{l, f, r, f + 1} : Rect{f, l, f + 1, r};
-    s.fill(rect, c);
-    return rect;
+    // Clipped already: the pixels are written straight, a row of them or a column.
+    c &= 0xFFFFFF;
+    if (horizontal) {
+        fillPixels(s.row(f) + l, r - l, c);
+        return Rect{l, f, r, f + 1};
+    }
+    for (int y = l; y < r; ++y)
+        s.row(y)[f] = c;
+    return Rect{f, l, f + 1, r};
 }
 
 // The incremental rule from pixel offset `at` of `base`: `count` pixels, the major axis stepped

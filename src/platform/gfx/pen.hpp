@@ -68,6 +68,14 @@ inline Rect penPSet(Surface &s, PenState &pen, double x, double y, Colour c) {
     pen.currentY = y;
     return pset(s, toPixel(x), toPixel(y), c);
 }
+// A straight step of a map: the line, then its end pixel (penLine and penPSet of the end).
+inline Rect penSegment(Surface &s, PenState &pen, double x1, double y1, double x2, double y2, Colour c) {
+    const int px2 = toPixel(x2), py2 = toPixel(y2);
+    const Rect drawn = line(s, toPixel(x1), toPixel(y1), px2, py2, c);
+    pen.currentX = x2;
+    pen.currentY = y2;
+    return drawn.unite(pset(s, px2, py2, c));
+}
 
 // Line [[Step](x1,y1)]-[Step](x2,y2), [colour], [B|BF]. Without a first point the line starts
 // at CurrentX/CurrentY. A line leaves out its end pixel; B draws the box outline with both

@@ -4,20 +4,6 @@
 
 namespace kartino::gfx {
 
-Rect Rect::intersect(const Rect &o) const {
-    Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
-           std::min(bottom, o.bottom)};
-    if (r.empty()) return {};
-    return r;
-}
-
-Rect Rect::unite(const Rect &o) const {
-    if (empty()) return o.empty() ? Rect{} : o;
-    if (o.empty()) return *this;
-    return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
-            std::max(bottom, o.bottom)};
-}
-
 Surface::Surface(int width, int height, Colour fill) {
     resize(width, height, fill);
 }

@@ -34,8 +34,18 @@ struct Rect {
     bool contains(const Rect &o) const {
         return left <= o.left && o.right <= right && top <= o.top && o.bottom <= bottom;
     }
-    Rect intersect(const Rect &o) const;
-    Rect unite(const Rect &o) const; // the smallest rectangle holding both (an empty one counts as nothing)
+    Rect intersect(const Rect &o) const {
+        const Rect r{left > o.left ? left : o.left, top > o.top ? top : o.top,
+                     right < o.right ? right : o.right, bottom < o.bottom ? bottom : o.bottom};
+        return r.empty() ? Rect{} : r;
+    }
+    // The smallest rectangle holding both (an empty one counts as nothing).
+    Rect unite(const Rect &o) const {
+        if (empty()) return o.empty() ? Rect{} : o;
+        if (o.empty()) return *this;
+        return {left < o.left ? left : o.left, top < o.top ? top : o.top, right > o.right ? right : o.right,
+                bottom > o.bottom ? bottom : o.bottom};
+    }
     bool operator==(const Rect &) const = default;
 };
 

@@ -110,6 +110,8 @@ class Form : public Canvas {
     // steps, thousands a map, without building the optional points of the general forms.
     void LineBetween(double x1, double y1, double x2, double y2, std::uint32_t colour);
     void PSetAt(double x, double y, std::uint32_t colour);
+    void LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour); // the two
+
     std::int32_t Point(double x, double y) const; // what is shown; -1 outside
     void Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour = {},
                 std::optional<double> start = {}, std::optional<double> end = {},

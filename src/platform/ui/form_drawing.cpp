@@ -79,6 +79,17 @@ void Form::PSetAt(double x, double y, std::uint32_t colour) {
     pen_.currentY = y;
 }
 
+void Form::LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour) {
+    const gfx::Colour c = resolveColour(colour);
+    if (gfx::Surface *layer = soleLayer()) return damage(gfx::penSegment(*layer, pen_, x1, y1, x2, y2, c));
+    paint([&](gfx::Surface &s) {
+        gfx::PenState pen;
+        return gfx::penSegment(s, pen, x1, y1, x2, y2, c);
+    });
+    pen_.currentX = x2;
+    pen_.currentY = y2;
+}
+
 std::int32_t Form::Point(double x, double y) const {
     return gfx::formPoint(shown(), x, y);
 }
