@@ -60,6 +60,7 @@ class Fill {
     int width_, height_, wordsPerRow_;
     std::vector<std::uint32_t> &painted_;
     std::vector<Segment> stack_;
+    const ClearBlocksKernel clearBlocks_ = clearBlocksKernel();
     int cachedBase_ = -1;
     std::uint32_t cachedStops_ = 0;
 
@@ -107,7 +108,8 @@ class Fill {
     // From the block at x on: the first block that holds a stop, or the end of the row's last
     // whole block; the blocks passed are painted. Long runs (the sea, a whole screen) go here.
     int paintClearBlocks(Colour *row, const std::uint32_t *done, int x) const {
-        return gfx::paintClearBlocks(row, done, x, width_ & ~(kBlock - 1), border_, paint_);
+        const int end = width_ & ~(kBlock - 1);
+        return x < end ? clearBlocks_(row, done, x, end, border_, paint_) : x;
     }
 
     // Paints the run from `from` to the first x that is not fillable, and returns that x (or the

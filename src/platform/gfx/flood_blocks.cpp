@@ -31,6 +31,15 @@ __attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std:
 }
 #endif
 
+int paintClearBlocksPortable(Colour *row, const std::uint32_t *done, int x, int end, Colour border,
+                             Colour paint) {
+    for (; x < end; x += 32) {
+        if (paintedWord(done, x) || borderMask(row + x, border)) return x;
+        std::fill(row + x, row + x + 32, paint);
+    }
+    return x;
+}
+
 // The processor's vector width is a property of the process, so the switch is too.
 bool wideScanAllowed = true;
 
@@ -50,15 +59,11 @@ bool allowWideFloodScan(bool allow) {
     return wide();
 }
 
-int paintClearBlocks(Colour *row, const std::uint32_t *done, int x, int end, Colour border, Colour paint) {
+ClearBlocksKernel clearBlocksKernel() {
 #if defined(__x86_64__)
-    if (wide()) return x < end ? paintClearBlocksAvx2(row, done, x, end, border, paint) : x;
+    if (wide()) return paintClearBlocksAvx2;
 #endif
-    for (; x < end; x += 32) {
-        if (paintedWord(done, x) || borderMask(row + x, border)) return x;
-        std::fill(row + x, row + x + 32, paint);
-    }
-    return x;
+    return paintClearBlocksPortable;
 }
 
 } // namespace kartino::gfx

@@ -64,9 +64,11 @@ inline std::uint32_t borderMask(const Colour *p, Colour border) {
 #endif
 }
 
-// From the block at x on, up to `end` (both multiples of 32): the first block that holds a
-// painted pixel (a set bit in `done`, one a pixel) or one of the border colour, or `end`.
-// Every block passed is painted while it is at hand.
-int paintClearBlocks(Colour *row, const std::uint32_t *done, int x, int end, Colour border, Colour paint);
+// From the block at x on, up to `end` (both multiples of 32, x < end): the first block that
+// holds a painted pixel (a set bit in `done`, one a pixel) or one of the border colour, or
+// `end`. Every block passed is painted while it is at hand.
+using ClearBlocksKernel = int (*)(Colour *row, const std::uint32_t *done, int x, int end, Colour border,
+                                  Colour paint);
+ClearBlocksKernel clearBlocksKernel(); // the widest this processor has, chosen once a fill
 
 } // namespace kartino::gfx
