@@ -14,7 +14,7 @@ std::optional<double> widen(std::optional<float> v) {
 } // namespace
 
 void FormSurface::line(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    form_.LineBetween(x1, y1, x2, y2, colour);
+    form_.Line(gfx::PenPoint{x1, y1}, gfx::PenPoint{x2, y2}, colour);
 }
 
 void FormSurface::pset(float x, float y, std::uint32_t colour) {

@@ -106,11 +106,11 @@ class Form : public Canvas {
     void Line(std::optional<gfx::PenPoint> from, gfx::PenPoint to, std::optional<std::uint32_t> colour = {},
               gfx::BoxMode box = gfx::BoxMode::None);
     void PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour = {});
-    // Line (x1,y1)-(x2,y2), colour and PSet (x,y), colour in plain values: the vector painter's
-    // steps, thousands a map, without building the optional points of the general forms.
-    void LineBetween(double x1, double y1, double x2, double y2, std::uint32_t colour);
+    // PSet (x,y), colour, and Line (x1,y1)-(x2,y2), colour followed by PSet (x2,y2), colour, in
+    // plain values: the vector painter's points and steps, thousands a map, without building
+    // the optional points of the general forms.
     void PSetAt(double x, double y, std::uint32_t colour);
-    void LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour); // the two
+    void LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour);
 
     std::int32_t Point(double x, double y) const; // what is shown; -1 outside
     void Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour = {},

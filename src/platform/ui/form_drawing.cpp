@@ -57,17 +57,6 @@ void Form::PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour) {
     pen_ = after;
 }
 
-void Form::LineBetween(double x1, double y1, double x2, double y2, std::uint32_t colour) {
-    const gfx::Colour c = resolveColour(colour);
-    if (gfx::Surface *layer = soleLayer()) return damage(gfx::penLine(*layer, pen_, x1, y1, x2, y2, c));
-    paint([&](gfx::Surface &s) {
-        gfx::PenState pen; // only CurrentX/CurrentY change, to the same end on every layer
-        return gfx::penLine(s, pen, x1, y1, x2, y2, c);
-    });
-    pen_.currentX = x2;
-    pen_.currentY = y2;
-}
-
 void Form::PSetAt(double x, double y, std::uint32_t colour) {
     const gfx::Colour c = resolveColour(colour);
     if (gfx::Surface *layer = soleLayer()) return damage(gfx::penPSet(*layer, pen_, x, y, c));

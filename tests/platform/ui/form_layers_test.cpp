@@ -201,7 +201,7 @@ TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
     for (int step = 0; step < 2000; ++step) {
         int x0 = next(70) - 3, y0 = next(54) - 3, x1 = next(70) - 3, y1 = next(54) - 3;
         gfx::Colour c = next(2) ? kRed : kBlue;
-        switch (next(8)) {
+        switch (next(10)) {
         case 0:
             form.setAutoRedraw(autoRedraw = !autoRedraw);
             break;
@@ -227,6 +227,17 @@ TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
             break;
         case 5:
             app().present();
+            break;
+        case 6: // the vector painter's step: a line and its end point, from fractional points
+            form.LineWithEnd(x0 + 0.4, y0 - 0.4, x1 - 0.4, y1 + 0.3, c);
+            both(autoRedraw, [&](gfx::Surface &s) {
+                gfx::line(s, x0, y0, x1, y1, c);
+                gfx::pset(s, x1, y1, c);
+            });
+            break;
+        case 7:
+            form.PSetAt(x0 + 0.4, y0, c);
+            both(autoRedraw, [&](gfx::Surface &s) { gfx::pset(s, x0, y0, c); });
             break;
         default:
             form.Line({{double(x0), double(y0)}}, {double(x1), double(y1)}, c);
