@@ -112,12 +112,13 @@ class Fill {
         return x < end ? clearBlocks_(row, done, x, end, border_, paint_) : x;
     }
 
-    // Paints the run from `from` to the first x that is not fillable, and returns that x (or the
-    // row's end). The painted bits are left to the caller.
-    int paintRunRight(Colour *row, const std::uint32_t *done, int from) {
+    // Paints the run from l to the first x from `from` on that is not fillable (l <= from, the
+    // pixels between fillable), and returns that x (or the row's end). The painted bits are
+    // left to the caller.
+    int paintRunRight(Colour *row, const std::uint32_t *done, int l, int from) {
         int base = from & ~(kBlock - 1);
         std::uint32_t m = stops(row, done, base) & (~0u << (from & (kBlock - 1)));
-        int paintedTo = from;
+        int paintedTo = l;
         while (m == 0) { // the rest of this block is fillable, and it is a whole block
             fillPixels(row + paintedTo, base + kBlock - paintedTo, paint_);
             base = paintedTo = paintClearBlocks(row, done, base + kBlock);
@@ -197,8 +198,7 @@ class Fill {
             if (x > x2) return;
         }
         while (true) {
-            int end = paintRunRight(row, done, x);
-            fillPixels(row + l, x - l, paint_); // the part left of x1 that runLeft found
+            int end = paintRunRight(row, done, l, x);
             markPainted(y, l, end);
             x = end;
             push(y, l, x - 1, dy);
