@@ -2,10 +2,10 @@
 // filled as whole spans; only the overhang of a span beyond its parent is looked at again.
 //
 // Painted pixels must stop being fillable while the fill runs, even when the fill colour is
-// not the border colour, so a bitmap of one bit per pixel, a 32-bit word per block, records what has been
-// painted. Runs are scanned in blocks of 32 pixels, each turned into one word of stop bits
-// (flood_blocks.cpp), which keeps a whole-screen fill close to the cost of a memset of the buffer and a short
-// row cheap.
+// not the border colour, so a bitmap of one bit per pixel (a 32-bit word a block) records what
+// has been painted. Runs are scanned in blocks of 32 pixels, each turned into one word of stop
+// bits (flood_blocks.hpp), which keeps a whole-screen fill close to the cost of a memset of the
+// buffer and a short row cheap.
 #include "platform/gfx/flood.hpp"
 #include "platform/gfx/flood_blocks.hpp"
 
@@ -79,9 +79,9 @@ class Fill {
         return row[x] != border_ && !(done[x >> 5] & (1u << (x & 31)));
     }
     // The pixels of the block of 32 from x (a multiple of 32) that stop a run, bit i for
-    // pixel x + i: the border colour, painted, or past the row's end. A whole block is read as
-    // four bitmap bytes and eight compares of four pixels each, so finding the end of a run
-    // costs one count of trailing zeros instead of a branch per pixel.
+    // pixel x + i: the border colour, painted, or past the row's end. A whole block is its
+    // painted word and the border mask of its 32 pixels, so finding the end of a run costs one
+    // count of trailing zeros instead of a branch per pixel.
     std::uint32_t blockStops(const Colour *row, const std::uint32_t *done, int x) const {
         if (x + kBlock > width_) {
             std::uint32_t m = 0;

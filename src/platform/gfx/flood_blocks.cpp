@@ -2,7 +2,6 @@
 
 #include "platform/gfx/flood.hpp"
 
-#include <algorithm>
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -35,7 +34,7 @@ int paintClearBlocksPortable(Colour *row, const std::uint32_t *done, int x, int 
                              Colour paint) {
     for (; x < end; x += 32) {
         if (paintedWord(done, x) || borderMask(row + x, border)) return x;
-        std::fill(row + x, row + x + 32, paint);
+        fillPixels(row + x, 32, paint);
     }
     return x;
 }

@@ -110,9 +110,8 @@ void Application::controlGone(const Control *c) {
     if (capture_ == c) capture_ = nullptr;
 }
 
-gfx::Rect Application::damage(const Form &f, const gfx::Rect &r) {
-    if (&f != activeForm()) return {};
-    return addToRegion(damage_, r.intersect(backend_.screen().bounds()));
+void Application::addDamage(const Form &f, const gfx::Rect &r) {
+    if (&f == activeForm()) lastDamage_ = addToRegion(damage_, r.intersect(backend_.screen().bounds()));
 }
 
 // ----- the loop
@@ -217,7 +216,7 @@ void Application::present() {
     if (damage_.empty()) return;
     std::vector<gfx::Rect> rects;
     rects.swap(damage_);
-    ++presents_;
+    lastDamage_ = {};
     for (const gfx::Rect &r : rects)
         compose(r);
     backend_.present(rects);

@@ -164,10 +164,7 @@ void Form::invalidate(const gfx::Rect &r) {
 }
 
 void Form::damage(const gfx::Rect &r) {
-    // A map's thousands of steps mostly land inside what already changed since the last present.
-    if (!visible_ || app_.damageCovers(damageCovered_, damageEpoch_, r)) return;
-    damageCovered_ = app_.damage(*this, r);
-    damageEpoch_ = app_.presents();
+    if (visible_) app_.damage(*this, r);
 }
 
 void Form::restoreFromImage(const gfx::Rect &r) {

@@ -171,6 +171,7 @@ class Form : public Canvas {
     void showImage();              // what is shown becomes the image again: one buffer
     gfx::Surface &shownToChange(); // what is shown, in a buffer of its own
     gfx::Colour colourArg(std::optional<std::uint32_t> c) const;
+    template <typename Draw> void drawWithPen(const Draw &draw);
 
     Application &app_;
     std::string name_;
@@ -189,8 +190,6 @@ class Form : public Canvas {
     gfx::Surface shown_, scratch_;
     bool inStep_ = false; // what is shown is the image itself; shown_ is not in use
     std::vector<gfx::Rect> invalid_;
-    gfx::Rect damageCovered_; // what the screen's damage already holds, as of damageEpoch_
-    std::uint64_t damageEpoch_ = 0;
     std::vector<gfx::Rect> clip_; // while Form_Paint runs: the region drawing is clipped to
     std::vector<Control *> controls_;
     std::vector<Timer *> timers_;

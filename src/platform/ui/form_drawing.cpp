@@ -36,47 +36,39 @@ void Form::setFontCharset(int charset) {
     font_.charset = charset;
 }
 
-void Form::Line(std::optional<gfx::PenPoint> from, gfx::PenPoint to, std::optional<std::uint32_t> colour,
-                gfx::BoxMode box) {
-    gfx::Colour c = colourArg(colour);
+// A drawing method with the pen: straight on the one layer where there is one, through paint
+// otherwise, where each layer starts from the same pen and CurrentX/CurrentY end where `draw`
+// leaves them.
+template <typename Draw> void Form::drawWithPen(const Draw &draw) {
+    if (gfx::Surface *layer = soleLayer()) return damage(draw(*layer, pen_));
     gfx::PenState after = pen_;
     paint([&](gfx::Surface &s) {
-        after = pen_; // each layer starts from the same pen
-        return gfx::formLine(s, after, from, to, c, box);
+        after = pen_;
+        return draw(s, after);
     });
     pen_ = after;
 }
 
+void Form::Line(std::optional<gfx::PenPoint> from, gfx::PenPoint to, std::optional<std::uint32_t> colour,
+                gfx::BoxMode box) {
+    const gfx::Colour c = colourArg(colour);
+    drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) { return gfx::formLine(s, pen, from, to, c, box); });
+}
+
 void Form::PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour) {
-    gfx::Colour c = colourArg(colour);
-    gfx::PenState after = pen_;
-    paint([&](gfx::Surface &s) {
-        after = pen_;
-        return gfx::formPSet(s, after, p, c);
-    });
-    pen_ = after;
+    const gfx::Colour c = colourArg(colour);
+    drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) { return gfx::formPSet(s, pen, p, c); });
 }
 
 void Form::PSetAt(double x, double y, std::uint32_t colour) {
     const gfx::Colour c = resolveColour(colour);
-    if (gfx::Surface *layer = soleLayer()) return damage(gfx::penPSet(*layer, pen_, x, y, c));
-    paint([&](gfx::Surface &s) {
-        gfx::PenState pen;
-        return gfx::penPSet(s, pen, x, y, c);
-    });
-    pen_.currentX = x;
-    pen_.currentY = y;
+    drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) { return gfx::penPSet(s, pen, x, y, c); });
 }
 
 void Form::LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour) {
     const gfx::Colour c = resolveColour(colour);
-    if (gfx::Surface *layer = soleLayer()) return damage(gfx::penSegment(*layer, pen_, x1, y1, x2, y2, c));
-    paint([&](gfx::Surface &s) {
-        gfx::PenState pen;
-        return gfx::penSegment(s, pen, x1, y1, x2, y2, c);
-    });
-    pen_.currentX = x2;
-    pen_.currentY = y2;
+    drawWithPen(
+        [&](gfx::Surface &s, gfx::PenState &pen) { return gfx::penSegment(s, pen, x1, y1, x2, y2, c); });
 }
 
 std::int32_t Form::Point(double x, double y) const {
@@ -85,13 +77,10 @@ std::int32_t Form::Point(double x, double y) const {
 
 void Form::Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour,
                   std::optional<double> start, std::optional<double> end, std::optional<double> aspect) {
-    gfx::Colour c = colourArg(colour);
-    gfx::PenState after = pen_;
-    paint([&](gfx::Surface &s) {
-        after = pen_;
-        return gfx::formCircle(s, after, centre, radius, c, start, end, aspect);
+    const gfx::Colour c = colourArg(colour);
+    drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) {
+        return gfx::formCircle(s, pen, centre, radius, c, start, end, aspect);
     });
-    pen_ = after;
 }
 
 bool Form::FloodFill(int x, int y, std::uint32_t borderColorref) {
