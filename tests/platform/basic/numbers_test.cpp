@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <utility>
 
 using namespace kartino::basic;
 
@@ -75,6 +77,24 @@ TEST(CInt, OverflowsOutsideItsRange) {
     EXPECT_EQ(errorOf([] { CLng(std::nan("")); }), errOverflow);
     EXPECT_EQ(CLng(-2147483648.0), -2147483647 - 1);
     EXPECT_EQ(errorOf([] { CSng(1e39); }), errOverflow);
+}
+
+// The Single range has an inline test for the common case and the runtime's rule at its edge:
+// what rounds to the largest Single still fits, NaN stays NaN.
+TEST(CSng, KeepsTheSingleRangeToItsEdge) {
+    constexpr float kMax = std::numeric_limits<float>::max();
+    const double above = double(kMax) * (1 + 1e-9); // rounds down to the largest Single
+    for (auto [v, single] : {std::pair{0.0, 0.0f},
+                             {-2.5, -2.5f},
+                             {1e-50, 0.0f},
+                             {double(kMax), kMax},
+                             {-double(kMax), -kMax},
+                             {above, kMax},
+                             {-above, -kMax}})
+        EXPECT_EQ(CSng(v), single) << v;
+    EXPECT_TRUE(std::isnan(CSng(std::nan(""))));
+    for (double v : {1e39, -1e39, std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(errorOf([v] { CSng(v); }), errOverflow) << v;
 }
 
 TEST(Int, IsTheFloor) {

@@ -25,6 +25,18 @@ TEST(PSetPoint, SetsOnePixelAndReadsMinusOneOutside) {
     }
 }
 
+// Short spans are stored four pixels at a time with the last four overlapping, long ones by the
+// wide memset: every length paints exactly its pixels.
+TEST(FillPixels, PaintsExactlyTheSpanAtEveryLength) {
+    for (int n : {0, 1, 3, 4, 5, 7, 8, 9, 63, 64, 65, 130}) {
+        std::vector<Colour> row(static_cast<std::size_t>(n) + 8, kWhite);
+        fillPixels(row.data() + 4, n, kRed);
+        for (int i = 0; i < n + 8; ++i)
+            ASSERT_EQ(row[static_cast<std::size_t>(i)], (i >= 4 && i < 4 + n) ? kRed : kWhite)
+                << n << " at " << i;
+    }
+}
+
 TEST(Box, OutlineAndFillIncludeBothCornersInAnyOrder) {
     Surface s(6, 5, kWhite);
     EXPECT_EQ(box(s, 4, 3, 1, 1, kBlack), (Rect{1, 1, 5, 4}));
