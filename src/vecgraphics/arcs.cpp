@@ -43,7 +43,7 @@ void Interpreter::dotspray() {
     std::int16_t r1 = basic::CInt(basic::Val(st_.cmdarg) * unit());
     std::int16_t r2 = basic::CInt(operand() * unit());
     std::int16_t dots = intoperand();
-    std::int16_t cx = basic::CInt(surface_.currentX()), cy = basic::CInt(surface_.currentY());
+    std::int16_t cx = basic::CInt(surface().currentX()), cy = basic::CInt(surface().currentY());
     float spread = static_cast<float>((basic::Integer(r2) - basic::Integer(r1)).value());
     for (int k = 0; k < dots; ++k) {
         std::int16_t t = basic::CInt(rnd_.Rnd() * 360.0f);

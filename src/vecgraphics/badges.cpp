@@ -107,12 +107,12 @@ void Interpreter::discbadge() {
     st_.vecangle = 315;
     st_.steplen = 3;
     steppoint(); // the shadow centre; the pen stays
-    surface_.setFillStyle(0);
-    surface_.setFillColor(colourof(fill));
+    surface().setFillStyle(0);
+    surface().setFillColor(colourof(fill));
     circle(st_.endx, st_.endy, r, fill);
-    surface_.setFillColor(colourof(linecolour));
+    surface().setFillColor(colourof(linecolour));
     circle(st_.penx, st_.peny, r, linecolour);
-    surface_.setFillStyle(1);
+    surface().setFillStyle(1);
     circle(st_.penx, st_.peny, r, fill);
     gotoslot(0);
 }

@@ -21,8 +21,8 @@ void FormSurface::pset(float x, float y, std::uint32_t colour) {
     form_.PSetAt(x, y, colour);
 }
 
-void FormSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    form_.LineWithEnd(x1, y1, x2, y2, colour);
+void FormSurface::steps(std::span<const float> xy, std::uint32_t colour) {
+    form_.Steps(xy, colour);
 }
 
 void FormSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
@@ -58,8 +58,8 @@ void PixelSurface::pset(float x, float y, std::uint32_t colour) {
     gfx::penPSet(pixels_, pen_, x, y, colour);
 }
 
-void PixelSurface::segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-    gfx::penSegment(pixels_, pen_, x1, y1, x2, y2, colour);
+void PixelSurface::steps(std::span<const float> xy, std::uint32_t colour) {
+    gfx::penSteps(pixels_, pen_, xy, colour);
 }
 
 void PixelSurface::circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace kartino::ui {
 class Form;
@@ -27,10 +28,13 @@ class DrawingSurface {
     virtual ~DrawingSurface() = default;
     virtual void line(float x1, float y1, float x2, float y2, std::uint32_t colour) = 0;
     virtual void pset(float x, float y, std::uint32_t colour) = 0;
-    // A straight step of a map: the line and then a point on its end, so the end pixel is set.
-    virtual void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) {
-        line(x1, y1, x2, y2, colour);
-        pset(x2, y2, colour);
+    // The straight steps of a map through the points (xy[0], xy[1]), (xy[2], xy[3]), ...: from
+    // each point to the next a line and then a point on its end, so every end pixel is set.
+    virtual void steps(std::span<const float> xy, std::uint32_t colour) {
+        for (std::size_t i = 2; i + 1 < xy.size(); i += 2) {
+            line(xy[i - 2], xy[i - 1], xy[i], xy[i + 1], colour);
+            pset(xy[i], xy[i + 1], colour);
+        }
     }
     virtual void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start = {},
                         std::optional<float> end = {}, std::optional<float> aspect = {}) = 0;
@@ -49,7 +53,7 @@ class FormSurface final : public DrawingSurface {
     explicit FormSurface(ui::Form &form) : form_(form) {}
     void line(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void pset(float x, float y, std::uint32_t colour) override;
-    void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
+    void steps(std::span<const float> xy, std::uint32_t colour) override;
     void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                 std::optional<float> end, std::optional<float> aspect) override;
     void setFillStyle(int style) override;
@@ -68,7 +72,7 @@ class PixelSurface final : public DrawingSurface {
     explicit PixelSurface(gfx::Surface &pixels) : pixels_(pixels) {}
     void line(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
     void pset(float x, float y, std::uint32_t colour) override;
-    void segment(float x1, float y1, float x2, float y2, std::uint32_t colour) override;
+    void steps(std::span<const float> xy, std::uint32_t colour) override;
     void circle(float x, float y, float radius, std::uint32_t colour, std::optional<float> start,
                 std::optional<float> end, std::optional<float> aspect) override;
     void setFillStyle(int style) override { pen_.fillStyle = style; }

@@ -13,14 +13,6 @@ namespace kartino::vecgraphics {
 
 namespace {
 
-constexpr std::uint32_t kPaletteRelative = 0x2000000; // 2^25: a border colour of the palette
-
-// The Single value a form method receives; beyond the Single range the runtime overflows.
-float single(double v) {
-    if (!std::isfinite(v)) basic::raise(basic::errOverflow);
-    return basic::CSng(v);
-}
-
 char uppercase(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -40,10 +32,23 @@ void Interpreter::run(const VecCall &call) {
     base_ = call.baseangle;
     fillflag_ = call.fillflag != 0;
     calls_ = 0;
+    for (std::size_t n = 0; n < colours_.size(); ++n)
+        colours_[n] = common::palcolor(sh_, static_cast<int>(n));
     commandpos_ = 1;
     commandtoken_.clear();
     if (call.record < 0 || call.record >= kRecordSlots) basic::raise(basic::errSubscript);
+    // The steps held back are drawn however the record ends, a fault included: what a
+    // malformed record drew before its fault stays drawn.
+    try {
+        commands();
+    } catch (...) {
+        chain_.flush();
+        throw;
+    }
+    chain_.flush();
+}
 
+void Interpreter::commands() {
     for (;;) {
         // A token that cannot be read here belongs to the command before it, which took the
         // final "*" as its operand: that command stays the one reported.
@@ -179,10 +184,10 @@ void Interpreter::singlecommand(char letter, bool lower) {
         return move(basic::CInt(st_.penx), basic::CInt(st_.peny));
     case 'U':
         if (lower) return; // reads its radius and draws nothing
-        surface_.setFillStyle(0);
-        surface_.setFillColor(colourof(st_.veccolor));
+        surface().setFillStyle(0);
+        surface().setFillColor(colourof(st_.veccolor));
         circle(st_.penx, st_.peny, a * unit(), st_.veccolor);
-        return surface_.setFillStyle(1);
+        return surface().setFillStyle(1);
     case 'Y':
         st_.vecangle = base() + 180;
         st_.steplen = 4;
@@ -203,62 +208,6 @@ void Interpreter::singlecommand(char letter, bool lower) {
     }
 }
 
-void Interpreter::steppoint() {
-    const DirectionCache::CosSin d = st_.directions.of(st_.vecangle * st_.degtorad);
-    st_.stepdx = st_.steplen * d.cos;
-    st_.stepdy = st_.steplen * d.sin;
-    st_.endx = st_.penx + st_.vecscalex * st_.stepdx * 0.25;
-    st_.endy = st_.peny - st_.vecscaley * st_.stepdy * 0.25;
-}
-
-void Interpreter::stepline() {
-    steppoint();
-    drawline(st_.penx, st_.peny, st_.endx, st_.endy);
-    move(st_.endx, st_.endy);
-}
-
-// Every straight segment: a line and then a point on its end, so the end pixel is always set.
-void Interpreter::drawline(double x1, double y1, double x2, double y2) {
-    count();
-    float fx1 = single(x1), fy1 = single(y1), fx2 = single(x2), fy2 = single(y2);
-    std::uint32_t c = colourof(st_.veccolor);
-    surface_.segment(fx1, fy1, fx2, fy2, c);
-}
-
-void Interpreter::pset(double x, double y, std::int16_t colour) {
-    count();
-    float fx = single(x), fy = single(y);
-    surface_.pset(fx, fy, colourof(colour));
-}
-
-void Interpreter::circle(double x, double y, double radius, std::int16_t colour, std::optional<double> start,
-                         std::optional<double> end, std::optional<double> aspect) {
-    count();
-    float fx = single(x), fy = single(y), fr = single(radius);
-    std::optional<float> fs, fe, fa;
-    if (start) fs = single(*start);
-    if (end) fe = single(*end);
-    if (aspect) fa = single(*aspect);
-    surface_.circle(fx, fy, fr, colourof(colour), fs, fe, fa);
-}
-
-// Flood fill at the pen, bounded by the border colour; a fill colour of -1 is the border colour.
-void Interpreter::vecfill(std::int16_t border, std::int16_t fill, bool enable) {
-    if (!enable) return;
-    count();
-    if (fill == -1) fill = border;
-    surface_.setFillStyle(0);
-    surface_.setFillColor(colourof(fill));
-    std::int32_t x = basic::CLng(st_.penx), y = basic::CLng(st_.peny);
-    surface_.floodFill(x, y, colourof(border) + kPaletteRelative);
-    surface_.setFillStyle(1);
-}
-
-void Interpreter::move(double x, double y) {
-    st_.penx = x;
-    st_.peny = y;
-}
-
 // A slot number rounds like an array subscript; outside 0..99 it is the subscript error.
 std::size_t Interpreter::slot(double number) const {
     double r = basic::roundHalfEven(number);
@@ -275,15 +224,6 @@ void Interpreter::storeslot(double number, double x, double y) {
 void Interpreter::gotoslot(double number) {
     std::size_t k = slot(number);
     move(st_.vecpointx[k], st_.vecpointy[k]);
-}
-
-std::uint32_t Interpreter::colourof(std::int16_t number) const {
-    return common::palcolor(sh_, number);
-}
-
-void Interpreter::count() {
-    if (++calls_ > kMaxDrawingCalls)
-        throw basic::RuntimeError(basic::errInvalidCall, basic::kErrorSource, "Zu viele Zeichenschritte");
 }
 
 void Interpreter::ellipse(bool arc) {

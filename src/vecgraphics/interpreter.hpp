@@ -2,14 +2,18 @@
 // The interpreter behind vecdraw: reads the tokens of one record and carries out its commands
 // on a drawing surface. A malformed record raises the run-time error the legacy runtime would
 // have raised at that token; vecdraw catches it. The command groups live in their own files:
-// interpreter.cpp (the loop, tokens, steps, fills and the single commands), rectangles.cpp,
-// arcs.cpp ("I", "i", "X"), glyphs.cpp ("J0", "J", "j") and badges.cpp ("O", "V", "Q", "q").
+// interpreter.cpp (the loop, tokens and the single commands), drawing.cpp (steps, points,
+// circles and fills), rectangles.cpp, arcs.cpp ("I", "i", "X"), glyphs.cpp ("J0", "J", "j")
+// and badges.cpp ("O", "V", "Q", "q").
+#include "common/palette.hpp"
 #include "common/services.hpp"
 #include "platform/basic/random.hpp"
 #include "vecgraphics/drawing_surface.hpp"
+#include "vecgraphics/step_chain.hpp"
 #include "vecgraphics/vec_state.hpp"
 #include "vecgraphics/vector_tables.hpp"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,7 +39,7 @@ class Interpreter {
   public:
     Interpreter(VecState &state, const VectorTables &vectors, const common::Shared &shared,
                 basic::Random &rnd, DrawingSurface &surface)
-        : st_(state), vt_(vectors), sh_(shared), rnd_(rnd), surface_(surface) {}
+        : st_(state), vt_(vectors), sh_(shared), rnd_(rnd), chain_(surface) {}
 
     // Interprets the record from its first token to its "*" token.
     void run(const VecCall &call);
@@ -52,10 +56,12 @@ class Interpreter {
     std::string tokenat(std::int32_t start) const; // the text from start up to its comma
     double operand();
     std::int16_t intoperand();
+    void commands(); // from the first token to the "*" token
     void command();
     void singlecommand(char letter, bool lower);
 
-    // ----- steps, points and fills
+    // ----- steps, points and fills (drawing.cpp)
+    DrawingSurface &surface() { return chain_.surface(); } // for anything but a step
     void steppoint();
     void stepline();
     void drawline(double x1, double y1, double x2, double y2); // line and the point on its end
@@ -67,10 +73,18 @@ class Interpreter {
     std::size_t slot(double number) const;
     void storeslot(double number, double x, double y);
     void gotoslot(double number);
-    std::uint32_t colourof(std::int16_t number) const;
+    // The RGB value of a working colour, from the palette as it was when the record began.
+    std::uint32_t colourof(std::int16_t number) const {
+        return number >= 0 && static_cast<std::size_t>(number) < colours_.size()
+                   ? colours_[static_cast<std::size_t>(number)]
+                   : common::palcolor(sh_, number); // the subscript error
+    }
     double unit() const { return st_.vecscalex / 4; }
     double base() const { return base_; }
-    void count();
+    void count() { // one drawing call; a runaway record ends with the runtime's invalid call
+        if (++calls_ > kMaxDrawingCalls) runaway();
+    }
+    [[noreturn]] static void runaway();
 
     // ----- commands with their own routines
     void ellipse(bool arc);
@@ -90,10 +104,11 @@ class Interpreter {
     const VectorTables &vt_;
     const common::Shared &sh_;
     basic::Random &rnd_;
-    DrawingSurface &surface_;
+    StepChain chain_; // the surface, with the steps not yet drawn on it
     double base_ = 0;
     bool fillflag_ = true;
     long calls_ = 0;
+    std::array<std::uint32_t, 17> colours_{}; // working colours 0 to 16
     std::int32_t commandpos_ = 1;
     std::string commandtoken_;
 };

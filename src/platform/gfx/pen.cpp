@@ -3,7 +3,9 @@
 #include "platform/gfx/draw.hpp"
 #include "platform/gfx/ellipse.hpp"
 #include "platform/gfx/flood.hpp"
+#include "platform/gfx/line_with_end.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kartino::gfx {
@@ -16,6 +18,37 @@ int toExtent(double v) {
 }
 
 } // namespace
+
+Rect penSteps(Surface &s, PenState &pen, std::span<const float> xy, Colour c) {
+    if (xy.size() < 4) return {};
+    c &= 0xFFFFFF;
+    // Steps with both ends on the surface are drawn straight; the others go through line() and
+    // pset() with clipping. Every point on the surface is drawn (the first as the start of its
+    // line, the others as end pixels), so the rectangle is the box of those points and of what
+    // the clipped steps drew.
+    Rect clipped;
+    int left = s.width(), top = s.height(), right = -1, bottom = -1;
+    auto drawnAt = [&](int px, int py) {
+        left = std::min(left, px), right = std::max(right, px);
+        top = std::min(top, py), bottom = std::max(bottom, py);
+    };
+    int x = toPixel(xy[0]), y = toPixel(xy[1]);
+    bool on = s.contains(x, y);
+    if (on) drawnAt(x, y);
+    for (std::size_t i = 2; i + 1 < xy.size(); i += 2) {
+        const int nx = toPixel(xy[i]), ny = toPixel(xy[i + 1]);
+        const bool nextOn = s.contains(nx, ny);
+        if (on && nextOn)
+            lineWithEndOnSurface(s, x, y, nx, ny, c);
+        else
+            clipped = clipped.unite(line(s, x, y, nx, ny, c)).unite(pset(s, nx, ny, c));
+        if (nextOn) drawnAt(nx, ny);
+        x = nx, y = ny, on = nextOn;
+    }
+    pen.currentX = xy[xy.size() - 2];
+    pen.currentY = xy[xy.size() - 1];
+    return right < 0 ? clipped : clipped.unite({left, top, right + 1, bottom + 1});
+}
 
 Rect formLine(Surface &s, PenState &pen, std::optional<PenPoint> from, PenPoint to,
               std::optional<Colour> colour, BoxMode box) {

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace kartino::gfx {
 
@@ -68,14 +69,10 @@ inline Rect penPSet(Surface &s, PenState &pen, double x, double y, Colour c) {
     pen.currentY = y;
     return pset(s, toPixel(x), toPixel(y), c);
 }
-// A straight step of a map: the line, then its end pixel (penLine and penPSet of the end).
-inline Rect penSegment(Surface &s, PenState &pen, double x1, double y1, double x2, double y2, Colour c) {
-    const int px2 = toPixel(x2), py2 = toPixel(y2);
-    const Rect drawn = line(s, toPixel(x1), toPixel(y1), px2, py2, c);
-    pen.currentX = x2;
-    pen.currentY = y2;
-    return drawn.unite(pset(s, px2, py2, c));
-}
+// The straight steps of a map through the points (xy[0], xy[1]), (xy[2], xy[3]), ...: from each
+// point to the next the line and then its end pixel, as penLine and penPSet of the end would
+// draw them. CurrentX/CurrentY end at the last point.
+Rect penSteps(Surface &s, PenState &pen, std::span<const float> xy, Colour c);
 
 // Line [[Step](x1,y1)]-[Step](x2,y2), [colour], [B|BF]. Without a first point the line starts
 // at CurrentX/CurrentY. A line leaves out its end pixel; B draws the box outline with both

@@ -29,6 +29,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,11 +107,12 @@ class Form : public Canvas {
     void Line(std::optional<gfx::PenPoint> from, gfx::PenPoint to, std::optional<std::uint32_t> colour = {},
               gfx::BoxMode box = gfx::BoxMode::None);
     void PSet(gfx::PenPoint p, std::optional<std::uint32_t> colour = {});
-    // PSet (x,y), colour, and Line (x1,y1)-(x2,y2), colour followed by PSet (x2,y2), colour, in
-    // plain values: the vector painter's points and steps, thousands a map, without building
+    // PSet (x,y), colour, in plain values; and the vector painter's chain of steps through the
+    // points (xy[0], xy[1]), (xy[2], xy[3]), ...: from each point to the next Line (x1,y1)-(x2,y2),
+    // colour followed by PSet (x2,y2), colour. A map is thousands of them, drawn without building
     // the optional points of the general forms.
     void PSetAt(double x, double y, std::uint32_t colour);
-    void LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour);
+    void Steps(std::span<const float> xy, std::uint32_t colour);
 
     std::int32_t Point(double x, double y) const; // what is shown; -1 outside
     void Circle(gfx::PenPoint centre, double radius, std::optional<std::uint32_t> colour = {},

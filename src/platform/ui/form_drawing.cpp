@@ -65,10 +65,9 @@ void Form::PSetAt(double x, double y, std::uint32_t colour) {
     drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) { return gfx::penPSet(s, pen, x, y, c); });
 }
 
-void Form::LineWithEnd(double x1, double y1, double x2, double y2, std::uint32_t colour) {
+void Form::Steps(std::span<const float> xy, std::uint32_t colour) {
     const gfx::Colour c = resolveColour(colour);
-    drawWithPen(
-        [&](gfx::Surface &s, gfx::PenState &pen) { return gfx::penSegment(s, pen, x1, y1, x2, y2, c); });
+    drawWithPen([&](gfx::Surface &s, gfx::PenState &pen) { return gfx::penSteps(s, pen, xy, c); });
 }
 
 std::int32_t Form::Point(double x, double y) const {

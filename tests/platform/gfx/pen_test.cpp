@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace kartino::gfx {
 namespace {
@@ -29,6 +31,31 @@ TEST(PenCoordinates, RoundToNearestWithHalvesToEven) {
     EXPECT_EQ(toPixel(1e300), 1 << 30);
     EXPECT_EQ(toPixel(-std::numeric_limits<double>::infinity()), -(1 << 30));
     EXPECT_EQ(toPixel(std::nan("")), 0);
+}
+
+// A map's chain of steps is penLine and then penPSet of the end, step by step: the same pixels,
+// rectangle and current point, in every direction and with ends on and off the surface.
+TEST(PenSteps, DrawWhatEachLineAndItsEndPixelDrew) {
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> coord(-4, 23);
+    std::uniform_int_distribution<int> points(1, 12);
+    for (int chain = 0; chain < 1000; ++chain) {
+        std::vector<float> xy(2 * static_cast<std::size_t>(points(rng)));
+        for (float &v : xy)
+            v = coord(rng);
+        Surface s(20, 17, kWhite), expected(20, 17, kWhite);
+        PenState pen, expectedPen;
+        Rect damage = penSteps(s, pen, xy, kBlack), expectedDamage;
+        for (std::size_t i = 2; i < xy.size(); i += 2) {
+            expectedDamage = expectedDamage.unite(
+                penLine(expected, expectedPen, xy[i - 2], xy[i - 1], xy[i], xy[i + 1], kBlack));
+            expectedDamage = expectedDamage.unite(penPSet(expected, expectedPen, xy[i], xy[i + 1], kBlack));
+        }
+        ASSERT_EQ(pixelsOf(s, kBlack), pixelsOf(expected, kBlack)) << "chain " << chain;
+        ASSERT_EQ(damage, expectedDamage) << "chain " << chain;
+        ASSERT_EQ(pen.currentX, expectedPen.currentX);
+        ASSERT_EQ(pen.currentY, expectedPen.currentY);
+    }
 }
 
 TEST(FormLine, UsesForeColorLeavesTheEndAndMovesCurrentPoint) {

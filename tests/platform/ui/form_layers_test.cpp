@@ -229,7 +229,10 @@ TEST_F(FormLayers, DrawingOnceShowsWhatDrawingOnBothLayersShowed) {
             app().present();
             break;
         case 6: // the vector painter's step: a line and its end point, from fractional points
-            form.LineWithEnd(x0 + 0.4, y0 - 0.4, x1 - 0.4, y1 + 0.3, c);
+        {
+            const float xy[] = {x0 + 0.4f, y0 - 0.4f, x1 - 0.4f, y1 + 0.3f};
+            form.Steps(xy, c);
+        }
             both(autoRedraw, [&](gfx::Surface &s) {
                 gfx::line(s, x0, y0, x1, y1, c);
                 gfx::pset(s, x1, y1, c);
