@@ -40,6 +40,17 @@ void Interpreter::stepline() {
     move(st_.endx, st_.endy);
 }
 
+// "W": a number of steps of one length, each turned by the same angle from the one before.
+[[gnu::flatten]] void Interpreter::repeatsteps() {
+    st_.auxvalue = basic::CInt(basic::Val(st_.cmdarg));
+    st_.steplen = operand();
+    std::int16_t turn = intoperand();
+    for (int k = 0; k < st_.auxvalue; ++k) {
+        st_.vecangle = st_.vecangle + turn;
+        stepline();
+    }
+}
+
 // Every straight segment: a line and then a point on its end, so the end pixel is always set;
 // held in the chain of steps until something else is drawn.
 void Interpreter::drawline(double x1, double y1, double x2, double y2) {

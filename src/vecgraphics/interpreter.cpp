@@ -238,14 +238,4 @@ void Interpreter::ellipse(bool arc) {
     circle(st_.penx, st_.peny, std::max(rx, ry), st_.veccolor, start, end, ry / rx);
 }
 
-void Interpreter::repeatsteps() {
-    st_.auxvalue = basic::CInt(basic::Val(st_.cmdarg));
-    st_.steplen = operand();
-    std::int16_t turn = intoperand();
-    for (int k = 0; k < st_.auxvalue; ++k) {
-        st_.vecangle = st_.vecangle + turn;
-        stepline();
-    }
-}
-
 } // namespace kartino::vecgraphics

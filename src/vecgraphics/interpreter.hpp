@@ -2,7 +2,7 @@
 // The interpreter behind vecdraw: reads the tokens of one record and carries out its commands
 // on a drawing surface. A malformed record raises the run-time error the legacy runtime would
 // have raised at that token; vecdraw catches it. The command groups live in their own files:
-// interpreter.cpp (the loop, tokens and the single commands), drawing.cpp (steps, points,
+// interpreter.cpp (the loop, tokens and the single commands), drawing.cpp (steps and "W", points,
 // circles and fills), rectangles.cpp, arcs.cpp ("I", "i", "X"), glyphs.cpp ("J0", "J", "j")
 // and badges.cpp ("O", "V", "Q", "q").
 #include "common/palette.hpp"

@@ -23,7 +23,7 @@ class Fill {
         : s_(s), border_(border), paint_(paint), width_(s.width()), height_(s.height()),
           wordsPerRow_((s.width() + 31) / 32), painted_(scratch()) {
         // The bitmap is kept between fills and is all clear on entry; growing it clears the new
-        // part. Only the rows a fill painted are cleared again afterwards, so a small fill on a
+        // part. Only the box a fill painted is cleared again afterwards, so a small fill on a
         // large surface does not pay for clearing a whole-screen bitmap.
         std::size_t words = static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(height_);
         if (painted_.size() < words) painted_.resize(words, 0);
@@ -31,8 +31,10 @@ class Fill {
     }
     ~Fill() {
         if (top_ >= bottom_) return;
-        std::fill(painted_.begin() + static_cast<std::ptrdiff_t>(top_) * wordsPerRow_,
-                  painted_.begin() + static_cast<std::ptrdiff_t>(bottom_) * wordsPerRow_, 0u);
+        // The words of the painted box only: a country's fill touches a few words a row.
+        const int first = left_ >> 5, words = ((right_ - 1) >> 5) - first + 1;
+        for (int y = top_; y < bottom_; ++y)
+            std::fill_n(painted_.data() + static_cast<std::size_t>(y) * wordsPerRow_ + first, words, 0u);
     }
     Fill(const Fill &) = delete;
     Fill &operator=(const Fill &) = delete;
@@ -107,9 +109,13 @@ class Fill {
 
     // From the block at x on: the first block that holds a stop, or the end of the row's last
     // whole block; the blocks passed are painted. Long runs (the sea, a whole screen) go here.
-    int paintClearBlocks(Colour *row, const std::uint32_t *done, int x) const {
+    // The stops of the block it ends on are remembered, as the kernel has them at hand.
+    int paintClearBlocks(Colour *row, const std::uint32_t *done, int x) {
         const int end = width_ & ~(kBlock - 1);
-        return x < end ? clearBlocks_(row, done, x, end, border_, paint_) : x;
+        if (x >= end) return x;
+        const int stop = clearBlocks_(row, done, x, end, border_, paint_, cachedStops_);
+        if (stop < end) cachedBase_ = stop;
+        return stop;
     }
 
     // Paints the run from l to the first x from `from` on that is not fillable (l <= from, the

@@ -10,19 +10,28 @@ namespace kartino::gfx {
 namespace {
 
 #if defined(__x86_64__)
+// Bit i set for each of the eight lanes i that compared equal.
+__attribute__((target("avx2"))) inline std::uint32_t bits(__m256i lanes) {
+    return static_cast<std::uint32_t>(_mm256_movemask_ps(_mm256_castsi256_ps(lanes)));
+}
+
 __attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std::uint32_t *done, int x,
-                                                         int end, Colour border, Colour paint) {
+                                                         int end, Colour border, Colour paint,
+                                                         std::uint32_t &stops) {
     const __m256i b = _mm256_set1_epi32(static_cast<int>(border));
     const __m256i c = _mm256_set1_epi32(static_cast<int>(paint));
     for (; x < end; x += 32) {
-        if (paintedWord(done, x)) return x;
         auto *p = reinterpret_cast<__m256i *>(row + x);
-        const __m256i e01 = _mm256_or_si256(_mm256_cmpeq_epi32(_mm256_loadu_si256(p), b),
-                                            _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 1), b));
-        const __m256i e23 = _mm256_or_si256(_mm256_cmpeq_epi32(_mm256_loadu_si256(p + 2), b),
-                                            _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 3), b));
-        const __m256i e = _mm256_or_si256(e01, e23);
-        if (!_mm256_testz_si256(e, e)) return x;
+        const __m256i e0 = _mm256_cmpeq_epi32(_mm256_loadu_si256(p), b);
+        const __m256i e1 = _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 1), b);
+        const __m256i e2 = _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 2), b);
+        const __m256i e3 = _mm256_cmpeq_epi32(_mm256_loadu_si256(p + 3), b);
+        const std::uint32_t painted = paintedWord(done, x);
+        const __m256i any = _mm256_or_si256(_mm256_or_si256(e0, e1), _mm256_or_si256(e2, e3));
+        if (painted || !_mm256_testz_si256(any, any)) {
+            stops = painted | bits(e0) | bits(e1) << 8 | bits(e2) << 16 | bits(e3) << 24;
+            return x;
+        }
         for (int k = 0; k < 4; ++k)
             _mm256_storeu_si256(p + k, c);
     }
@@ -31,9 +40,13 @@ __attribute__((target("avx2"))) int paintClearBlocksAvx2(Colour *row, const std:
 #endif
 
 int paintClearBlocksPortable(Colour *row, const std::uint32_t *done, int x, int end, Colour border,
-                             Colour paint) {
+                             Colour paint, std::uint32_t &stops) {
     for (; x < end; x += 32) {
-        if (paintedWord(done, x) || borderMask(row + x, border)) return x;
+        const std::uint32_t m = paintedWord(done, x) | borderMask(row + x, border);
+        if (m) {
+            stops = m;
+            return x;
+        }
         fillPixels(row + x, 32, paint);
     }
     return x;

@@ -65,10 +65,11 @@ inline std::uint32_t borderMask(const Colour *p, Colour border) {
 }
 
 // From the block at x on, up to `end` (both multiples of 32, x < end): the first block that
-// holds a painted pixel (a set bit in `done`, one a pixel) or one of the border colour, or
-// `end`. Every block passed is painted while it is at hand.
+// holds a painted pixel (a set bit in `done`, one a pixel) or one of the border colour, with its
+// stop bits (its painted word and border mask) in `stops`; or `end`, leaving `stops` alone.
+// Every block passed is painted while it is at hand.
 using ClearBlocksKernel = int (*)(Colour *row, const std::uint32_t *done, int x, int end, Colour border,
-                                  Colour paint);
+                                  Colour paint, std::uint32_t &stops);
 ClearBlocksKernel clearBlocksKernel(); // the widest this processor has, chosen once a fill
 
 } // namespace kartino::gfx
