@@ -31,10 +31,16 @@ class Fill {
     }
     ~Fill() {
         if (top_ >= bottom_) return;
-        // The words of the painted box only: a country's fill touches a few words a row.
+        // The words of the painted box: a country's fill touches a few words a row. A box of
+        // more than half the width is cleared in whole rows, in one go.
+        std::uint32_t *bits = painted_.data() + static_cast<std::size_t>(top_) * wordsPerRow_;
         const int first = left_ >> 5, words = ((right_ - 1) >> 5) - first + 1;
-        for (int y = top_; y < bottom_; ++y)
-            std::fill_n(painted_.data() + static_cast<std::size_t>(y) * wordsPerRow_ + first, words, 0u);
+        if (2 * words > wordsPerRow_) {
+            std::fill_n(bits, static_cast<std::size_t>(bottom_ - top_) * wordsPerRow_, 0u);
+            return;
+        }
+        for (int y = top_; y < bottom_; ++y, bits += wordsPerRow_)
+            std::fill_n(bits + first, words, 0u);
     }
     Fill(const Fill &) = delete;
     Fill &operator=(const Fill &) = delete;
