@@ -75,8 +75,10 @@ class Surface {
 };
 
 // Paints the n pixels from p. Long spans go through the C library's wide memset, which uses the
-// widest stores the machine has (pixels and wchar_t are both 32-bit words here); short ones are
-// stored four pixels at a time, the last four ending at the span's end.
+// widest stores the machine has (pixels and wchar_t are both 32-bit words here). Short ones,
+// which a map has by the thousand in lengths that follow no pattern, take a fixed number of
+// stores with no branch on the length: four pixels at a time, each store held back to end at
+// the span's end at the latest, so the last ones overlap what is already painted.
 inline void fillPixels(Colour *p, int n, Colour c) {
     if constexpr (sizeof(wchar_t) == sizeof(Colour)) {
         if (n >= 64) {
@@ -85,16 +87,21 @@ inline void fillPixels(Colour *p, int n, Colour c) {
             return;
         }
     }
-    typedef Colour Quad __attribute__((vector_size(16))); // four pixels
-    const Quad four{c, c, c, c};
-    if (n < 4) {
-        for (int i = 0; i < n; ++i)
-            p[i] = c;
+    if (n <= 0) return;
+    if (n < 4) { // one to three pixels: the first, the middle and the last
+        p[0] = c;
+        p[n / 2] = c;
+        p[n - 1] = c;
         return;
     }
-    for (int i = 0; i + 4 < n; i += 4)
-        std::memcpy(p + i, &four, sizeof four);
-    std::memcpy(p + n - 4, &four, sizeof four); // the last four, over what is already painted
+    typedef Colour Quad __attribute__((vector_size(16))); // four pixels
+    const Quad four{c, c, c, c};
+    const int last = n - 4;
+    auto quad = [&](int i) { std::memcpy(p + (i < last ? i : last), &four, sizeof four); };
+    for (int i = 0; i < 32; i += 4)
+        quad(i);
+    for (int i = 32; i < n; i += 4) // beyond 32 pixels (without the wide memset: any length)
+        quad(i);
 }
 
 } // namespace kartino::gfx
