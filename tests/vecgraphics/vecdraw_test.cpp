@@ -245,4 +245,51 @@ TEST_F(VecdrawTest, AnEmptyRecordDrawsNothing) {
     EXPECT_EQ(drawing.veccolor, 15);
 }
 
+// Draws every step on its own: the line, then the point on its end.
+class StepByStep final : public vecgraphics::DrawingSurface {
+  public:
+    explicit StepByStep(gfx::Surface &pixels) : inner_(pixels) {}
+    void line(float x1, float y1, float x2, float y2, std::uint32_t c) override {
+        inner_.line(x1, y1, x2, y2, c);
+    }
+    void pset(float x, float y, std::uint32_t c) override { inner_.pset(x, y, c); }
+    void circle(float x, float y, float r, std::uint32_t c, std::optional<float> s, std::optional<float> e,
+                std::optional<float> a) override {
+        inner_.circle(x, y, r, c, s, e, a);
+    }
+    void setFillStyle(int style) override { inner_.setFillStyle(style); }
+    void setFillColor(std::uint32_t c) override { inner_.setFillColor(c); }
+    bool floodFill(std::int32_t x, std::int32_t y, std::uint32_t b) override {
+        return inner_.floodFill(x, y, b);
+    }
+    double currentX() const override { return inner_.currentX(); }
+    double currentY() const override { return inner_.currentY(); }
+
+  private:
+    vecgraphics::PixelSurface inner_;
+};
+
+// A pixel surface draws a chain of steps at once; the same records drawn step by step look the
+// same: a long chain, one broken by a colour or a spoke, steps off the surface, a fill and
+// figures right after steps, and a fault after steps.
+TEST_F(VecdrawTest, StepsDrawnAsChainsLookAsDrawnOneByOne) {
+    for (const char *text :
+         {"W300,0.6,1,", "C3,W90,2,4,C5,W90,2,-4,N6,45,W20,1,18,",
+          "W36,2,10,B11,95,F4,1.33,184.22,0.88,125.22,M1,W9,2,10,Z1,K3,2.5,300,",
+          "L30,0,W100,2,7,B50,90,W50,1,-7,", "W20,1.5,18,F15,U2,W5,1,72,I8,4,0,180,", "W30,1,12,C17,L5,0,"}) {
+        gfx::Surface expected(kSize, kSize, colour(0));
+        StepByStep oneByOne(expected);
+        vecgraphics::VecState state;
+        vectors.recordtext[0] = std::string(text) + "*,";
+        vecgraphics::VecCall c{0, kCentre, kCentre, 15, 4, 0, -1, std::nullopt};
+        auto expectedFault = vecgraphics::drawrecord(state, vectors, shared, rnd, oneByOne, c);
+        pixels.fill(colour(0));
+        drawing = vecgraphics::VecState();
+        EXPECT_EQ(draw(text).has_value(), expectedFault.has_value()) << text;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                ASSERT_EQ(at(x, y), expected.at(x, y)) << text << " at " << x << "," << y;
+    }
+}
+
 } // namespace
