@@ -40,7 +40,8 @@ void Interpreter::stepline() {
     move(st_.endx, st_.endy);
 }
 
-// "W": a number of steps of one length, each turned by the same angle from the one before.
+// "W": a number of steps of one length, each turned by the same angle from the one before. The
+// step, its line and the chain are flattened into this loop: a closed outline is hundreds of them.
 [[gnu::flatten]] void Interpreter::repeatsteps() {
     st_.auxvalue = basic::CInt(basic::Val(st_.cmdarg));
     st_.steplen = operand();
