@@ -8,7 +8,6 @@
 #include "platform/basic/numbers.hpp"
 
 #include <cmath>
-#include <limits>
 
 namespace kartino::vecgraphics {
 
@@ -18,9 +17,7 @@ constexpr std::uint32_t kPaletteRelative = 0x2000000; // 2^25: a border colour o
 
 // The Single value a form method receives; beyond the Single range the runtime overflows.
 float single(double v) {
-    constexpr double kSingleMax = std::numeric_limits<float>::max();
-    if (v >= -kSingleMax && v <= kSingleMax) return static_cast<float>(v); // finite and in range
-    if (!std::isfinite(v)) basic::raise(basic::errOverflow);
+    if (!basic::withinSingle(v) && !std::isfinite(v)) basic::raise(basic::errOverflow);
     return basic::CSng(v);
 }
 

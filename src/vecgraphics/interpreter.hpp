@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace kartino::vecgraphics {
 
@@ -108,7 +109,7 @@ class Interpreter {
     double base_ = 0;
     bool fillflag_ = true;
     long calls_ = 0;
-    std::array<std::uint32_t, 17> colours_{}; // working colours 0 to 16
+    std::array<std::uint32_t, std::tuple_size_v<decltype(common::Shared::palette)>> colours_{}; // 0 to 16
     std::int32_t commandpos_ = 1;
     std::string commandtoken_;
 };

@@ -23,12 +23,15 @@ std::string Str(double value);
 std::string numberText(float value);
 std::string numberText(double value);
 
-std::int16_t CInt(double value);  // error 6 outside -32768..32767 after rounding
-std::int32_t CLng(double value);  // error 6 outside the 32-bit range after rounding
-float CSngBeyond(double value);   // CSng of a NaN or of a value beyond the Single range
-inline float CSng(double value) { // error 6 beyond the Single range
+std::int16_t CInt(double value);         // error 6 outside -32768..32767 after rounding
+std::int32_t CLng(double value);         // error 6 outside the 32-bit range after rounding
+float CSngBeyond(double value);          // CSng of a NaN or of a value beyond the Single range
+inline bool withinSingle(double value) { // finite and no larger than the largest Single
     constexpr double kSingleMax = std::numeric_limits<float>::max();
-    return value >= -kSingleMax && value <= kSingleMax ? static_cast<float>(value) : CSngBeyond(value);
+    return value >= -kSingleMax && value <= kSingleMax;
+}
+inline float CSng(double value) { // error 6 beyond the Single range
+    return withinSingle(value) ? static_cast<float>(value) : CSngBeyond(value);
 }
 double Int(double value); // floor
 double Fix(double value); // towards zero

@@ -41,16 +41,6 @@ struct Axis {
     }
 };
 
-// Octants numbered clockwise from +x (y grows downwards); the bias is 1 in octants 3, 5, 6, 8.
-int lineBias(long long dx, long long dy) {
-    int octant;
-    if (dy > 0)
-        octant = dx > 0 ? (dx > dy ? 1 : 2) : (-dx > dy ? 4 : 3);
-    else
-        octant = dx < 0 ? (-dx > -dy ? 5 : 6) : (dx > -dy ? 8 : 7);
-    return (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
-}
-
 // A horizontal or vertical span from a to b inclusive along one axis (64-bit ends).
 Rect span(Surface &s, bool horizontal, long long fixed, long long a, long long b, Colour c) {
     long long lo = std::min(a, b), hi = std::max(a, b);
@@ -70,24 +60,6 @@ Rect span(Surface &s, bool horizontal, long long fixed, long long a, long long b
     return Rect{f, l, f + 1, r};
 }
 
-// The incremental rule from pixel offset `at` of `base`: `count` pixels, the major axis stepped
-// every pixel, the minor axis when err + bias > 0. Offsets rather than pointers: after the last
-// pixel the offset may point past the buffer.
-void walk(Colour *base, std::ptrdiff_t at, long long count, std::ptrdiff_t majorStep,
-          std::ptrdiff_t minorStep, long long err, long long m, long long n, int bias, Colour colour) {
-    const long long up = 2 * m, down = 2 * m - 2 * n;
-    for (long long i = 0; i < count; ++i) {
-        base[at] = colour;
-        at += majorStep;
-        if (err + bias > 0) {
-            at += minorStep;
-            err += down;
-        } else {
-            err += up;
-        }
-    }
-}
-
 } // namespace
 
 Rect line(Surface &s, int x0, int y0, int x1, int y1, Colour c) {
@@ -101,7 +73,7 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     if (dx == 0) return span(s, false, x0, y0, dy > 0 ? y1 - 1 : y1 + 1, c);
 
     long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    int bias = lineBias(dx, dy);
+    int bias = detail::lineBias(dx, dy);
     bool xMajor = adx > ady;
     long long n = xMajor ? adx : ady, m = xMajor ? ady : adx;
     std::ptrdiff_t pitch = s.width();
@@ -114,8 +86,8 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     if (onSurface(x0, y0) && onSurface(x1, y1)) {
         // Both ends on the surface (the common case on a map): no clipping to work out; the
         // first pixel is the start with the error term 2m - n.
-        walk(s.row(0), static_cast<std::ptrdiff_t>(y0) * pitch + x0, n, majorStep, minorStep, 2 * m - n, m, n,
-             bias, colour);
+        detail::walk(s.row(0), static_cast<std::ptrdiff_t>(y0) * pitch + x0, n, majorStep, minorStep,
+                     2 * m - n, m, n, bias, colour);
         return Rect{static_cast<int>(std::min(x0, x1)), static_cast<int>(std::min(y0, y1)),
                     static_cast<int>(std::max(x0, x1)) + 1, static_cast<int>(std::max(y0, y1)) + 1};
     }
@@ -143,8 +115,8 @@ Rect detail::line64(Surface &s, long long x0, long long y0, long long x1, long l
     int ax = static_cast<int>(major.start + major.dir * i0),
         bx = static_cast<int>(minor.start + minor.dir * k0);
     int px = xMajor ? ax : bx, py = xMajor ? bx : ax;
-    walk(s.row(0), static_cast<std::ptrdiff_t>(py) * pitch + px, count, majorStep, minorStep, err, m, n, bias,
-         colour);
+    detail::walk(s.row(0), static_cast<std::ptrdiff_t>(py) * pitch + px, count, majorStep, minorStep, err, m,
+                 n, bias, colour);
     // The last pixel drawn, for the damage rectangle.
     long long kLast = static_cast<long long>(
         ceilDiv(2 * static_cast<Wide>(m) * (i0 + count - 1) - n + bias, 2 * static_cast<Wide>(n)));

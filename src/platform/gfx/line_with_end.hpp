@@ -1,6 +1,7 @@
 #pragma once
 // The map's step, the line and then its end pixel, with both ends on the surface: inline for the
 // loop that draws a chain of them. The pixels are those of line() and then pset() of the end.
+#include "platform/gfx/line_detail.hpp"
 #include "platform/gfx/surface.hpp"
 
 #include <cstddef>
@@ -20,26 +21,14 @@ namespace kartino::gfx {
             s.row(y)[x0] = colour;
         return;
     }
-    // The walk of the line with the legacy bias, which takes the pixel of the smaller minor
-    // coordinate on a tie: 1 when the minor axis runs backwards. It ends on the end pixel.
+    // The line's own pixels by the legacy rule, then its end pixel.
     const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
     const bool xMajor = adx > ady;
-    const int n = xMajor ? adx : ady, up = 2 * (xMajor ? ady : adx), down = up - 2 * n;
-    const int bias = (xMajor ? dy : dx) < 0 ? 1 : 0;
+    const int n = xMajor ? adx : ady, m = xMajor ? ady : adx;
     const std::ptrdiff_t pitch = s.width(), stepX = dx > 0 ? 1 : -1, stepY = dy > 0 ? pitch : -pitch;
-    const std::ptrdiff_t major = xMajor ? stepX : stepY, minor = xMajor ? stepY : stepX;
-    Colour *p = s.row(y0) + x0;
-    for (int i = 0, err = up - n + bias; i < n; ++i) {
-        *p = colour;
-        p += major;
-        if (err > 0) {
-            p += minor;
-            err += down;
-        } else {
-            err += up;
-        }
-    }
-    *p = colour;
+    detail::walk(s.row(0), static_cast<std::ptrdiff_t>(y0) * pitch + x0, n, xMajor ? stepX : stepY,
+                 xMajor ? stepY : stepX, 2 * m - n, m, n, detail::lineBias(dx, dy), colour);
+    s.row(y1)[x1] = colour;
 }
 
 } // namespace kartino::gfx
